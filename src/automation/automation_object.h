@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string_view>
+
+#include "automation/guid.h"
+#include "automation/variant.h"
+
+namespace vk {
+
+enum class InvokeKind : uint16_t { Method = 1, PropertyGet = 2, PropertyPut = 4 };
+
+// A late-bound automation object: members by name, arguments in their natural order.
+// Implemented over IDispatch on Windows and by the stand-ins in tests. Every failure is a
+// ComError.
+class AutomationObject {
+ public:
+  virtual ~AutomationObject() = default;
+
+  // For PropertyPut the new value is the last element of args.
+  virtual Variant Invoke(std::u16string_view member, InvokeKind kind,
+                         std::span<const Variant> args, uint32_t lcid) = 0;
+  // Asks for another interface of the same object; ComError (E_NOINTERFACE or the object's
+  // own HRESULT) when the object refuses.
+  virtual ObjectPtr QueryInterface(const Guid& iid) = 0;
+
+  Variant Get(std::u16string_view name, std::initializer_list<Variant> args = {},
+              uint32_t lcid = 0) {
+    return Invoke(name, InvokeKind::PropertyGet, std::span<const Variant>(args.begin(), args.size()), lcid);
+  }
+  void Put(std::u16string_view name, const Variant& value, uint32_t lcid = 0) {
+    Invoke(name, InvokeKind::PropertyPut, std::span<const Variant>(&value, 1), lcid);
+  }
+  Variant Call(std::u16string_view name, std::initializer_list<Variant> args = {},
+               uint32_t lcid = 0) {
+    return Invoke(name, InvokeKind::Method, std::span<const Variant>(args.begin(), args.size()), lcid);
+  }
+};
+
+}  // namespace vk

@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace vk {
+
+// The shell and file system as the product uses them. Paths are Windows paths (backslashes);
+// the native implementation maps them onto the host's file system.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // The user's documents folder (CSIDL_PERSONAL), without trailing backslash; nothing when
+  // the shell cannot name it.
+  virtual std::optional<std::u16string> PersonalFolder() = 0;
+  // Creates the file anew for writing, binary, shared with nobody. Null on failure, with the
+  // errno-style cause in *error.
+  virtual std::FILE* CreateExclusive(const std::u16string& path, int* error) = 0;
+  virtual bool CreateFolder(const std::u16string& path) = 0;
+  virtual bool FolderExists(const std::u16string& path) = 0;
+  virtual bool FileExists(const std::u16string& path) = 0;
+
+  static Shell& Current();
+  static void SetCurrent(Shell* shell);
+};
+
+}  // namespace vk

@@ -1,0 +1,1 @@
+// Shared helpers of the test suites live beside this file.

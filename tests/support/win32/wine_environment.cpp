@@ -1,0 +1,1 @@
+// Windows-only test helpers live beside this file.
