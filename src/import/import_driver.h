@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "automation/variant.h"
+#include "link/link_channel.h"
+#include "log/log_file.h"
+
+namespace vk {
+
+// Result codes of an import besides success (0) and the step mark of an unexpected failure.
+inline constexpr int kImportNoExcel = 1300;
+inline constexpr int kImportNoActiveSheet = 1348;
+inline constexpr int kImportNoSelection = 1363;
+inline constexpr int kImportNotARange = 1375;
+inline constexpr int kImportBadLimitedRange = 1534;
+
+// The import state of the add-in object and the import itself. The COM add-in object
+// (CXVKAddin, Windows only) derives from it and adds its interfaces and connection.
+class CImportDriver {
+ public:
+  CImportDriver();
+  virtual ~CImportDriver();
+  CImportDriver(const CImportDriver&) = delete;
+  CImportDriver& operator=(const CImportDriver&) = delete;
+
+  // Imports the selection (non-zero) or the worksheet (zero) of the active sheet; 0 on
+  // success, otherwise a result code above, Excel's busy code or the failing step mark.
+  virtual int RunImport(int bSelectedRange);
+
+  // Stores the step mark and writes its checkpoint line to the import log.
+  void Mark(int32_t step, const char16_t* tag = u"import_driver.cpp");
+
+  int32_t m_nStep = 0;
+  CLogFile m_log;
+  ObjectPtr m_pExcel;            // Excel's Application; set at connection, null while not connected
+  int32_t m_nExcelVersion = 9;   // integer part of Application.Version
+  int32_t m_nSupportWMF = 1;     // copy of the SupportWMF option, read at connection
+  LinkChannel* m_pLink = nullptr;  // the link dialog; owned by the add-in object
+};
+
+}  // namespace vk
