@@ -1,0 +1,94 @@
+#include "test_hive.h"
+
+#include <cstring>
+#include <stdexcept>
+
+#include "settings/memory_registry_hive.h"
+
+namespace vk::test {
+
+#ifdef _WIN32
+// In the Windows support library: the real registry and a lock shared by test processes.
+std::unique_ptr<RegistryHive> MakeWin32TestHive();
+void* LockWin32TestRegistry();
+void UnlockWin32TestRegistry(void* lock);
+#endif
+
+struct TestHive::Lock {
+  void* handle = nullptr;
+  ~Lock() {
+#ifdef _WIN32
+    UnlockWin32TestRegistry(handle);
+#endif
+  }
+};
+
+TestHive::TestHive() : lock_(std::make_unique<Lock>()) {
+#ifdef _WIN32
+  lock_->handle = LockWin32TestRegistry();
+  hive_ = MakeWin32TestHive();
+#else
+  hive_ = std::make_unique<MemoryRegistryHive>();
+#endif
+  DeleteCompany();
+  CRegistry::SetHive(hive_.get());
+  CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);
+}
+
+TestHive::~TestHive() {
+  CRegistry::SetHive(nullptr);
+  CRegistry::SetRootKey(RegistryRoot::CurrentUser, u"");
+  DeleteCompany();
+}
+
+bool TestHive::IsPlatformRegistry() {
+#ifdef _WIN32
+  return true;
+#else
+  return false;
+#endif
+}
+
+void TestHive::DeleteCompany() {
+  if (auto software = OpenBelowSoftware(u"", false)) software->DeleteTree(kCompanyName);
+}
+
+std::unique_ptr<RegistryKey> TestHive::OpenBelowSoftware(std::u16string_view path, bool create) {
+  auto root = hive_->OpenRoot(RegistryRoot::CurrentUser);
+  auto software = root->OpenSubKey(u"software", false);
+  if (!software || path.empty()) return software;
+  return software->OpenSubKey(path, create);
+}
+
+bool TestHive::KeyExists(std::u16string_view path) { return OpenBelowSoftware(path, false) != nullptr; }
+
+std::optional<StoredValue> TestHive::Read(std::u16string_view path, std::u16string_view name) {
+  auto key = OpenBelowSoftware(path, false);
+  if (!key) return std::nullopt;
+  StoredValue value;
+  uint32_t size = 0;
+  if (key->QueryValue(name, &value.type, nullptr, &size) != kRegOk) return std::nullopt;
+  value.data.resize(size);
+  if (size && key->QueryValue(name, &value.type, value.data.data(), &size) != kRegOk) return std::nullopt;
+  return value;
+}
+
+void TestHive::Write(std::u16string_view path, std::u16string_view name, RegType type, const std::vector<uint8_t>& data) {
+  auto key = OpenBelowSoftware(path, true);
+  if (!key || key->SetValue(name, type, data.data(), static_cast<uint32_t>(data.size())) != kRegOk)
+    throw std::runtime_error("test hive: cannot write a value");
+}
+
+void TestHive::WriteNumber(std::u16string_view path, std::u16string_view name, int32_t value) {
+  std::vector<uint8_t> bytes(4);
+  std::memcpy(bytes.data(), &value, 4);
+  Write(path, name, RegType::Dword, bytes);
+}
+
+void TestHive::WriteText(std::u16string_view path, std::u16string_view name, std::u16string_view text) {
+  std::vector<uint8_t> bytes((text.size() + 1) * 2, 0);
+  std::memcpy(bytes.data(), text.data(), text.size() * 2);
+  Write(path, name, RegType::Sz, bytes);
+}
+
+}  // namespace vk::test
