@@ -1,15 +1,28 @@
 #include "settings/object_page_model.h"
 
+#include <bit>
+#include <iterator>
+
+#include "settings/option_table.h"
 #include "settings/options_archive.h"
+#include "settings/page_option.h"
 
 namespace vk {
 
 namespace {
-// Bits of the ImportObj check boxes that the options file carries one by one.
-constexpr int kFirstFileBits = 7;  // Border .. Chart, bits 0 to 6
-constexpr int kFormControlBit = 8;
-constexpr int kWhiteBorderBit = 9;
-constexpr int kWhiteShadingBit = 10;
+constexpr int Bit(int32_t value) { return std::countr_zero(static_cast<uint32_t>(value)); }
+// The options file carries Border to Chart one by one, then the whole mask.
+constexpr int kFirstFileBits = Bit(kImportChart) + 1;
+constexpr int kFormControlBit = Bit(kImportFormControl);
+constexpr int kWhiteBorderBit = Bit(kImportWhiteBorder);
+constexpr int kWhiteShadingBit = Bit(kImportWhiteShading);
+// The check box fields are indexed by bit number.
+constexpr bool BitsInOrder() {
+  for (size_t i = 0; i < std::size(kImportObjBitTable); ++i)
+    if (kImportObjBitTable[i].value != (1 << i)) return false;
+  return std::size(kImportObjBitTable) == std::tuple_size_v<decltype(CObjectPageModel::m_nImportObj)>;
+}
+static_assert(BitsInOrder());
 }  // namespace
 
 int32_t CObjectPageModel::ImportObjMask() const {
@@ -22,6 +35,38 @@ int32_t CObjectPageModel::ImportObjMask() const {
 void CObjectPageModel::SetImportObjMask(int32_t mask) {
   for (size_t bit = 0; bit < m_nImportObj.size(); ++bit)
     m_nImportObj[bit] = (static_cast<uint32_t>(mask) >> bit) & 1u;
+}
+
+void CObjectPageModel::LoadOptions(int32_t funcState) {
+  using namespace options;
+  const std::u16string key = SheetOptionKey(funcState);
+  m_nTableObjOpt = ReadOption(WithDefault(kTableObjOpt, m_nTableObjOpt), key);
+  m_nBorderObjOpt = ReadOption(WithDefault(kBorderObjOpt, m_nBorderObjOpt), key);
+  m_nUseFontOpt = ReadOption(WithDefault(kUseFontOpt, m_nUseFontOpt), key);
+  m_nTextObjOpt = ReadOption(WithDefault(kTextObjOpt, m_nTextObjOpt), key);
+  m_nTableHasHeader = ReadOption(WithDefault(kTableHasHeader, m_nTableHasHeader), key);
+  m_nTableHasTitle = ReadOption(WithDefault(kTableHasTitle, m_nTableHasTitle), key);
+  m_nApplyTableStyleTextAlign = ReadOption(WithDefault(kApplyTableStyleTextAlign, m_nApplyTableStyleTextAlign), key);
+  SetImportObjMask(ReadOption(kImportObj, key));
+}
+
+void CObjectPageModel::SaveOptions(int32_t funcState) const {
+  using namespace options;
+  const std::u16string key = SheetOptionKey(funcState);
+  WriteOption(kTableObjOpt, key, m_nTableObjOpt);
+  WriteOption(kBorderObjOpt, key, m_nBorderObjOpt);
+  WriteOption(kUseFontOpt, key, m_nUseFontOpt);
+  WriteOption(kTextObjOpt, key, m_nTextObjOpt);
+  WriteOption(kTableHasTitle, key, m_nTableHasTitle);
+  WriteOption(kTableHasHeader, key, m_nTableHasHeader);
+  WriteOption(kApplyTableStyleTextAlign, key, m_nApplyTableStyleTextAlign);
+  WriteOption(kImportObj, key, ImportObjMask());
+}
+
+bool CObjectPageModel::Apply(int32_t funcState, int32_t activePage) {
+  SaveOptions(funcState);
+  WriteOption(options::kActivePageIndex, activePage);
+  return true;
 }
 
 void CObjectPageModel::ExchangeOptions(COptionsArchive& ar, int32_t version) {
