@@ -24,6 +24,9 @@ class AutomationObject {
   // Asks for another interface of the same object; ComError (E_NOINTERFACE or the object's
   // own HRESULT) when the object refuses.
   virtual ObjectPtr QueryInterface(const Guid& iid) = 0;
+  // The IID of the object's own interface type (Excel's IID for a stand-in Range), or the null
+  // GUID when it has none. Served through type information so callers can cache per type.
+  virtual Guid InterfaceId() const { return {}; }
 
   Variant Get(std::u16string_view name, std::initializer_list<Variant> args = {},
               uint32_t lcid = 0) {

@@ -279,6 +279,22 @@ Variant Variant::Object(ObjectPtr object) {
   return v;
 }
 
+Variant Variant::Unknown(ObjectPtr object) {
+  Variant v;
+  v.type_ = VarType::Unknown;
+  v.object_ = std::move(object);
+  return v;
+}
+
+Variant Variant::Integer(VarType type, int64_t value) {
+  if (!IsSignedInteger(type) && !IsUnsignedInteger(type) && type != VarType::UI8)
+    throw ComError(kEInvalidArg);
+  Variant v;
+  v.type_ = type;
+  v.integer_ = value;
+  return v;
+}
+
 Variant Variant::Array(std::vector<uint32_t> dims, std::vector<Variant> elements) {
   size_t count = dims.empty() ? 0 : 1;
   for (uint32_t d : dims) count *= d;
@@ -342,6 +358,10 @@ int32_t Variant::ToInt32() const {
       return static_cast<int32_t>(integer_);
     case VarType::Bstr:
       return RoundToInt32(ParseNumber(text_));
+    case VarType::UI4:
+    case VarType::UInt:
+      // The platform keeps the bits of a 32-bit unsigned value rather than reporting overflow.
+      return static_cast<int32_t>(static_cast<uint32_t>(integer_));
     default:
       if (IsSignedInteger(type_) || IsUnsignedInteger(type_)) return CheckedInt32(integer_);
       Fail(kDispETypeMismatch);

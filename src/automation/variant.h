@@ -35,6 +35,10 @@ class Variant {
   static Variant Date(double oaDate);
   static Variant String(std::u16string value);
   static Variant Object(ObjectPtr object);  // VT_DISPATCH; a null pointer is "Nothing"
+  static Variant Unknown(ObjectPtr object);  // VT_UNKNOWN
+  // Any integer type as the platform handed it over (I1, UI1, UI2, UI4, UI8, Int, UInt, …);
+  // UI8 keeps its bit pattern. ComError E_INVALIDARG for a type that holds no integer.
+  static Variant Integer(VarType type, int64_t value);
   // A SAFEARRAY of VARIANT: dimension lengths (lower bound 1, as Excel gives them) and the
   // elements with the first index varying fastest.
   static Variant Array(std::vector<uint32_t> dims, std::vector<Variant> elements);

@@ -35,6 +35,7 @@ TEST(Variant, ToInt32RoundsHalfToEvenAndTakesThePlatformsValues) {
       {Variant::Bool(true), -1},    {Variant::Bool(false), 0},   {Variant(), 0},
       {Variant::I2(-5), -5},        {Variant::I8(2147483647), 2147483647},
       {Variant::R8(-2147483648.5), -2147483648},
+      {Variant::Integer(VarType::UI4, 4294967295LL), -1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.value.ToInt32(), c.expected) << static_cast<int>(c.value.Type()) << " " << c.value.DoubleValue();

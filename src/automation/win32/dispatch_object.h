@@ -1,0 +1,43 @@
+#pragma once
+#include <windows.h>
+#include <oaidl.h>
+
+#include <memory>
+
+#include "automation/automation_object.h"
+#include "automation/win32/com_ptr.h"
+
+namespace vk {
+
+class DispIdCache;
+
+// A late-bound object over a platform IDispatch (Excel's objects, the host's). Holds one
+// reference for its lifetime. Member names are resolved through the DISPID cache of the
+// object's interface type; failures raise ComError with the HRESULT and the system's text, or
+// for an exception the object reports, its own code and description.
+class DispatchObject final : public AutomationObject {
+ public:
+  // Takes a new reference; a null pointer gives a null object ("Nothing").
+  static ObjectPtr Wrap(IDispatch* dispatch);
+  // The IDispatch inside, without a new reference; null when object is not a DispatchObject.
+  static IDispatch* RawDispatch(const ObjectPtr& object);
+
+  IDispatch* Raw() const noexcept { return dispatch_.Get(); }
+
+  Variant Invoke(std::u16string_view member, InvokeKind kind, std::span<const Variant> args,
+                 uint32_t lcid) override;
+  ObjectPtr QueryInterface(const Guid& iid) override;
+  Guid InterfaceId() const override;
+
+ private:
+  explicit DispatchObject(IDispatch* dispatch) : dispatch_(dispatch) {}
+  void ResolveType(uint32_t lcid) const;
+  DISPID Lookup(std::u16string_view member, uint32_t lcid);
+
+  ComPtr<IDispatch> dispatch_;
+  // Resolved on first use: only then is the object's type information asked for.
+  mutable std::shared_ptr<DispIdCache> cache_;
+  mutable GUID type_ = GUID_NULL;
+};
+
+}  // namespace vk

@@ -1,0 +1,189 @@
+#include "automation/win32/dispatch_object.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "automation/com_error.h"
+#include "ui/win32/win32_text.h"
+#include "win32/dispatch_server.h"
+
+namespace vk {
+namespace {
+
+constexpr int32_t kExcelAppError = static_cast<int32_t>(0x800A03EC);
+constexpr Guid kOtherIid{0x0002084D, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
+// A small object that records what reached it and answers a few members the way Excel's do.
+class Recorder final : public AutomationObject {
+ public:
+  struct Call {
+    std::u16string member;
+    InvokeKind kind;
+    std::vector<Variant> args;
+    uint32_t lcid;
+  };
+
+  explicit Recorder(Guid type = {}) : type_(type) {}
+
+  Variant Invoke(std::u16string_view member, InvokeKind kind, std::span<const Variant> args,
+                 uint32_t lcid) override {
+    calls.push_back({std::u16string(member), kind, {args.begin(), args.end()}, lcid});
+    if (member == u"Item") return Variant::String(args[0].ToString() + u"," + args[1].ToString());
+    if (member == u"Value" && kind == InvokeKind::PropertyPut) value_ = args.back();
+    if (member == u"Value") return value_;
+    if (member == u"Add") return Variant::I4(args[0].ToInt32() + args[1].ToInt32());
+    if (member == u"Child") return Variant::Object(std::make_shared<Recorder>(type_));
+    if (member == u"Nothing") return Variant::Object(nullptr);
+    if (member == u"Echo") return args[0];
+    if (member == u"Fail") throw ComError(kExcelAppError, u"The sheet is protected.");
+    if (member == u"Busy") throw ComError(kExcelBusy);
+    if (member == u"ReadOnly") throw ComError(kDispEMemberNotFound);
+    return {};
+  }
+  ObjectPtr QueryInterface(const Guid& iid) override {
+    if (iid == kOtherIid) return std::make_shared<Recorder>(iid);
+    throw ComError(kENoInterface);
+  }
+  Guid InterfaceId() const override { return type_; }
+
+  std::vector<Call> calls;
+
+ private:
+  Guid type_;
+  Variant value_ = Variant::R8(1.5);
+};
+
+// The recorder served as a real IDispatch and reached through the product's bridge.
+ObjectPtr ThroughCom(const std::shared_ptr<Recorder>& recorder) {
+  IDispatch* server = DispatchServer::Serve(recorder);
+  ObjectPtr object = DispatchObject::Wrap(server);
+  server->Release();
+  return object;
+}
+
+ComError ErrorOf(auto&& call) {
+  try {
+    call();
+  } catch (const ComError& e) {
+    return e;
+  }
+  ADD_FAILURE() << "no ComError";
+  return ComError(kSOk);
+}
+
+TEST(DispatchBridge, CallsArriveWithTheirKindArgumentsAndLocale) {
+  auto recorder = std::make_shared<Recorder>();
+  ObjectPtr object = ThroughCom(recorder);
+
+  EXPECT_EQ(object->Get(u"Item", {Variant::I4(3), Variant::String(u"B")}, 1024), Variant::String(u"3,B"));
+  object->Put(u"Value", Variant::String(u"x"), 1024);
+  EXPECT_EQ(object->Get(u"Value"), Variant::String(u"x"));
+  EXPECT_EQ(object->Call(u"Add", {Variant::I2(2), Variant::R8(40)}), Variant::I4(42));
+  object->Call(u"Find", {Variant::String(u"a"), Variant::Missing(), Variant::Missing()});
+
+  ASSERT_EQ(recorder->calls.size(), 5u);
+  const auto& get = recorder->calls[0];
+  EXPECT_EQ(get.kind, InvokeKind::PropertyGet);
+  EXPECT_EQ(get.args, (std::vector<Variant>{Variant::I4(3), Variant::String(u"B")}));
+  EXPECT_EQ(get.lcid, 1024u);
+  const auto& put = recorder->calls[1];
+  EXPECT_EQ(put.kind, InvokeKind::PropertyPut);
+  EXPECT_EQ(put.args, std::vector<Variant>{Variant::String(u"x")});
+  EXPECT_EQ(put.lcid, 1024u);
+  EXPECT_EQ(recorder->calls[2].lcid, 0u);
+  EXPECT_EQ(recorder->calls[3].kind, InvokeKind::Method);
+  EXPECT_EQ(recorder->calls[3].args, (std::vector<Variant>{Variant::I2(2), Variant::R8(40)}));
+  const auto& find = recorder->calls[4];
+  ASSERT_EQ(find.args.size(), 3u);
+  EXPECT_TRUE(find.args[1].IsMissing());
+  EXPECT_TRUE(find.args[2].IsMissing());
+}
+
+TEST(DispatchBridge, ObjectsComeBackAsObjectsAndNothingAsNothing) {
+  auto recorder = std::make_shared<Recorder>();
+  ObjectPtr object = ThroughCom(recorder);
+
+  Variant child = object->Get(u"Child");
+  ASSERT_EQ(child.Type(), VarType::Dispatch);
+  ASSERT_NE(DispatchObject::RawDispatch(child.ObjectValue()), nullptr);
+  EXPECT_EQ(child.ObjectValue()->Get(u"Value"), Variant::R8(1.5));
+
+  Variant nothing = object->Get(u"Nothing");
+  EXPECT_EQ(nothing.Type(), VarType::Dispatch);
+  EXPECT_EQ(nothing.ObjectValue(), nullptr);
+
+  // An object handed over as an argument reaches the server as the object it serves.
+  object->Call(u"Echo", {child});
+  EXPECT_NE(dynamic_cast<Recorder*>(recorder->calls.back().args[0].ObjectValue().get()), nullptr);
+}
+
+TEST(DispatchBridge, FailuresBecomeComErrorsWithCodeAndText) {
+  ObjectPtr object = ThroughCom(std::make_shared<Recorder>());
+
+  // An exception the object reports: its own code and description.
+  ComError failed = ErrorOf([&] { object->Call(u"Fail"); });
+  EXPECT_EQ(failed.Error(), kExcelAppError);
+  EXPECT_EQ(failed.ErrorMessage(), u"The sheet is protected.");
+
+  // Codes Invoke returns directly: the code and the system's text for it.
+  for (int32_t code : {kExcelBusy, kDispEMemberNotFound}) {
+    ComError direct = ErrorOf([&] { object->Put(code == kExcelBusy ? u"Busy" : u"ReadOnly", Variant::I4(1)); });
+    EXPECT_EQ(direct.Error(), code);
+    EXPECT_EQ(direct.ErrorMessage(), SystemErrorText(code));
+  }
+
+  ComError refused = ErrorOf([&] { object->QueryInterface(kIidExcelRange); });
+  EXPECT_EQ(refused.Error(), kENoInterface);
+  EXPECT_EQ(refused.ErrorMessage(), SystemErrorText(E_NOINTERFACE));
+
+  ObjectPtr other = object->QueryInterface(kOtherIid);
+  ASSERT_NE(other, nullptr);
+  EXPECT_EQ(other->InterfaceId(), kOtherIid);
+}
+
+TEST(DispatchBridge, NamesAreLookedUpOncePerInterfaceType) {
+  // A type of its own, so no earlier test has filled its cache.
+  const Guid type{0x5A1D0001, 0x1, 0x2, {1, 2, 3, 4, 5, 6, 7, 8}};
+  ObjectPtr first = ThroughCom(std::make_shared<Recorder>(type));
+  ObjectPtr second = ThroughCom(std::make_shared<Recorder>(type));
+
+  long before = DispatchServer::NameLookups();
+  for (int i = 0; i < 3; ++i) {
+    first->Get(u"Value");
+    second->Get(u"Value");
+    second->Call(u"Add", {Variant::I4(i), Variant::I4(1)});
+  }
+  EXPECT_EQ(DispatchServer::NameLookups() - before, 2);  // "Value" and "Add", once each
+  EXPECT_EQ(first->InterfaceId(), type);
+
+  // Without type information each object keeps its own names.
+  ObjectPtr plain1 = ThroughCom(std::make_shared<Recorder>());
+  ObjectPtr plain2 = ThroughCom(std::make_shared<Recorder>());
+  before = DispatchServer::NameLookups();
+  for (int i = 0; i < 3; ++i) {
+    plain1->Get(u"Value");
+    plain2->Get(u"Value");
+  }
+  EXPECT_EQ(DispatchServer::NameLookups() - before, 2);
+}
+
+TEST(DispatchBridge, ReferencesAreReleasedWithTheLastHolder) {
+  auto recorder = std::make_shared<Recorder>();
+  std::weak_ptr<Recorder> watch = recorder;
+  {
+    ObjectPtr object = ThroughCom(recorder);
+    recorder.reset();
+    Variant child = object->Get(u"Child");
+    Variant echoed = object->Call(u"Echo", {child});
+    EXPECT_EQ(echoed.ObjectValue()->Get(u"Value"), Variant::R8(1.5));
+    EXPECT_FALSE(watch.expired());
+  }
+  // The wrapper's Release freed the server, and with it the served object.
+  EXPECT_TRUE(watch.expired());
+}
+
+}  // namespace
+}  // namespace vk
