@@ -19,30 +19,59 @@ std::u16string Widen(std::string_view s) { return std::u16string(s.begin(), s.en
 bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
+// "&H1A" / "&O17": up to 32 bits, read as a signed 32-bit value (so "&HFFFFFFFF" is -1).
+double ParseRadixNumber(std::u16string_view digits, unsigned radix) {
+  uint64_t value = 0;
+  size_t i = 0;
+  for (; i < digits.size(); ++i) {
+    char16_t c = digits[i];
+    unsigned d = IsDigit(c) ? c - u'0' : (c >= u'a' && c <= u'f') ? c - u'a' + 10 : (c >= u'A' && c <= u'F') ? c - u'A' + 10 : 99;
+    if (d >= radix) break;
+    value = value * radix + d;
+    if (value > 0xFFFFFFFFu) Fail(kDispEOverflow);
+  }
+  if (i == 0) Fail(kDispETypeMismatch);
+  while (i < digits.size() && IsSpace(digits[i])) ++i;
+  if (i != digits.size()) Fail(kDispETypeMismatch);
+  return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
 // A number written as the user's locale writes it (en-US: "," groups, "." decimals), as the
-// platform's VarR8FromStr reads it: surrounding blanks, a leading sign or parentheses for a
-// negative value, a currency sign, digit grouping, a fraction and an exponent. Anything else is
+// platform's VarR8FromStr reads it: surrounding blanks, one sign before or after the number
+// (or after the currency sign), parentheses for a negative value, a currency sign, digit
+// grouping, a fraction, an exponent, or hexadecimal and octal "&H"/"&O" forms. Anything else is
 // a type mismatch; a value beyond a double is an overflow.
 double ParseNumber(std::u16string_view text) {
   size_t i = 0, n = text.size();
   auto skipSpace = [&] {
     while (i < n && IsSpace(text[i])) ++i;
   };
-  std::string number;
   skipSpace();
-  bool negative = false, parens = false;
-  if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-    negative = text[i] == u'-';
-    ++i;
-  } else if (i < n && text[i] == u'(') {
-    parens = negative = true;
-    ++i;
+  if (n - i >= 2 && text[i] == u'&') {
+    char16_t radix = text[i + 1];
+    if (radix == u'H' || radix == u'h') return ParseRadixNumber(text.substr(i + 2), 16);
+    if (radix == u'O' || radix == u'o') return ParseRadixNumber(text.substr(i + 2), 8);
   }
-  skipSpace();
-  if (i < n && text[i] == u'$') {
+  bool negative = false, signSeen = false, parens = false;
+  auto takeSign = [&] {
+    if (signSeen || i >= n || (text[i] != u'+' && text[i] != u'-')) return;
+    negative = negative || text[i] == u'-';
+    signSeen = true;
+    ++i;
+    skipSpace();
+  };
+  if (i < n && text[i] == u'(') {
+    parens = negative = true;
     ++i;
     skipSpace();
   }
+  takeSign();
+  if (i < n && text[i] == u'$') {
+    ++i;
+    skipSpace();
+    takeSign();
+  }
+  std::string number;
   bool digits = false;
   for (; i < n && (IsDigit(text[i]) || (digits && text[i] == u',')); ++i) {
     if (text[i] == u',') continue;
@@ -73,6 +102,7 @@ double ParseNumber(std::u16string_view text) {
     ++i;
     skipSpace();
   }
+  takeSign();
   if (i != n) Fail(kDispETypeMismatch);
 
   double value = 0;

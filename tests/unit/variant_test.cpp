@@ -32,6 +32,8 @@ TEST(Variant, ToInt32RoundsHalfToEvenAndTakesThePlatformsValues) {
       {Variant::Currency(-25001), -3},
       {Variant::String(u"2.5"), 2}, {Variant::String(u" 12 "), 12}, {Variant::String(u"-7.5"), -8},
       {Variant::String(u"1,234"), 1234}, {Variant::String(u"1e3"), 1000},
+      {Variant::String(u"5-"), -5},  {Variant::String(u"$-5"), -5}, {Variant::String(u"&H1A"), 26},
+      {Variant::String(u"&HFFFFFFFF"), -1},
       {Variant::Bool(true), -1},    {Variant::Bool(false), 0},   {Variant(), 0},
       {Variant::I2(-5), -5},        {Variant::I8(2147483647), 2147483647},
       {Variant::R8(-2147483648.5), -2147483648},

@@ -99,6 +99,16 @@ TEST(VariantBridge, ConversionsMatchVariantChangeType) {
       Variant::String(u"false"), Variant::String(u"(1,000.5)"), Variant::String(u"$5"),
       Variant::String(u"+3"), Variant::String(u"12abc"), Variant::String(u".5"), Variant::String(u"5."),
       Variant::String(u"0"), Variant::String(u"3000000000"), Variant::String(u"-0.4"),
+      Variant::String(u"&H10"), Variant::String(u"&HFFFF"), Variant::String(u"&H80000000"),
+      Variant::String(u"&H1FFFFFFFF"), Variant::String(u"&HFFFFFFFFFFFFFFFF"), Variant::String(u"&o17"),
+      Variant::String(u" &h1A "), Variant::String(u"&H"), Variant::String(u"&H1.5"),
+      Variant::String(u"5-"), Variant::String(u"5 -"), Variant::String(u"5+"), Variant::String(u"-5-"),
+      Variant::String(u"(5)-"), Variant::String(u"(5"), Variant::String(u"-$5"), Variant::String(u"$-5"),
+      Variant::String(u"- 5"), Variant::String(u"1 000"), Variant::String(u"1D3"), Variant::String(u"\t7"),
+      Variant::String(u"1,2,3"), Variant::String(u",5"), Variant::String(u"1.2.3"), Variant::String(u"1e"),
+      Variant::String(u"yes"), Variant::String(u" True "), Variant::String(u"1e-400"),
+      // Left out: Wine reads "-&H10" as 16 and "&HFFFFFFFF" as an overflow for doubles; we take
+      // the first as no number and the second as -1 for every target, as for 32-bit integers.
   };
   for (const Variant& value : values) {
     for (VARTYPE target : {VT_I4, VT_R8, VT_BOOL, VT_BSTR}) {
