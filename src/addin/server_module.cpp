@@ -1,0 +1,76 @@
+#include "addin/server_module.h"
+
+#include <oleauto.h>
+
+#include <new>
+
+#include "addin/class_factory.h"
+
+// The linker's symbol for the start of the module this code was linked into.
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+namespace vk {
+
+HINSTANCE CServerModule::Instance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+
+std::wstring CServerModule::ModulePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(Instance(), path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return {};
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(path.size() * 2);  // long paths: grow until the name fits
+  }
+}
+
+void CServerModule::Init(std::span<const ObjectMapEntry> objectMap, const GUID& libid) {
+  objectMap_ = objectMap;
+  libid_ = libid;
+}
+
+void CServerModule::Term() { objectMap_ = {}; }
+
+HRESULT CServerModule::GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) {
+  if (!ppv) return E_POINTER;
+  *ppv = nullptr;
+  for (const ObjectMapEntry& entry : objectMap_) {
+    if (!IsEqualCLSID(*entry.clsid, clsid)) continue;
+    CClassFactory* factory = new (std::nothrow) CClassFactory(entry.create);
+    if (!factory) return E_OUTOFMEMORY;
+    HRESULT hr = factory->QueryInterface(iid, ppv);
+    factory->Release();
+    return hr;
+  }
+  return CLASS_E_CLASSNOTAVAILABLE;
+}
+
+HRESULT CServerModule::RegisterTypeLib() {
+  std::wstring path = ModulePath();
+  ITypeLib* lib = nullptr;
+  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &lib);
+  if (FAILED(hr)) return hr;
+  hr = ::RegisterTypeLib(lib, path.data(), nullptr);
+  lib->Release();
+  return hr;
+}
+
+HRESULT CServerModule::UnregisterTypeLib() {
+  std::wstring path = ModulePath();
+  ITypeLib* lib = nullptr;
+  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &lib);
+  if (FAILED(hr)) return hr;
+  TLIBATTR* attr = nullptr;
+  hr = lib->GetLibAttr(&attr);
+  if (SUCCEEDED(hr)) {
+    hr = ::UnRegisterTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid, attr->syskind);
+    lib->ReleaseTLibAttr(attr);
+  }
+  lib->Release();
+  // Already gone counts as removed.
+  return hr == TYPE_E_REGISTRYACCESS || hr == TYPE_E_CANTLOADLIBRARY ? S_OK : hr;
+}
+
+}  // namespace vk
