@@ -5,13 +5,31 @@
 
 #include "settings/memory_registry_hive.h"
 
+#ifdef _WIN32
+#include "settings/win32/win32_registry_hive.h"  // brings windows.h
+#endif
+
 namespace vk::test {
 
 #ifdef _WIN32
-// In the Windows support library: the real registry and a lock shared by test processes.
-std::unique_ptr<RegistryHive> MakeWin32TestHive();
-void* LockWin32TestRegistry();
-void UnlockWin32TestRegistry(void* lock);
+namespace {
+
+std::unique_ptr<RegistryHive> MakeWin32TestHive() { return std::make_unique<Win32RegistryHive>(); }
+
+// ctest runs test processes side by side on one prefix; they take turns with the settings key.
+void* LockWin32TestRegistry() {
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Local\\VellumarkTestRegistry");
+  if (mutex) WaitForSingleObject(mutex, INFINITE);  // WAIT_ABANDONED still hands over the lock
+  return mutex;
+}
+
+void UnlockWin32TestRegistry(void* lock) {
+  if (!lock) return;
+  ReleaseMutex(static_cast<HANDLE>(lock));
+  CloseHandle(static_cast<HANDLE>(lock));
+}
+
+}  // namespace
 #endif
 
 struct TestHive::Lock {

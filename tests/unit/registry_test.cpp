@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "test_hive.h"
@@ -160,6 +161,60 @@ TEST(Registry, TheCompanyNameChoosesTheKey) {
   CRegistry::SetRootKey(RegistryRoot::CurrentUser, u"Zelkor\\Other");  // stays inside what the test cleans
   EXPECT_EQ(CRegistry::GetNumber(kProductKey, u"N", 0), 0);
   EXPECT_TRUE(hive.KeyExists(u"Zelkor\\Other\\Vellumark"));
+}
+
+// Passes every call through to the test's hive and counts the keys open at any time.
+class CountingHive final : public RegistryHive {
+ public:
+  explicit CountingHive(RegistryHive& inner) : inner_(inner) {}
+  std::unique_ptr<RegistryKey> OpenRoot(RegistryRoot root) override { return Wrap(inner_.OpenRoot(root)); }
+  int open = 0;
+  int mostOpen = 0;
+
+ private:
+  class Key final : public RegistryKey {
+   public:
+    Key(CountingHive& hive, std::unique_ptr<RegistryKey> inner) : hive_(hive), inner_(std::move(inner)) {
+      hive_.mostOpen = std::max(hive_.mostOpen, ++hive_.open);
+    }
+    ~Key() override { --hive_.open; }
+    std::unique_ptr<RegistryKey> OpenSubKey(std::u16string_view path, bool create, long* status) override {
+      return hive_.Wrap(inner_->OpenSubKey(path, create, status));
+    }
+    long QueryValue(std::u16string_view name, RegType* type, uint8_t* data, uint32_t* size) override {
+      return inner_->QueryValue(name, type, data, size);
+    }
+    long SetValue(std::u16string_view name, RegType type, const uint8_t* data, uint32_t size) override {
+      return inner_->SetValue(name, type, data, size);
+    }
+    long DeleteValue(std::u16string_view name) override { return inner_->DeleteValue(name); }
+    long DeleteTree(std::u16string_view path) override { return inner_->DeleteTree(path); }
+
+   private:
+    CountingHive& hive_;
+    std::unique_ptr<RegistryKey> inner_;
+  };
+  std::unique_ptr<RegistryKey> Wrap(std::unique_ptr<RegistryKey> key) {
+    return key ? std::make_unique<Key>(*this, std::move(key)) : nullptr;
+  }
+  RegistryHive& inner_;
+};
+
+// Each call opens its keys afresh and closes every one before it returns; no more than the
+// root, "software" and the company key (or the company key and the sub-key) are open at once.
+TEST(Registry, ClosesEveryKeyItOpens) {
+  TestHive hive;
+  CountingHive counting(hive.Hive());
+  CRegistry::SetHive(&counting);
+  CRegistry::SetNumber(kCurrentOptionsKey, u"N", 1);
+  EXPECT_EQ(counting.open, 0);
+  CRegistry::GetNumber(kCurrentOptionsKey, u"N", 0);
+  CRegistry::GetText(kProductKey, u"T", u"");
+  CRegistry::SetText(u"", u"T", u"x");
+  CRegistry::GetNumber(kProductKey, u"Missing", 0);
+  EXPECT_EQ(counting.open, 0);
+  EXPECT_LE(counting.mostOpen, 3);
+  CRegistry::SetHive(&hive.Hive());
 }
 
 TEST(Registry, ChoosesTheOptionKey) {

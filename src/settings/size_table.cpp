@@ -1,0 +1,86 @@
+#include "settings/size_table.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "settings/font_size_map.h"
+#include "settings/option_table.h"
+#include "ui/user_messages.h"
+
+namespace vk {
+
+std::vector<std::u16string> CSizeTable::Parse(std::u16string_view stored) {
+  std::vector<std::u16string> sizes;
+  size_t start = 0;
+  while (start <= stored.size()) {
+    size_t end = stored.find(u';', start);
+    if (end == std::u16string_view::npos) end = stored.size();
+    if (end > start) sizes.emplace_back(stored.substr(start, end - start));
+    start = end + 1;
+  }
+  return sizes;
+}
+
+std::u16string CSizeTable::Format(const std::vector<std::u16string>& sizes) {
+  std::u16string stored;
+  for (size_t i = 0; i < sizes.size(); ++i) {
+    if (i) stored += u';';
+    stored += sizes[i];
+  }
+  return stored;
+}
+
+std::u16string CSizeTable::Label(SizeList list, size_t n) {
+  if (list == SizeList::RowHeights) {
+    std::u16string digits;
+    do {
+      digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
+      n /= 10;
+    } while (n);
+    return digits;
+  }
+  // Spreadsheet column letters: A..Z, AA..ZZ, and past the 702nd column three letters (AAA is
+  // 703) rather than characters beyond Z, so every label is still a column name.
+  std::u16string letters;
+  while (n > 0) {
+    --n;
+    letters.insert(letters.begin(), static_cast<char16_t>(u'A' + n % 26));
+    n /= 26;
+  }
+  return letters;
+}
+
+void CSizeTable::Load(std::u16string_view optionKey) {
+  columns_ = Parse(ReadOption(options::kColumnWidths, optionKey));
+  rows_ = Parse(ReadOption(options::kRowHeights, optionKey));
+}
+
+void CSizeTable::Store(std::u16string_view optionKey) const {
+  WriteOption(options::kRowHeights, optionKey, Format(rows_));
+  WriteOption(options::kColumnWidths, optionKey, Format(columns_));
+}
+
+bool CSizeTable::Add(SizeList list, std::u16string_view size) {
+  if (size.empty() || size.find(u';') != size.npos) {
+    UserMessages::Current().Show(list == SizeList::ColumnWidths ? u"Invalid column width." : u"Invalid row height.",
+                                 kSizeDialogCaption, kMbOk | kMbIconInformation);
+    return false;
+  }
+  Mutable(list).emplace_back(size);
+  return true;
+}
+
+bool CSizeTable::Remove(SizeList list, const std::vector<size_t>& selected) {
+  const char16_t* question = list == SizeList::ColumnWidths ? u"Are you sure you want to remove this column width?"
+                                                             : u"Are you sure you want to remove this row height?";
+  if (UserMessages::Current().Show(question, kSizeDialogCaption, kMbYesNo | kMbIconInformation) != kIdYes) return false;
+  std::vector<size_t> rows(selected);
+  std::sort(rows.begin(), rows.end(), std::greater<>());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  std::vector<std::u16string>& sizes = Mutable(list);
+  for (const size_t row : rows)
+    if (row < sizes.size()) sizes.erase(sizes.begin() + static_cast<std::ptrdiff_t>(row));
+  return true;
+}
+
+}  // namespace vk
