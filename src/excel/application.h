@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+#include "excel/excel_object.h"
+#include "excel/workbook.h"
+#include "excel/worksheet.h"
+
+namespace vk::excel {
+
+// Excel's Application object.
+class Application : public ExcelObject {
+ public:
+  using ExcelObject::ExcelObject;
+
+  void SetScreenUpdating(bool on) const;
+  // The active sheet as a worksheet; Nothing when no sheet is active.
+  Worksheet ActiveSheet() const;
+  // Whatever is selected: a Range for cells, a drawing object for a shape, Nothing when nothing
+  // is. Asked with LOCALE_USER_DEFAULT, as Excel's own callers do.
+  ObjectPtr Selection() const;
+  Workbook ActiveWorkbook() const;
+  std::u16string Version() const;
+};
+
+}  // namespace vk::excel

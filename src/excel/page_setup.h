@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+#include "excel/excel_object.h"
+
+namespace vk::excel {
+
+// Excel's PageSetup object of a worksheet.
+class PageSetup : public ExcelObject {
+ public:
+  using ExcelObject::ExcelObject;
+
+  // A1 text of the print area; empty when the sheet has none.
+  std::u16string PrintArea() const;
+};
+
+}  // namespace vk::excel

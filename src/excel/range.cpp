@@ -1,0 +1,37 @@
+#include "excel/range.h"
+
+namespace vk::excel {
+
+std::u16string Range::Address(const Variant& rowAbsolute, const Variant& columnAbsolute,
+                              const Variant& referenceStyle, const Variant& external,
+                              const Variant& relativeTo) const {
+  return Get(u"Address", {rowAbsolute, columnAbsolute, referenceStyle, external, relativeTo}).ToString();
+}
+
+Variant Range::Name() const { return Get(u"Name"); }
+
+Range Range::Rows() const { return Range(AsObject(Get(u"Rows"))); }
+Range Range::Columns() const { return Range(AsObject(Get(u"Columns"))); }
+int32_t Range::Count() const { return Get(u"Count").ToInt32(); }
+
+Range Range::Find(const Variant& what, const Variant& after, const Variant& lookIn,
+                  const Variant& lookAt, const Variant& searchOrder, const Variant& searchDirection,
+                  const Variant& matchCase, const Variant& matchByte,
+                  const Variant& searchFormat) const {
+  return Range(AsObject(Call(u"Find", {what, after, lookIn, lookAt, searchOrder, searchDirection,
+                                       matchCase, matchByte, searchFormat})));
+}
+
+int32_t Range::Row() const { return Get(u"Row").ToInt32(); }
+int32_t Range::Column() const { return Get(u"Column").ToInt32(); }
+
+Range Range::Item(const Variant& row, const Variant& column) const {
+  return Range(AsObject(Get(u"Item", {row, column})));
+}
+
+double Range::Left() const { return Get(u"Left").ToDouble(); }
+double Range::Top() const { return Get(u"Top").ToDouble(); }
+double Range::Width() const { return Get(u"Width").ToDouble(); }
+double Range::Height() const { return Get(u"Height").ToDouble(); }
+
+}  // namespace vk::excel

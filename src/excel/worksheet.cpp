@@ -1,0 +1,19 @@
+#include "excel/worksheet.h"
+
+namespace vk::excel {
+
+excel::PageSetup Worksheet::PageSetup() const {
+  return excel::PageSetup(AsObject(Get(u"PageSetup")));
+}
+
+excel::Range Worksheet::Range(const Variant& cell1, const Variant& cell2) const {
+  return excel::Range(AsObject(Get(u"Range", {cell1, cell2})));
+}
+
+excel::Range Worksheet::UsedRange() const { return excel::Range(AsObject(Get(u"UsedRange"))); }
+
+excel::Range Worksheet::Cells() const { return excel::Range(AsObject(Get(u"Cells"))); }
+
+std::u16string Worksheet::Name() const { return Get(u"Name").ToString(); }
+
+}  // namespace vk::excel

@@ -1,0 +1,74 @@
+#include "fake_application.h"
+
+#include "fake_excel.h"
+#include "fake_range.h"
+#include "fake_shape_selection.h"
+#include "fake_workbook.h"
+#include "fake_worksheet.h"
+
+namespace vk::fake {
+namespace {
+constexpr Guid kIidApplication{0x000208D5, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+}  // namespace
+
+FakeApplication::FakeApplication(std::shared_ptr<FakeExcel> excel)
+    : FakeObjectOf(std::move(excel), u"Application", kIidApplication) {}
+
+std::span<const FakeApplication::Member> FakeApplication::Members() {
+  using A = FakeApplication;
+  static const Member members[] = {
+      {u"ActiveSheet", InvokeKind::PropertyGet, 0, 0, &A::ActiveSheet},
+      {u"ActiveWorkbook", InvokeKind::PropertyGet, 0, 0, &A::ActiveWorkbook},
+      {u"Selection", InvokeKind::PropertyGet, 0, 0, &A::Selection},
+      {u"ScreenUpdating", InvokeKind::PropertyGet, 0, 0, &A::GetScreenUpdating},
+      {u"ScreenUpdating", InvokeKind::PropertyPut, 0, 0, &A::PutScreenUpdating},
+      {u"Version", InvokeKind::PropertyGet, 0, 0, &A::Version},
+  };
+  return members;
+}
+
+// Nothing when no sheet is active (V:excel.application.activesheet).
+Variant FakeApplication::ActiveSheet(const FakeArgs&) {
+  FakeSheet* sheet = Excel().Book().ActiveSheet();
+  if (!sheet) return Variant::Object(nullptr);
+  return Variant::Object(std::make_shared<FakeWorksheet>(ExcelPtr(), sheet));
+}
+
+// Nothing when no workbook window is open (V:excel.application.activeworkbook).
+Variant FakeApplication::ActiveWorkbook(const FakeArgs&) {
+  if (!Excel().Book().open) return Variant::Object(nullptr);
+  return Variant::Object(std::make_shared<FakeWorkbook>(ExcelPtr()));
+}
+
+// A Range for selected cells, a drawing object for a selected shape, Nothing when nothing is
+// selected (V:excel.application.selection).
+Variant FakeApplication::Selection(const FakeArgs&) {
+  FakeBook& book = Excel().Book();
+  FakeSheet* sheet = book.ActiveSheet();
+  if (!sheet) return Variant::Object(nullptr);
+  switch (book.selection.kind) {
+    case FakeBook::Selection::Kind::Cells:
+      return Variant::Object(std::make_shared<FakeRange>(ExcelPtr(), sheet, book.selection.areas));
+    case FakeBook::Selection::Kind::Shape:
+      return Variant::Object(std::make_shared<FakeShapeSelection>(ExcelPtr(), book.selection.shapeName));
+    case FakeBook::Selection::Kind::Nothing:
+      break;
+  }
+  return Variant::Object(nullptr);
+}
+
+Variant FakeApplication::GetScreenUpdating(const FakeArgs&) {
+  return Variant::Bool(Excel().screenUpdating);
+}
+
+Variant FakeApplication::PutScreenUpdating(const FakeArgs& args) {
+  const bool value = args.NewValue().ToBool();
+  Excel().screenUpdating = value;
+  Excel().screenUpdatingPuts.push_back(value);
+  return {};
+}
+
+// "16.0" for current versions (ck).
+Variant FakeApplication::Version(const FakeArgs&) { return Variant::String(Excel().Book().version); }
+
+}  // namespace vk::fake

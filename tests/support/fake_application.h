@@ -1,0 +1,21 @@
+#pragma once
+#include "fake_object.h"
+
+namespace vk::fake {
+
+// Excel's Application object.
+class FakeApplication final : public FakeObjectOf<FakeApplication> {
+ public:
+  explicit FakeApplication(std::shared_ptr<FakeExcel> excel);
+  static std::span<const Member> Members();
+
+ private:
+  Variant ActiveSheet(const FakeArgs&);
+  Variant ActiveWorkbook(const FakeArgs&);
+  Variant Selection(const FakeArgs&);
+  Variant GetScreenUpdating(const FakeArgs&);
+  Variant PutScreenUpdating(const FakeArgs&);
+  Variant Version(const FakeArgs&);
+};
+
+}  // namespace vk::fake

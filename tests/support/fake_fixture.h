@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "fake_book.h"
+
+namespace vk::fake {
+
+// Reads a stand-in workbook from fixture JSON (format: tests/fixtures/README.md). Throws
+// std::runtime_error naming what is wrong; unknown keys are refused so that a misspelt key
+// cannot silently leave a fixture without the data a test relies on.
+FakeBook LoadFixture(std::string_view json);
+// A relative file name is taken from the fixtures folder.
+FakeBook LoadFixtureFile(const std::string& fileName);
+
+}  // namespace vk::fake

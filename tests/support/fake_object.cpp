@@ -1,0 +1,31 @@
+#include "fake_object.h"
+
+#include "fake_excel.h"
+
+namespace vk::fake {
+namespace {
+constexpr Guid kIidUnknown{0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+}  // namespace
+
+FakeObject::FakeObject(std::shared_ptr<FakeExcel> excel, std::u16string typeName, const Guid& iid)
+    : excel_(std::move(excel)), typeName_(std::move(typeName)), iid_(iid) {}
+
+Variant FakeObject::Invoke(std::u16string_view member, InvokeKind kind,
+                           std::span<const Variant> args, uint32_t lcid) {
+  const Resolved found = Resolve(member, kind, args.size());
+  // Logged (and possibly failed) before the member is checked: a fault stands for Excel refusing
+  // the call, whatever the call was.
+  excel_->BeginCall(typeName_, found.name.empty() ? member : found.name, kind, args, lcid);
+  if (found.error != kSOk) throw ComError(found.error);
+  return Run(found.index, FakeArgs(args, lcid));
+}
+
+ObjectPtr FakeObject::QueryInterface(const Guid& iid) {
+  excel_->BeginCall(typeName_, u"QueryInterface", InvokeKind::Method, {}, 0);
+  if (iid == iid_ || iid == kIidDispatch || iid == kIidUnknown) return shared_from_this();
+  throw ComError(kENoInterface);
+}
+
+void FakeObject::Raise(int32_t hr) { throw ComError(hr); }
+
+}  // namespace vk::fake

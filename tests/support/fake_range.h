@@ -1,0 +1,52 @@
+#pragma once
+#include <vector>
+
+#include "cell_area.h"
+#include "fake_object.h"
+
+namespace vk::fake {
+
+class FakeSheet;
+
+// Excel's Range object: one or more areas of a stand-in sheet. Rows and Columns give ranges
+// whose Count and Item index whole rows or columns of the first area, as Excel's do.
+class FakeRange final : public FakeObjectOf<FakeRange> {
+ public:
+  enum class Kind { Cells, Rows, Columns };
+
+  FakeRange(std::shared_ptr<FakeExcel> excel, FakeSheet* sheet, std::vector<CellArea> areas,
+            Kind kind = Kind::Cells);
+  static std::span<const Member> Members();
+
+  FakeSheet* Sheet() const noexcept { return sheet_; }
+  const std::vector<CellArea>& Areas() const noexcept { return areas_; }
+
+  // The areas a Range(…) argument names on sheet: reference text, a defined name or a Range of
+  // the same sheet; Excel's error 1004 for anything else.
+  static std::vector<CellArea> Resolve(FakeExcel& excel, FakeSheet* sheet, const Variant& reference);
+
+ private:
+  Variant Address(const FakeArgs&);
+  Variant Name(const FakeArgs&);
+  Variant Rows(const FakeArgs&);
+  Variant Columns(const FakeArgs&);
+  Variant Count(const FakeArgs&);
+  Variant Find(const FakeArgs&);
+  Variant Row(const FakeArgs&);
+  Variant Column(const FakeArgs&);
+  Variant Item(const FakeArgs&);
+  Variant Left(const FakeArgs&);
+  Variant Top(const FakeArgs&);
+  Variant Width(const FakeArgs&);
+  Variant Height(const FakeArgs&);
+  Variant Value(const FakeArgs&);
+
+  Variant Make(std::vector<CellArea> areas, Kind kind = Kind::Cells) const;
+  const CellArea& First() const noexcept { return areas_.front(); }
+
+  FakeSheet* sheet_;
+  std::vector<CellArea> areas_;
+  Kind kind_;
+};
+
+}  // namespace vk::fake

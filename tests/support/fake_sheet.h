@@ -1,0 +1,58 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "cell_area.h"
+#include "fake_cell.h"
+
+namespace vk::fake {
+
+// The contents and geometry of one stand-in worksheet. Cells are kept sparse (a sheet has
+// 2^34 of them); sizes are in points, as Excel reports them.
+class FakeSheet {
+ public:
+  explicit FakeSheet(std::u16string sheetName) : name(std::move(sheetName)) {}
+
+  std::u16string name;
+  // A default column of the standard font is 64 pixels, 48 points; a default row 20 pixels,
+  // 15 points (ck: Calibri 11 at 96 dpi).
+  double standardWidth = 48.0;
+  double standardHeight = 15.0;
+  std::u16string printArea;  // absolute A1 text as PageSetup.PrintArea gives it; empty when none
+  // Cells that carry formatting but no value still count for UsedRange.
+  std::optional<CellArea> formattedArea;
+
+  void SetValue(int32_t row, int32_t column, Variant value);
+  const FakeCell* CellAt(int32_t row, int32_t column) const;  // null for a blank cell
+  FakeCell& Cell(int32_t row, int32_t column);                // creates the cell
+  // Non-blank cells in row-major order.
+  const std::map<std::pair<int32_t, int32_t>, FakeCell>& Cells() const noexcept { return cells_; }
+
+  void SetColumnWidth(int32_t column, double points) { columnWidths_[column] = points; }
+  void SetRowHeight(int32_t row, double points) { rowHeights_[row] = points; }
+  void HideColumn(int32_t column) { hiddenColumns_.insert(column); }
+  void HideRow(int32_t row) { hiddenRows_.insert(row); }
+
+  // Hidden columns and rows measure 0, as Range.Width and Range.Height report them.
+  double ColumnWidth(int32_t column) const;
+  double RowHeight(int32_t row) const;
+  // Distance of the column's left edge from column A, of the row's top edge from row 1.
+  double ColumnLeft(int32_t column) const;
+  double RowTop(int32_t row) const;
+
+  // Values and formatted cells together; $A$1 for an empty sheet (ck: not documented).
+  CellArea UsedArea() const;
+
+ private:
+  std::map<std::pair<int32_t, int32_t>, FakeCell> cells_;
+  std::map<int32_t, double> columnWidths_;
+  std::map<int32_t, double> rowHeights_;
+  std::set<int32_t> hiddenColumns_;
+  std::set<int32_t> hiddenRows_;
+};
+
+}  // namespace vk::fake

@@ -1,0 +1,68 @@
+#include "fake_worksheet.h"
+
+#include "fake_excel.h"
+#include "fake_page_setup.h"
+#include "fake_range.h"
+
+namespace vk::fake {
+namespace {
+constexpr Guid kIidWorksheet{0x000208D8, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+}  // namespace
+
+FakeWorksheet::FakeWorksheet(std::shared_ptr<FakeExcel> excel, FakeSheet* sheet)
+    : FakeObjectOf(std::move(excel), u"Worksheet", kIidWorksheet), sheet_(sheet) {}
+
+std::span<const FakeWorksheet::Member> FakeWorksheet::Members() {
+  using W = FakeWorksheet;
+  static const Member members[] = {
+      {u"Name", InvokeKind::PropertyGet, 0, 0, &W::GetName},
+      {u"Name", InvokeKind::PropertyPut, 0, 0, &W::PutName},
+      {u"PageSetup", InvokeKind::PropertyGet, 0, 0, &W::PageSetup},
+      {u"Range", InvokeKind::PropertyGet, 1, 2, &W::Range},
+      {u"UsedRange", InvokeKind::PropertyGet, 0, 0, &W::UsedRange},
+      {u"Cells", InvokeKind::PropertyGet, 0, 0, &W::Cells},
+  };
+  return members;
+}
+
+Variant FakeWorksheet::GetName(const FakeArgs&) { return Variant::String(sheet_->name); }
+
+Variant FakeWorksheet::PutName(const FakeArgs& args) {
+  std::u16string name = args.NewValue().ToString();
+  if (name.empty()) Raise();
+  sheet_->name = std::move(name);
+  return {};
+}
+
+Variant FakeWorksheet::PageSetup(const FakeArgs&) {
+  return Variant::Object(std::make_shared<FakePageSetup>(ExcelPtr(), sheet_));
+}
+
+// Range(Cell1) takes a reference text or a defined name; Range(Cell1, Cell2) the two corners,
+// each a text or a Range of this sheet (V:excel.worksheet.range).
+Variant FakeWorksheet::Range(const FakeArgs& args) {
+  if (!args.Has(0)) Raise();
+  std::vector<CellArea> areas = FakeRange::Resolve(Excel(), sheet_, args[0]);
+  if (args.Has(1)) {
+    CellArea span = areas.front();
+    for (const CellArea& area : areas) span = CellArea::Span(span, area);
+    for (const CellArea& area : FakeRange::Resolve(Excel(), sheet_, args[1])) {
+      span = CellArea::Span(span, area);
+    }
+    areas = {span};
+  }
+  return Variant::Object(std::make_shared<FakeRange>(ExcelPtr(), sheet_, std::move(areas)));
+}
+
+// The extent of values and formatted cells; it need not start at A1.
+Variant FakeWorksheet::UsedRange(const FakeArgs&) {
+  return Variant::Object(
+      std::make_shared<FakeRange>(ExcelPtr(), sheet_, std::vector<CellArea>{sheet_->UsedArea()}));
+}
+
+Variant FakeWorksheet::Cells(const FakeArgs&) {
+  return Variant::Object(
+      std::make_shared<FakeRange>(ExcelPtr(), sheet_, std::vector<CellArea>{CellArea::Sheet()}));
+}
+
+}  // namespace vk::fake
