@@ -51,7 +51,7 @@ CCadStateBlock CCadStateBlock::Parse(std::u16string_view text) {
         if (!name.empty()) block.m_layers.push_back(std::move(name));
       }
     } else if (LineContent(line, kCadPaletteMarker, &content)) {
-      std::vector<PaletteEntry> palette(kCadPaletteSize);
+      std::vector<ColourEntry> palette(kCadPaletteSize);
       const auto numbers = SplitTokens(content, u"|");
       for (size_t i = 0; i < numbers.size() && i < kCadPaletteSize; ++i) {
         palette[i].colour = static_cast<uint32_t>(ParsePaletteNumber(numbers[i])) & 0xFFFFFFu;

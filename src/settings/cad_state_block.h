@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/cad_state_source.h"
+#include "settings/default_colour_table.h"
 
 namespace vk {
 
@@ -14,13 +15,6 @@ inline constexpr char16_t kCadLayerListMarker[] = u"9E8AD1F9-1A5E-48c9-BB9E-20FB
 inline constexpr char16_t kCadPaletteMarker[] = u"0D48CF1C-0FF1-4e58-B770-C6D63E9BF408";
 // A published palette always fills this many picker entries, however many numbers it holds.
 inline constexpr size_t kCadPaletteSize = 257;
-
-// One entry of a colour picker: its name and a Windows colour (red in bits 0 to 7).
-struct PaletteEntry {
-  std::u16string name;
-  uint32_t colour = 0;
-  friend bool operator==(const PaletteEntry&, const PaletteEntry&) = default;
-};
 
 // What the CAD-side module publishes about its drawing: the layer names for the five layer
 // lists of the Layer & Color page and, optionally, its own colour palette for the pickers.
@@ -36,8 +30,9 @@ class CCadStateBlock {
 
   // Every name of every layer list line, in the order published, without a leading "*".
   std::vector<std::u16string> m_layers;
-  // kCadPaletteSize entries from the last palette line, or empty when none was published.
-  std::vector<PaletteEntry> m_palette;
+  // kCadPaletteSize entries for the colour pickers from the last palette line, or empty when
+  // none was published (the pickers then keep the default colour table).
+  std::vector<ColourEntry> m_palette;
 };
 
 // The value of a palette number the way the CAD side's numbers have always been read: leading

@@ -11,6 +11,26 @@ namespace vk {
 const char16_t kDrawingUnitsNotPositiveMessage[] = u"Please enter a positive real in drawing units field.";
 const char16_t kExcelPointsNotPositiveMessage[] = u"Please enter a positive real in Excel points field.";
 
+namespace {
+
+void Choose(int32_t position, int32_t* index, double* drawingUnits, double* excelPoints) {
+  *index = SelectedPosition(position, kScaleListCount);
+  if (*index >= 1) {
+    *drawingUnits = 1;
+    *excelPoints = kScaleList[static_cast<size_t>(*index)].excelPoints;
+  }
+}
+
+}  // namespace
+
+void CScalePageModel::ChooseCellScale(int32_t position) {
+  Choose(position, &m_nCellScaleIndex, &m_dCellDrawingUnits, &m_dCellExcelPoints);
+}
+
+void CScalePageModel::ChooseFontScale(int32_t position) {
+  Choose(position, &m_nFontScaleIndex, &m_dFontDrawingUnits, &m_dFontExcelPoints);
+}
+
 void CScalePageModel::LoadOptions(int32_t funcState) {
   using namespace options;
   const std::u16string key = SheetOptionKey(funcState);

@@ -20,6 +20,11 @@ class CScalePageModel {
   double m_dFontExcelPoints = 0;
   int32_t m_nDefineFontSizes = 0;
 
+  // Choosing a preset in a scale list fills its two numbers (1 drawing unit for the preset's
+  // Excel points); choosing "Custom" (position 0) changes nothing but the selection.
+  void ChooseCellScale(int32_t position);
+  void ChooseFontScale(int32_t position);
+
   void LoadOptions(int32_t funcState);
   void SaveOptions(int32_t funcState) const;
   // The two positive-real checks, then the fields; the active page is written either way.

@@ -45,20 +45,20 @@ TEST(CadStateBlock, LayerLinesGiveTheirNamesWithoutALeadingStar) {
 TEST(CadStateBlock, PaletteLinesFillAll257Entries) {
   auto block = CCadStateBlock::Parse(kPalette + u"|255|65280|x|-1|16777216|  42z");
   ASSERT_EQ(block.m_palette.size(), 257u);
-  const PaletteEntry first[] = {{u"0", 0xFF}, {u"1", 0xFF00}, {u"2", 0},       {u"3", 0xFFFFFF},
+  const ColourEntry first[] = {{u"0", 0xFF}, {u"1", 0xFF00}, {u"2", 0},       {u"3", 0xFFFFFF},
                                 {u"4", 0},    {u"5", 42},     {u"", 0}};
   for (size_t i = 0; i < std::size(first); ++i) EXPECT_EQ(block.m_palette[i], first[i]) << i;
-  EXPECT_EQ(block.m_palette[256], (PaletteEntry{u"", 0}));
+  EXPECT_EQ(block.m_palette[256], (ColourEntry{u"", 0}));
 
   block = CCadStateBlock::Parse(kPalette + u"|");
   ASSERT_EQ(block.m_palette.size(), 257u);
-  for (const auto& e : block.m_palette) EXPECT_EQ(e, (PaletteEntry{u"", 0}));
+  for (const auto& e : block.m_palette) EXPECT_EQ(e, (ColourEntry{u"", 0}));
 
   std::u16string many = kPalette + u"|";
   for (int i = 0; i < 300; ++i) many += u"7|";
   block = CCadStateBlock::Parse(many + u"\n" + kLayers + u"|L");
   ASSERT_EQ(block.m_palette.size(), 257u);
-  EXPECT_EQ(block.m_palette[256], (PaletteEntry{u"256", 7}));
+  EXPECT_EQ(block.m_palette[256], (ColourEntry{u"256", 7}));
   EXPECT_EQ(block.m_layers, std::vector<std::u16string>{u"L"});
 }
 

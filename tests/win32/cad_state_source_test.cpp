@@ -47,7 +47,7 @@ TEST(Win32CadStateSource, ReadsThePublishedTextUpToItsZero) {
   EXPECT_EQ(source.ReadText(), text);
   const auto parsed = CCadStateBlock::Read(source);
   EXPECT_EQ(parsed.m_layers, (std::vector<std::u16string>{u"0", u"Walls", u"\u58C1"}));
-  EXPECT_EQ(parsed.m_palette.at(0), (PaletteEntry{u"0", 0xFF}));
+  EXPECT_EQ(parsed.m_palette.at(0), (ColourEntry{u"0", 0xFF}));
 }
 
 TEST(Win32CadStateSource, ABlockWithoutZeroEndsAtTheEndOfTheView) {
