@@ -58,7 +58,14 @@ void FakeExcel::BeginCall(std::u16string_view type, std::u16string_view member, 
   const std::string lower = Lower(key);
   ++ordinal_;
   ++counts_[lower];
-  if (recording_) calls_.push_back({std::move(key), kind, lcid, {args.begin(), args.end()}});
+  if (recording_) {
+    Call call{std::move(key), kind, lcid, {args.begin(), args.end()}};
+    // Every stand-in object owns this Excel: an object kept in the log would keep it alive.
+    for (Variant& arg : call.args) {
+      if (arg.IsObject()) arg = Variant::Object(nullptr);
+    }
+    calls_.push_back(std::move(call));
+  }
   if (failAt_ && failAt_->first == ordinal_) {
     throw ComError(failAt_->second, ComError::SystemMessage(failAt_->second));
   }

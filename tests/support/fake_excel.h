@@ -23,7 +23,7 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
     std::string key;  // "Range.Address": object type and member as the member table spells it
     InvokeKind kind;
     uint32_t lcid;
-    std::vector<Variant> args;
+    std::vector<Variant> args;  // object arguments are logged as Nothing (VT_DISPATCH, null)
   };
   // Find's LookIn, LookAt and SearchOrder persist from one call to the next when omitted
   // (starting as the Find dialog does: formulas, part of the contents, by rows).

@@ -263,6 +263,18 @@ TEST(FakeExcelTest, FaultsByCallIndexAndByMember) {
   EXPECT_EQ(s.excel->CallCount("Range.Address"), 2u);
 }
 
+TEST(FakeExcelTest, ReleasedWhenTheLastObjectGoes) {
+  std::weak_ptr<FakeExcel> alive;
+  {
+    Session s = Sample();
+    alive = s.excel;
+    const ObjectPtr cells = Obj(s.sheet->Get(u"Cells"));
+    cells->Call(u"Find", {Variant::String(u"*"), Variant::Object(s.Range(u"A1"))});
+    EXPECT_TRUE(s.excel->Calls().back().args[1].IsObject());
+  }
+  EXPECT_TRUE(alive.expired()) << "the call log must not own the objects passed to Excel";
+}
+
 TEST(FakeExcelTest, SampleFixtureLoads) {
   Session s = Sample();
   const ObjectPtr book = Obj(s.app->Get(u"ActiveWorkbook"));
