@@ -14,10 +14,12 @@ class Shell {
   // the shell cannot name it.
   virtual std::optional<std::u16string> PersonalFolder() = 0;
   // Creates the file anew for writing, binary, shared with nobody. Null on failure, with the
-  // errno-style cause in *error.
+  // errno-style cause in *error; a file held open by someone else gives EBUSY.
   virtual std::FILE* CreateExclusive(const std::u16string& path, int* error) = 0;
+  // One level, like CreateDirectoryW: false also when the folder exists already.
   virtual bool CreateFolder(const std::u16string& path) = 0;
   virtual bool FolderExists(const std::u16string& path) = 0;
+  // A file or a folder of that name exists (PathFileExistsW).
   virtual bool FileExists(const std::u16string& path) = 0;
 
   static Shell& Current();

@@ -1,0 +1,41 @@
+#pragma once
+#include "ui/progress_window.h"
+#include "ui/win32/dialog.h"
+
+namespace vk {
+
+inline constexpr wchar_t kProgressTemplate[] = L"IDD_877DD189_4E3A_4AAB_AFAA_6A3F3478573F";
+inline constexpr int kProgressTextId = 219;  // the static text above the bar
+inline constexpr int kProgressBarId = 201;
+
+// The progress window of an import: a modeless popup without parent, centred and shown when
+// created; the text and the bar are the table pass's to drive.
+class CProgressDialog final : public CDialog, public ProgressWindow {
+ public:
+  CProgressDialog();
+  ~CProgressDialog() override;
+
+  // Makes, centres and shows the window; false when it cannot be made (the object then stays
+  // usable and does nothing, so an import never stops for its progress window).
+  bool CreateAndShow(LANGID language = 0);
+
+  void SetText(const std::u16string& text) override;
+  void SetRange(int lower, int upper) override;
+  void SetPos(int pos) override;
+  void SetStep(int step) override;
+  void StepIt() override;
+
+ protected:
+  BOOL OnInitDialog() override;
+
+ private:
+  LRESULT SendToBar(UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+// Hands out shown CProgressDialog windows (the product's ProgressFactory).
+class CProgressDialogFactory final : public ProgressFactory {
+ public:
+  std::unique_ptr<ProgressWindow> Create() override;
+};
+
+}  // namespace vk

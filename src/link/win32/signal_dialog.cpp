@@ -1,0 +1,72 @@
+#include "link/win32/signal_dialog.h"
+
+#include "import/import_driver.h"
+#include "ui/win32/win32_text.h"
+
+namespace vk {
+
+CSignalDialog::CSignalDialog(CImportDriver* owner) : CDialog(kLinkDialogTemplate), m_pOwner(owner) {}
+
+CSignalDialog::~CSignalDialog() { DestroyWindow(); }
+
+BOOL CSignalDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  FindReceiver();
+  return TRUE;
+}
+
+bool CSignalDialog::FindReceiver() {
+  m_hReceiver = FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kReceiverTitle));
+  return m_hReceiver != nullptr;
+}
+
+void CSignalDialog::StartTable(int rows, int columns) {
+  FindReceiver();
+  if (m_hReceiver == nullptr) return;
+  SendMessageW(m_hReceiver, kWmLinkTableStart, static_cast<WPARAM>(static_cast<INT_PTR>(rows)),
+               static_cast<LPARAM>(columns));
+}
+
+bool CSignalDialog::SendRecord(const void* record, int size) {
+  if (m_hReceiver == nullptr) return false;
+  // A record without bytes or with a negative size is a caller's mistake; nothing goes out.
+  if (size < 0 || (record == nullptr && size != 0)) return false;
+  COPYDATASTRUCT data{};
+  data.cbData = static_cast<DWORD>(size);
+  data.lpData = const_cast<void*>(record);
+  SendMessageW(m_hReceiver, WM_COPYDATA, reinterpret_cast<WPARAM>(m_hWnd), reinterpret_cast<LPARAM>(&data));
+  return true;
+}
+
+void CSignalDialog::EndLink(int reason) {
+  if (m_hReceiver == nullptr) return;
+  SendMessageW(m_hReceiver, kWmLinkEnd, 0, static_cast<LPARAM>(reason));
+}
+
+bool CSignalDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message != kWmLinkImport) return false;
+  *result = OnLinkImport(wParam, lParam);
+  return true;
+}
+
+LRESULT CSignalDialog::OnLinkImport(WPARAM, LPARAM lParam) {
+  if (m_pOwner == nullptr) return 0;
+  // While an import waits in a send to the receiver, the thread still takes messages sent by
+  // other processes, so a second request can land in the middle of a run. Running it there
+  // would reuse the run's record buffer and Excel objects under its feet; it is refused with
+  // Excel's own "busy" answer instead, which the CAD side already meets when Excel cannot serve.
+  if (m_bImporting) return static_cast<LRESULT>(kLinkImportBusy);
+  struct Running {
+    bool& flag;
+    explicit Running(bool& f) : flag(f) { flag = true; }
+    ~Running() { flag = false; }
+  } running(m_bImporting);
+  try {
+    return static_cast<LRESULT>(m_pOwner->RunImport(static_cast<int>(static_cast<uint32_t>(lParam))));
+  } catch (...) {
+    // The driver reports its own failures; nothing may unwind through the window procedure.
+    return static_cast<LRESULT>(static_cast<int32_t>(E_UNEXPECTED));
+  }
+}
+
+}  // namespace vk

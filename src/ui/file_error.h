@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace vk {
+
+// The standard file-error message for an errno-style cause (EBUSY: a sharing violation) and the
+// file's path, worded like the application framework's own file errors.
+std::u16string FileErrorMessage(int cause, std::u16string_view path);
+
+// Shows it as a warning message captioned with the module name.
+void ReportFileError(int cause, std::u16string_view path);
+
+}  // namespace vk

@@ -1,0 +1,172 @@
+// The host stand-ins behind the process-wide holders in the native build: a shell over the host
+// file system, and messages and progress windows that show nothing. The Windows build uses the
+// Win32 pieces instead (ui/win32/win32_defaults.cpp).
+#ifndef _WIN32
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+#include "ui/platform_defaults.h"
+
+namespace vk::platform {
+
+namespace {
+
+// Windows paths onto the host: UTF-8, backslashes as '/'.
+std::string HostPath(const std::u16string& path) {
+  std::string out;
+  out.reserve(path.size());
+  for (size_t i = 0; i < path.size(); ++i) {
+    char32_t c = path[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < path.size() && path[i + 1] >= 0xDC00 && path[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (path[++i] - 0xDC00);
+    }
+    if (c == u'\\') c = u'/';
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::u16string FromHost(const std::string& text) {
+  std::u16string out;
+  for (size_t i = 0; i < text.size();) {
+    unsigned char b = static_cast<unsigned char>(text[i]);
+    char32_t c = b;
+    size_t extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+    if (extra != 0) c = b & (0x3F >> extra);
+    ++i;
+    for (size_t k = 0; k < extra && i < text.size(); ++k, ++i) c = (c << 6) | (text[i] & 0x3F);
+    if (c >= 0x10000) {
+      c -= 0x10000;
+      out += static_cast<char16_t>(0xD800 + (c >> 10));
+      out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(c);
+    }
+  }
+  return out;
+}
+
+class HostShell final : public Shell {
+ public:
+  // The host has no personal folder of the shell's kind; ~/Documents plays its part.
+  std::optional<std::u16string> PersonalFolder() override {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') return std::nullopt;
+    return FromHost(std::string(home) + "/Documents");
+  }
+
+  // The host has no share modes: an advisory lock held for the life of the stream keeps a
+  // second opener out (reported as EBUSY, our sharing violation). The file is emptied only once
+  // the lock is held, so a refused opener never truncates the holder's file.
+  std::FILE* CreateExclusive(const std::u16string& path, int* error) override {
+    int fd = ::open(HostPath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return Fail(error, errno);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      int cause = (errno == EWOULDBLOCK) ? EBUSY : errno;
+      ::close(fd);
+      return Fail(error, cause);
+    }
+    if (::ftruncate(fd, 0) != 0) {
+      int cause = errno;
+      ::close(fd);
+      return Fail(error, cause);
+    }
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (file == nullptr) {
+      int cause = errno;
+      ::close(fd);
+      return Fail(error, cause);
+    }
+    if (error) *error = 0;
+    return file;
+  }
+
+  bool CreateFolder(const std::u16string& path) override { return ::mkdir(HostPath(path).c_str(), 0777) == 0; }
+
+  bool FolderExists(const std::u16string& path) override {
+    struct stat st {};
+    return ::stat(HostPath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  }
+
+  bool FileExists(const std::u16string& path) override {
+    struct stat st {};
+    return ::stat(HostPath(path).c_str(), &st) == 0;
+  }
+
+ private:
+  static std::FILE* Fail(int* error, int cause) {
+    if (error) *error = cause;
+    return nullptr;
+  }
+};
+
+// Nobody is there to answer: messages go nowhere and every question takes its refusing button,
+// so nothing is replaced or removed without a user.
+class SilentMessages final : public UserMessages {
+ public:
+  int Show(const std::u16string&, const std::u16string&, uint32_t style) override {
+    const uint32_t buttons = style & 0xF;
+    if (buttons == kMbYesNo) return kIdNo;
+    if (buttons == kMbYesNoCancel || buttons == kMbOkCancel) return kIdCancel;
+    return kIdOk;
+  }
+};
+
+class SilentProgress final : public ProgressWindow {
+ public:
+  void SetText(const std::u16string&) override {}
+  void SetRange(int, int) override {}
+  void SetPos(int) override {}
+  void SetStep(int) override {}
+  void StepIt() override {}
+};
+
+class SilentProgressFactory final : public ProgressFactory {
+ public:
+  std::unique_ptr<ProgressWindow> Create() override { return std::make_unique<SilentProgress>(); }
+};
+
+}  // namespace
+
+UserMessages& DefaultUserMessages() {
+  static SilentMessages messages;
+  return messages;
+}
+
+ProgressFactory& DefaultProgressFactory() {
+  static SilentProgressFactory factory;
+  return factory;
+}
+
+Shell& DefaultShell() {
+  static HostShell shell;
+  return shell;
+}
+
+// The native programs stand in for the add-in module.
+std::u16string ModuleCaption() { return u"Vellumark"; }
+
+}  // namespace vk::platform
+
+#endif  // !_WIN32

@@ -1,0 +1,16 @@
+#pragma once
+#include "ui/shell.h"
+
+namespace vk {
+
+// The shell and file system of the platform.
+class Win32Shell final : public Shell {
+ public:
+  std::optional<std::u16string> PersonalFolder() override;
+  std::FILE* CreateExclusive(const std::u16string& path, int* error) override;
+  bool CreateFolder(const std::u16string& path) override;
+  bool FolderExists(const std::u16string& path) override;
+  bool FileExists(const std::u16string& path) override;
+};
+
+}  // namespace vk

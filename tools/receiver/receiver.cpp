@@ -1,0 +1,134 @@
+// The stand-in for the CAD side's receiver window.
+//
+//   vk_receiver serve <log-file>   owns the window titled "2815DA81-AD05-4739-A2AA-3929B1E3CF56"
+//                                  and logs every message it gets until it is sent WM_CLOSE
+//   vk_receiver import <lParam>    sends WM_LINK_IMPORT to the link dialog once, prints
+//                                  "result <n>" and exits (2 when there is no link dialog)
+//
+// While serving, the window also takes kReceiverRequestImport (see receiver_log.h), so a test can
+// make the CAD side ask for an import at a moment of its choosing, also in the middle of one.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+#include "link/link_channel.h"
+#include "receiver_log.h"
+
+namespace {
+
+using vk::test::ReceiverEntry;
+
+std::FILE* g_log = nullptr;
+
+void Log(const ReceiverEntry& entry) {
+  if (g_log == nullptr) return;
+  const std::vector<uint8_t> bytes = vk::test::EncodeReceiverEntry(entry);
+  std::fwrite(bytes.data(), 1, bytes.size(), g_log);
+  std::fflush(g_log);
+}
+
+const wchar_t* Title(const char16_t* title) { return reinterpret_cast<const wchar_t*>(title); }
+
+LRESULT RequestImport(LPARAM lParam) {
+  HWND link = FindWindowW(nullptr, Title(vk::kLinkDialogTitle));
+  if (link == nullptr) return static_cast<LRESULT>(vk::test::kReceiverNoLinkDialog);
+  return SendMessageW(link, vk::kWmLinkImport, 0, lParam);
+}
+
+LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  ReceiverEntry entry;
+  entry.message = message;
+  entry.wParam = static_cast<uint64_t>(wParam);
+  entry.lParam = static_cast<int64_t>(lParam);
+  switch (message) {
+    case WM_COPYDATA: {
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      entry.dwData = static_cast<uint64_t>(data->dwData);
+      entry.cbData = data->cbData;
+      if (data->lpData != nullptr && data->cbData != 0) {
+        const auto* bytes = static_cast<const uint8_t*>(data->lpData);
+        entry.bytes.assign(bytes, bytes + data->cbData);
+      }
+      entry.result = TRUE;
+      Log(entry);
+      return TRUE;
+    }
+    case vk::kWmLinkTableStart:
+    case vk::kWmLinkEnd:
+      Log(entry);
+      return 0;
+    case vk::test::kReceiverRequestImport: {
+      entry.direction = 1;
+      entry.message = vk::kWmLinkImport;
+      entry.wParam = 0;
+      entry.result = static_cast<int64_t>(RequestImport(lParam));
+      Log(entry);
+      return static_cast<LRESULT>(entry.result);
+    }
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+int Serve(const wchar_t* logPath) {
+  g_log = _wfopen(logPath, L"wb");
+  if (g_log == nullptr) {
+    std::fwprintf(stderr, L"cannot write %ls\n", logPath);
+    return 1;
+  }
+  std::fwrite(vk::test::kReceiverLogMagic, 1, 4, g_log);
+  const uint32_t version = vk::test::kReceiverLogVersion;
+  const uint8_t versionBytes[4] = {static_cast<uint8_t>(version), static_cast<uint8_t>(version >> 8),
+                                   static_cast<uint8_t>(version >> 16), static_cast<uint8_t>(version >> 24)};
+  std::fwrite(versionBytes, 1, 4, g_log);
+  std::fflush(g_log);
+
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = ReceiverProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"VellumarkStandInReceiver";
+  if (!RegisterClassW(&windowClass)) return 1;
+  HWND window = CreateWindowExW(0, windowClass.lpszClassName, Title(vk::kReceiverTitle), WS_OVERLAPPEDWINDOW, 0, 0,
+                                100, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (window == nullptr) {
+    std::fwprintf(stderr, L"cannot create the receiver window\n");
+    return 1;
+  }
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  std::fclose(g_log);
+  return 0;
+}
+
+int ImportOnce(const wchar_t* argument) {
+  const LPARAM lParam = static_cast<LPARAM>(std::wcstoll(argument, nullptr, 0));
+  const LRESULT result = RequestImport(lParam);
+  if (result == static_cast<LRESULT>(vk::test::kReceiverNoLinkDialog) &&
+      FindWindowW(nullptr, Title(vk::kLinkDialogTitle)) == nullptr) {
+    std::printf("no link dialog\n");
+    return 2;
+  }
+  std::printf("result %lld\n", static_cast<long long>(result));
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 3 && std::wcscmp(argv[1], L"serve") == 0) return Serve(argv[2]);
+  if (argc == 3 && std::wcscmp(argv[1], L"import") == 0) return ImportOnce(argv[2]);
+  std::fwprintf(stderr, L"usage: vk_receiver serve <log-file> | vk_receiver import <lParam>\n");
+  return 64;
+}
