@@ -37,6 +37,9 @@ class CImportDriver {
   int32_t m_nExcelVersion = 9;   // integer part of Application.Version
   int32_t m_nSupportWMF = 1;     // copy of the SupportWMF option, read at connection
   LinkChannel* m_pLink = nullptr;  // the link dialog; owned by the add-in object
+
+ private:
+  bool m_bRunning = false;
 };
 
 }  // namespace vk

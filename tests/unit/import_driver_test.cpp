@@ -1,0 +1,335 @@
+#include "import/import_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "fake_excel.h"
+#include "memory_link.h"
+#include "recording_messages.h"
+#include "recording_progress.h"
+#include "settings/option_table.h"
+#include "test_hive.h"
+#include "test_shell.h"
+
+namespace vk {
+namespace {
+
+constexpr int32_t kExcelError = static_cast<int32_t>(0x800A03EC);
+
+struct Table {
+  int rows;
+  int columns;
+  friend bool operator==(const Table&, const Table&) = default;
+};
+
+// One add-in's import state wired to the stand-ins: Excel, the receiver, the user, the registry.
+struct ImportRig {
+  explicit ImportRig(const std::string& json = R"({"sheets":[{"name":"S","cells":{"B2":1}}]})")
+      : shell(std::nullopt), excel(fake::FakeExcel::FromJson(json)) {
+    driver.m_pExcel = excel->Application();
+    driver.m_pLink = &link;
+  }
+  int Run(int selected) { return driver.RunImport(selected); }
+  void SetOption(const NumberOption& option, int32_t value, std::u16string_view key = kProductKey) {
+    hive.WriteNumber(std::u16string(u"Zelkor\\") + std::u16string(key), option.name, value);
+  }
+  std::vector<Table> Tables() const {
+    std::vector<Table> tables;
+    for (const auto& m : link.messages)
+      if (m.kind == kWmLinkTableStart) tables.push_back({static_cast<int>(m.wParam), static_cast<int>(m.lParam)});
+    return tables;
+  }
+  std::vector<int64_t> Ends() const {
+    std::vector<int64_t> ends;
+    for (const auto& m : link.messages)
+      if (m.kind == kWmLinkEnd) ends.push_back(m.lParam);
+    return ends;
+  }
+  std::vector<std::u16string> Texts() const {
+    std::vector<std::u16string> texts;
+    for (const auto& m : messages.shown) texts.push_back(m.text);
+    return texts;
+  }
+
+  test::TestHive hive;
+  test::RecordingMessages messages;
+  test::RecordingProgress progress;
+  test::TestShell shell;
+  test::MemoryLink link;
+  std::shared_ptr<fake::FakeExcel> excel;
+  CImportDriver driver;
+};
+
+std::string Sheet(const std::string& body, const std::string& top = "") {
+  return R"({)" + top + R"("sheets":[{"name":"Data",)" + body + R"(}]})";
+}
+
+// Which area becomes the table: the used range with its 300-row / 150-column limits and the
+// 1.2 factor, the print area, the selection.
+TEST(RunImport, ChoosesTheAreaToImport) {
+  struct Case {
+    const char* what;
+    std::string json;
+    int selected;
+    std::vector<Table> tables;
+  };
+  const std::vector<Case> cases = {
+      {"used range below both limits is kept", Sheet(R"("usedRange":"A1:ES299")"), 0, {{299, 149}}},
+      {"used range need not start at A1", Sheet(R"("usedRange":"C5:E10")"), 0, {{6, 3}}},
+      {"300 rows: last row 100 gives 120", Sheet(R"("usedRange":"A1:C1000","cells":{"C100":1})"), 0, {{120, 3}}},
+      {"300 rows exactly is limited", Sheet(R"("usedRange":"A1:C300","cells":{"B10":1})"), 0, {{12, 3}}},
+      {"1.2 x 900 is not below 1000", Sheet(R"("usedRange":"A1:C1000","cells":{"A900":1})"), 0, {{1000, 3}}},
+      {"150 columns: last column 10 gives 12", Sheet(R"("usedRange":"A1:ET10","cells":{"J2":1})"), 0, {{10, 12}}},
+      {"both limits", Sheet(R"("usedRange":"A1:ET400","cells":{"E50":1,"Z3":1})"), 0, {{60, 31}}},
+      {"single-area selection", Sheet(R"("cells":{"A1":1})", R"("selection":"B2:D5",)"), 1, {{4, 3}}},
+      {"two areas give two tables", Sheet(R"("cells":{"A1":1})", R"("selection":"A1:C9,E1:F9",)"), 1, {{9, 3}, {9, 2}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ImportRig rig(c.json);
+    EXPECT_EQ(rig.Run(c.selected), 0);
+    EXPECT_EQ(rig.Tables(), c.tables);
+    EXPECT_EQ(rig.Ends(), std::vector<int64_t>{kLinkEndImported});
+    EXPECT_TRUE(rig.messages.shown.empty());
+  }
+}
+
+TEST(RunImport, AFailedUsedRangeAssumes400By200AndSearches) {
+  ImportRig rig(Sheet(R"("cells":{"C10":1})"));
+  rig.excel->FailMember("Worksheet.UsedRange");
+  EXPECT_EQ(rig.Run(0), 0);
+  EXPECT_EQ(rig.Tables(), (std::vector<Table>{{12, 3}}));
+
+  ImportRig empty(Sheet(R"("cells":{})"));
+  empty.excel->FailMember("Worksheet.UsedRange");
+  EXPECT_EQ(empty.Run(0), 0);
+  EXPECT_EQ(empty.Tables(), (std::vector<Table>{{400, 200}}));
+}
+
+// FuncState decides the option key, whether areas split and whether LatestFolder is kept.
+TEST(RunImport, FuncStateChoosesOptionKeySplittingAndLatestFolder) {
+  const std::string json = Sheet(R"("cells":{"A1":1},"usedRange":"A1:B2")",
+                                 R"("path":"C:\\Work","selection":"A1:C9,E1:F9",)");
+  struct Case {
+    int funcState;
+    int useGlobal;
+    size_t tables;
+    bool latestFolder;
+  };
+  for (const Case c : {Case{0, 0, 2, true}, Case{1, 0, 1, false}, Case{1, 1, 1, false},
+                       Case{2, 0, 1, false}, Case{5, 0, 1, false}}) {
+    SCOPED_TRACE(c.funcState);
+    ImportRig rig(json);
+    rig.SetOption(options::kFuncState, c.funcState);
+    rig.SetOption(options::kUseGlobalOption, c.useGlobal);
+    EXPECT_EQ(rig.Run(1), 0);
+    EXPECT_EQ(rig.Tables().size(), c.tables);
+    auto latest = rig.hive.Read(test::kProductPath, u"LatestFolder");
+    EXPECT_EQ(latest.has_value(), c.latestFolder);
+  }
+
+  // SaveLatestFolder 0 keeps the registry as it was.
+  ImportRig rig(json);
+  rig.SetOption(options::kSaveLatestFolder, 0);
+  EXPECT_EQ(rig.Run(0), 0);
+  EXPECT_FALSE(rig.hive.Read(test::kProductPath, u"LatestFolder").has_value());
+}
+
+TEST(RunImport, OptionKeyOfTheImportFollowsFuncStateAndUseGlobalOption) {
+  // ImportObj 0 under the key in force turns the shapes pass off; the global set says
+  // otherwise. OnlyPrintArea shows which key was read: the print area is 2 x 2, the used
+  // range 3 x 3.
+  const std::string json = Sheet(R"("usedRange":"A1:C3","printArea":"A1:B2","cells":{"A1":1})");
+  struct Case {
+    int funcState;
+    int useGlobal;
+    Table table;
+  };
+  for (const Case c : {Case{0, 0, {2, 2}}, Case{1, 0, {3, 3}}, Case{1, 1, {2, 2}}, Case{2, 1, {3, 3}}}) {
+    SCOPED_TRACE(testing::Message() << c.funcState << "/" << c.useGlobal);
+    ImportRig rig(json);
+    rig.SetOption(options::kFuncState, c.funcState);
+    rig.SetOption(options::kUseGlobalOption, c.useGlobal);
+    rig.SetOption(options::kOnlyPrintArea, 1);  // the global set only
+    EXPECT_EQ(rig.Run(0), 0);
+    EXPECT_EQ(rig.Tables(), std::vector<Table>{c.table});
+  }
+}
+
+TEST(RunImport, OnlyPrintAreaWithoutAPrintAreaTakesTheUsedRange) {
+  ImportRig rig(Sheet(R"("usedRange":"A1:C3","cells":{"A1":1})"));
+  rig.SetOption(options::kOnlyPrintArea, 1);
+  EXPECT_EQ(rig.Run(0), 0);
+  EXPECT_EQ(rig.Tables(), (std::vector<Table>{{3, 3}}));
+}
+
+TEST(RunImport, UseRangeNameReadsTheNameOnlyWhenAsked) {
+  const std::string json = R"({"selection":"B2:C3","names":{"Pumps":"Data!$B$2:$C$3"},
+      "sheets":[{"name":"Data","cells":{"B2":1}}]})";
+  {
+    ImportRig rig(json);
+    EXPECT_EQ(rig.Run(1), 0);
+    EXPECT_EQ(rig.excel->CallCount("Range.Name"), 0u);
+  }
+  {
+    ImportRig rig(json);
+    rig.SetOption(options::kUseRangeName, 1);
+    EXPECT_EQ(rig.Run(1), 0);
+    EXPECT_EQ(rig.excel->CallCount("Name.Name"), 1u);
+  }
+  {
+    // No name on the selection: the error Excel raises is swallowed and the address stays.
+    ImportRig rig(R"({"selection":"B2:C4","sheets":[{"name":"Data","cells":{"B2":1}}]})");
+    rig.SetOption(options::kUseRangeName, 1);
+    EXPECT_EQ(rig.Run(1), 0);
+    EXPECT_EQ(rig.Tables(), (std::vector<Table>{{3, 2}}));
+    EXPECT_TRUE(rig.messages.shown.empty());
+  }
+}
+
+// Every row of the failure table: result, message and what the receiver saw.
+TEST(RunImport, FailuresEndWithTheirCodeAndMessage) {
+  struct Case {
+    const char* what;
+    std::string json;
+    int selected;
+    std::string failMember;
+    int32_t hr;
+    int showError;
+    int result;
+    std::vector<std::u16string> texts;
+  };
+  const std::string plain = Sheet(R"("cells":{"A1":1})");
+  const std::vector<Case> cases = {
+      {"no active sheet", Sheet(R"("cells":{})", R"("activeSheet":null,)"), 0, "", 0, 1, kImportNoActiveSheet,
+       {u"Invalid active worksheet: 0x0, 1343"}},
+      {"active sheet fails", plain, 0, "Application.ActiveSheet", kExcelError, 1, kImportNoActiveSheet,
+       {u"Invalid active worksheet: 0x800a03ec, 1343"}},
+      {"no selection", Sheet(R"("cells":{})", R"("selection":null,)"), 1, "", 0, 1, kImportNoSelection,
+       {u"Invalid selection: 0x0, 1358"}},
+      {"selection fails", plain, 1, "Application.Selection", kEFail, 1, kImportNoSelection,
+       {u"Invalid selection: 0x80004005, 1358"}},
+      {"a shape is selected", Sheet(R"("cells":{})", R"("selection":{"shape":"Chart 1"},)"), 1, "", 0, 1,
+       kImportNotARange, {u"Invalid selected range: 0x80004002, 1370"}},
+      {"busy in the driver", plain, 1, "Range.Address", kExcelBusy, 1, kExcelBusy, {}},
+      {"busy at the active sheet", plain, 0, "Application.ActiveSheet", kExcelBusy, 1, kExcelBusy, {}},
+      {"busy in the table pass", plain, 0, "Range.Top", kExcelBusy, 1, kExcelBusy, {}},
+      {"COM error", plain, 0, "Workbook.Name", kEFail, 1, 1545,
+       {u"Zelkor Vellumark Error: Unspecified error, 1545, -1, 0, 0"}},
+      {"COM error, ShowError 0", plain, 0, "Workbook.Name", kEFail, 0, 1545, {}},
+      {"COM error sizing the used range", plain, 0, "Range.Rows", kEFail, 1, 1479,
+       {u"Zelkor Vellumark Error: Unspecified error, 1479, -1, 0, 0"}},
+      {"COM error in the table pass", plain, 1, "Range.Rows", kEFail, 1, 1581,
+       {u"Zelkor Vellumark Error: Unspecified error, 1581, -1, 0, 0"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ImportRig rig(c.json);
+    rig.SetOption(options::kShowError, c.showError);
+    if (!c.failMember.empty()) rig.excel->FailMember(c.failMember, c.hr);
+    EXPECT_EQ(rig.Run(c.selected), c.result);
+    EXPECT_EQ(rig.Texts(), c.texts);
+    for (const auto& shown : rig.messages.shown) EXPECT_EQ(shown.style, kMbOk | kMbIconWarning);
+    EXPECT_TRUE(rig.Ends().empty());
+    EXPECT_EQ(rig.excel->screenUpdatingPuts, (std::vector<bool>{false, true}));
+    EXPECT_EQ(rig.progress.alive, 0);
+  }
+}
+
+TEST(RunImport, WithoutExcelReturns1300AndTouchesNothing) {
+  ImportRig rig;
+  rig.driver.m_pExcel = nullptr;
+  EXPECT_EQ(rig.Run(0), kImportNoExcel);
+  EXPECT_TRUE(rig.messages.shown.empty());
+  EXPECT_TRUE(rig.link.messages.empty());
+}
+
+// A failure that is not a COM error is reported as unknown, with the step it happened at.
+TEST(RunImport, OtherFailuresAreUnknownErrors) {
+  struct ThrowingProgress final : ProgressFactory {
+    ThrowingProgress() { SetCurrent(this); }
+    ~ThrowingProgress() override { SetCurrent(nullptr); }
+    std::unique_ptr<ProgressWindow> Create() override { throw std::runtime_error("no window"); }
+  };
+  ImportRig rig;
+  ThrowingProgress progress;
+  EXPECT_EQ(rig.Run(0), 1540);
+  EXPECT_EQ(rig.Texts(), std::vector<std::u16string>{u"Unknown Error: 1540, -1, 0, 0"});
+  EXPECT_EQ(rig.excel->screenUpdatingPuts, (std::vector<bool>{false, true}));
+}
+
+TEST(RunImport, WithoutAReceiverReadsEverythingSendsNothingAndSucceeds) {
+  ImportRig rig;
+  rig.link.SetReceiverPresent(false);
+  EXPECT_EQ(rig.Run(0), 0);
+  EXPECT_TRUE(rig.link.messages.empty());
+  EXPECT_GT(rig.excel->CallCount("Workbook.Path"), 0u);
+}
+
+// A WM_LINK_IMPORT dispatched while a pass waits in a send must not run a second import on the
+// same state: it is refused as Excel refuses automation while busy.
+TEST(RunImport, ASecondImportDuringARunIsRefused) {
+  struct ReenteringLink final : LinkChannel {
+    CImportDriver* driver = nullptr;
+    int nested = -1;
+    bool FindReceiver() override { return true; }
+    void StartTable(int, int) override { nested = driver->RunImport(1); }
+    bool SendRecord(const void*, int) override { return true; }
+    void EndLink(int) override {}
+  };
+  ImportRig rig;
+  ReenteringLink link;
+  link.driver = &rig.driver;
+  rig.driver.m_pLink = &link;
+  EXPECT_EQ(rig.Run(0), 0);
+  EXPECT_EQ(link.nested, kExcelBusy);
+  EXPECT_EQ(rig.Run(0), 0);  // and the guard is released afterwards
+}
+
+// Each automation call of a small import fails once, in its own run: never a crash, a result
+// the failure table allows, screen updating back on, no progress window left, no end message.
+TEST(RunImport, AFaultAtAnyAutomationCallEndsCleanly) {
+  const std::string json = Sheet(R"("usedRange":"A1:C1000","cells":{"B20":1})", R"("selection":"A1:B2,D1:D3",)");
+  for (int selected : {0, 1}) {
+    size_t calls = 0;
+    {
+      ImportRig probe(json);
+      ASSERT_EQ(probe.Run(selected), 0);
+      calls = probe.excel->CallCount();
+    }
+    ASSERT_GT(calls, 10u);
+    for (size_t k = 1; k <= calls; ++k) {
+      SCOPED_TRACE(testing::Message() << "selected " << selected << ", call " << k);
+      ImportRig rig(json);
+      rig.excel->FailCallAt(k, kExcelError);
+      const int result = rig.Run(selected);
+      const auto& puts = rig.excel->screenUpdatingPuts;
+      EXPECT_EQ(rig.progress.alive, 0);
+      if (k == 1 || k == calls) {
+        // The failing call is the screen-updating switch itself: ignored, the import goes on.
+        EXPECT_EQ(result, 0);
+        continue;
+      }
+      ASSERT_FALSE(puts.empty());
+      EXPECT_TRUE(puts.back());
+      if (result == 0) {
+        // Only a failed UsedRange is dropped: the import goes on with the assumed size.
+        EXPECT_EQ(rig.Ends(), std::vector<int64_t>{kLinkEndImported});
+        continue;
+      }
+      const bool fixedCode = result == kImportNoActiveSheet || result == kImportNoSelection ||
+                             result == kImportNotARange || result == kImportBadLimitedRange;
+      EXPECT_TRUE(fixedCode || (result >= 899 && result <= 1603)) << result;
+      EXPECT_TRUE(rig.Ends().empty());
+      EXPECT_EQ(rig.messages.shown.size(), 1u);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vk
