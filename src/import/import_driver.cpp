@@ -196,7 +196,7 @@ int CImportDriver::RunImport(int bSelectedRange) {
       if (ReadOption(options::kUseRangeName, optionKey) != 0) {
         try {
           const Variant name = range.Name();
-          if (name.IsObject() && name.ObjectValue()) rangeText = excel::Name(name.ObjectValue()).Name();
+          if (name.IsObject() && name.ObjectValue()) rangeText = excel::Name(name.ObjectValue()).NameText();
         } catch (const ComError&) {
           // A selection without a defined name keeps its address.
         }
