@@ -8,63 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "fake_excel.h"
+#include "import_rig.h"
 #include "log/log_file.h"
-#include "memory_link.h"
-#include "recording_messages.h"
-#include "recording_progress.h"
 #include "settings/option_table.h"
-#include "test_hive.h"
-#include "test_shell.h"
 
 namespace vk {
 namespace {
 
+using test::ImportRig;
+using test::Table;
+
 constexpr int32_t kExcelError = static_cast<int32_t>(0x800A03EC);
-
-struct Table {
-  int rows;
-  int columns;
-  friend bool operator==(const Table&, const Table&) = default;
-};
-
-// One add-in's import state wired to the stand-ins: Excel, the receiver, the user, the registry.
-struct ImportRig {
-  explicit ImportRig(const std::string& json = R"({"sheets":[{"name":"S","cells":{"B2":1}}]})")
-      : shell(std::nullopt), excel(fake::FakeExcel::FromJson(json)) {
-    driver.m_pExcel = excel->Application();
-    driver.m_pLink = &link;
-  }
-  int Run(int selected) { return driver.RunImport(selected); }
-  void SetOption(const NumberOption& option, int32_t value, std::u16string_view key = kProductKey) {
-    hive.WriteNumber(std::u16string(u"Zelkor\\") + std::u16string(key), option.name, value);
-  }
-  std::vector<Table> Tables() const {
-    std::vector<Table> tables;
-    for (const auto& m : link.messages)
-      if (m.kind == kWmLinkTableStart) tables.push_back({static_cast<int>(m.wParam), static_cast<int>(m.lParam)});
-    return tables;
-  }
-  std::vector<int64_t> Ends() const {
-    std::vector<int64_t> ends;
-    for (const auto& m : link.messages)
-      if (m.kind == kWmLinkEnd) ends.push_back(m.lParam);
-    return ends;
-  }
-  std::vector<std::u16string> Texts() const {
-    std::vector<std::u16string> texts;
-    for (const auto& m : messages.shown) texts.push_back(m.text);
-    return texts;
-  }
-
-  test::TestHive hive;
-  test::RecordingMessages messages;
-  test::RecordingProgress progress;
-  test::TestShell shell;
-  test::MemoryLink link;
-  std::shared_ptr<fake::FakeExcel> excel;
-  CImportDriver driver;
-};
 
 std::string Sheet(const std::string& body, const std::string& top = "") {
   return R"({)" + top + R"("sheets":[{"name":"Data",)" + body + R"(}]})";
