@@ -151,15 +151,18 @@ TEST(RunImport, UseRangeNameReadsTheNameOnlyWhenAsked) {
 // table pass's labelled lines between them.
 TEST(RunImport, LogsEveryStepMark) {
   test::TempFolder documents;
-  ImportRig rig(Sheet(R"("usedRange":"A1:B2","cells":{"A1":1})", R"("workbook":"Plan.xlsx","path":"C:\\Work",)"));
-  test::TestShell shell(documents.Path());
-  rig.SetOption(options::kLogImport, 1);
   CLogFile::SetClock([] {
     std::tm t{};
     t.tm_year = 126, t.tm_mon = 11, t.tm_mday = 10, t.tm_hour = 9, t.tm_min = 5, t.tm_sec = 7;
     return t;
   });
-  ASSERT_EQ(rig.Run(0), 0);
+  {
+    // The log stays open (exclusively) until the add-in object goes away.
+    ImportRig rig(Sheet(R"("usedRange":"A1:B2","cells":{"A1":1})", R"("workbook":"Plan.xlsx","path":"C:\\Work",)"));
+    test::TestShell shell(documents.Path());
+    rig.SetOption(options::kLogImport, 1);
+    ASSERT_EQ(rig.Run(0), 0);
+  }
   CLogFile::SetClock({});
   const std::vector<unsigned char> bytes = documents.Read(u"Vellumark-Import.log");
   std::u16string text;
@@ -168,7 +171,8 @@ TEST(RunImport, LogsEveryStepMark) {
             u"Product: Vellumark.\r\nVersion 6.0.2.0.\r\nSession start: December 10, 2026 09:05:07\r\n"
             u".cpp: 1303\r\n.cpp: 1324\r\n.cpp: 1350\r\n.cpp: 1479\r\n.cpp: 1483\r\n.cpp: 1488\r\n"
             u".cpp: 1540\r\n.cpp: 1545\r\n.cpp: 1550\r\n.cpp: 1581\r\n.cpp: 917\r\n.cpp: 928\r\n"
-            u"C:\\Work\\Plan.xlsx: 934\r\nData: 935\r\n: 936\r\n.cpp: 1592\r\n.cpp: 1598\r\n.cpp: 1603\r\n");
+            u"C:\\Work\\Plan.xlsx: 934\r\nData: 935\r\n: 936\r\n.cpp: 1592\r\n.cpp: 1598\r\n.cpp: 1603\r\n"
+            u"Session end: December 10, 2026 09:05:07\n");
 }
 
 // Every row of the failure table: result, message and what the receiver saw.
