@@ -1,9 +1,11 @@
 #include "fake_application.h"
 
+#include "fake_com_add_ins.h"
 #include "fake_excel.h"
 #include "fake_range.h"
 #include "fake_shape_selection.h"
 #include "fake_workbook.h"
+#include "fake_workbooks.h"
 #include "fake_worksheet.h"
 
 namespace vk::fake {
@@ -23,6 +25,8 @@ std::span<const FakeApplication::Member> FakeApplication::Members() {
       {u"ScreenUpdating", InvokeKind::PropertyGet, 0, 0, &A::GetScreenUpdating},
       {u"ScreenUpdating", InvokeKind::PropertyPut, 0, 0, &A::PutScreenUpdating},
       {u"Version", InvokeKind::PropertyGet, 0, 0, &A::Version},
+      {u"Workbooks", InvokeKind::PropertyGet, 0, 0, &A::Workbooks},
+      {u"COMAddIns", InvokeKind::PropertyGet, 0, 0, &A::COMAddIns},
   };
   return members;
 }
@@ -70,5 +74,13 @@ Variant FakeApplication::PutScreenUpdating(const FakeArgs& args) {
 
 // "16.0" for current versions (ck).
 Variant FakeApplication::Version(const FakeArgs&) { return Variant::String(Excel().Book().version); }
+
+Variant FakeApplication::Workbooks(const FakeArgs&) {
+  return Variant::Object(std::make_shared<FakeWorkbooks>(ExcelPtr()));
+}
+
+Variant FakeApplication::COMAddIns(const FakeArgs&) {
+  return Variant::Object(std::make_shared<FakeCOMAddIns>(ExcelPtr()));
+}
 
 }  // namespace vk::fake

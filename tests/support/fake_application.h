@@ -16,6 +16,8 @@ class FakeApplication final : public FakeObjectOf<FakeApplication> {
   Variant GetScreenUpdating(const FakeArgs&);
   Variant PutScreenUpdating(const FakeArgs&);
   Variant Version(const FakeArgs&);
+  Variant Workbooks(const FakeArgs&);
+  Variant COMAddIns(const FakeArgs&);
 };
 
 }  // namespace vk::fake

@@ -10,6 +10,7 @@
 
 #include "automation/automation_object.h"
 #include "fake_book.h"
+#include "fake_com_add_in.h"
 #include "fake_object.h"
 
 namespace vk::fake {
@@ -63,6 +64,8 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   bool screenUpdating = true;
   std::vector<bool> screenUpdatingPuts;
   FindSettings findSettings;
+  // Application.COMAddIns: the COM add-ins Excel has loaded, in order.
+  std::vector<FakeAddInEntry> comAddIns;
 
   // Called by the stand-in objects at the start of every call: logs it and throws the injected
   // fault, if any.

@@ -16,6 +16,7 @@ std::span<const FakeWorkbook::Member> FakeWorkbook::Members() {
       {u"Name", InvokeKind::PropertyGet, 0, 0, &W::Name},
       {u"Path", InvokeKind::PropertyGet, 0, 0, &W::Path},
       {u"FullName", InvokeKind::PropertyGet, 0, 0, &W::FullName},
+      {u"Save", InvokeKind::Method, 0, 0, &W::Save},
   };
   return members;
 }
@@ -31,5 +32,8 @@ Variant FakeWorkbook::FullName(const FakeArgs&) {
   if (book.path.empty()) return Variant::String(book.name);
   return Variant::String(book.path + u"\\" + book.name);
 }
+
+// Nothing is written: the call log shows that the workbook was saved.
+Variant FakeWorkbook::Save(const FakeArgs&) { return {}; }
 
 }  // namespace vk::fake

@@ -13,6 +13,7 @@ class FakeWorkbook final : public FakeObjectOf<FakeWorkbook> {
   Variant Name(const FakeArgs&);
   Variant Path(const FakeArgs&);
   Variant FullName(const FakeArgs&);
+  Variant Save(const FakeArgs&);
 };
 
 }  // namespace vk::fake
