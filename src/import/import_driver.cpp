@@ -14,6 +14,7 @@
 #include "import/uti_func.h"
 #include "settings/option_table.h"
 #include "settings/registry.h"
+#include "settings/token_splitter.h"
 #include "ui/progress_window.h"
 #include "ui/text_format.h"
 #include "ui/user_messages.h"
@@ -77,18 +78,6 @@ std::u16string FitRangeText(const std::u16string& text) {
 }
 
 std::u16string FitSheetName(const std::u16string& name) { return name.substr(0, kSheetNameMax); }
-
-std::vector<std::u16string> SplitAreas(const std::u16string& text) {
-  std::vector<std::u16string> pieces;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t comma = text.find(u',', start);
-    if (comma == std::u16string::npos) comma = text.size();
-    if (comma > start) pieces.push_back(text.substr(start, comma - start));
-    start = comma + 1;
-  }
-  return pieces;
-}
 
 // Excel's busy refusal always ends the import silently, also where a failed call is
 // otherwise reported on the spot.
@@ -281,7 +270,7 @@ int CImportDriver::RunImport(int bSelectedRange) {
 
     if (bSelectedRange != 0 && funcState == 0 && rangeText.find(u',') != std::u16string::npos) {
       // 15. Each area of a multi-area selection is a table of its own.
-      for (const std::u16string& piece : SplitAreas(rangeText)) {
+      for (const std::u16string& piece : SplitTokens(rangeText, u",")) {
         Mark(1566, kTag);
         excel::Range area = sheet.Range(Variant::String(piece));
         runTable(area, piece);

@@ -5,21 +5,12 @@
 
 #include "settings/font_size_map.h"
 #include "settings/option_table.h"
+#include "settings/token_splitter.h"
 #include "ui/user_messages.h"
 
 namespace vk {
 
-std::vector<std::u16string> CSizeTable::Parse(std::u16string_view stored) {
-  std::vector<std::u16string> sizes;
-  size_t start = 0;
-  while (start <= stored.size()) {
-    size_t end = stored.find(u';', start);
-    if (end == std::u16string_view::npos) end = stored.size();
-    if (end > start) sizes.emplace_back(stored.substr(start, end - start));
-    start = end + 1;
-  }
-  return sizes;
-}
+std::vector<std::u16string> CSizeTable::Parse(std::u16string_view stored) { return SplitTokens(stored, u";"); }
 
 std::u16string CSizeTable::Format(const std::vector<std::u16string>& sizes) {
   std::u16string stored;

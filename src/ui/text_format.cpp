@@ -20,22 +20,22 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
       out.push_back(c);
       continue;
     }
-    char16_t spec = format[++i];
-    if (spec == u'l' && i + 1 < format.size()) spec = format[++i];
-    if (spec == u'%') {
+    char16_t directive = format[++i];
+    if (directive == u'l' && i + 1 < format.size()) directive = format[++i];
+    if (directive == u'%') {
       out.push_back(u'%');
       continue;
     }
     if (next == args.end()) continue;
     const FormatArg& arg = *next++;
-    if (spec == u's') {
+    if (directive == u's') {
       if (auto* text = std::get_if<std::u16string_view>(&arg)) out.append(*text);
       continue;
     }
     const int64_t* number = std::get_if<int64_t>(&arg);
     if (number == nullptr) continue;
     char buffer[32];
-    switch (spec) {
+    switch (directive) {
       case u'x':
         std::snprintf(buffer, sizeof buffer, "%x", static_cast<uint32_t>(*number));
         break;
