@@ -65,12 +65,20 @@ HRESULT CServerModule::UnregisterTypeLib() {
   TLIBATTR* attr = nullptr;
   hr = lib->GetLibAttr(&attr);
   if (SUCCEEDED(hr)) {
-    hr = ::UnRegisterTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid, attr->syskind);
+    // A library that is not registered (any more) is removed already.
+    wchar_t libid[64] = {};
+    StringFromGUID2(attr->guid, libid, 64);
+    std::wstring key = std::wstring(L"TypeLib\\") + libid + L"\\" + std::to_wstring(attr->wMajorVerNum) + L"." +
+                       std::to_wstring(attr->wMinorVerNum);
+    HKEY registered = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &registered) == ERROR_SUCCESS) {
+      RegCloseKey(registered);
+      hr = ::UnRegisterTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid, attr->syskind);
+    }
     lib->ReleaseTLibAttr(attr);
   }
   lib->Release();
-  // Already gone counts as removed.
-  return hr == TYPE_E_REGISTRYACCESS || hr == TYPE_E_CANTLOADLIBRARY ? S_OK : hr;
+  return hr;
 }
 
 }  // namespace vk

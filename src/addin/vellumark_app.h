@@ -1,0 +1,18 @@
+#pragma once
+#include <windows.h>
+
+namespace vk {
+
+// The module's application object: starts the COM server support when the module is loaded and
+// ends it when it is unloaded. Its message caption is the module's file name without extension.
+class CVellumarkApp {
+ public:
+  // Start-up: settings in the Windows registry, the module's own resources and caption, the
+  // COM server support with the add-in class and the type library.
+  BOOL InitInstance();
+  int ExitInstance();
+};
+
+extern CVellumarkApp theApp;
+
+}  // namespace vk

@@ -1,0 +1,95 @@
+#pragma once
+#include <windows.h>
+#include <ole2.h>
+#include <ocidl.h>
+
+#include <string>
+
+#include "addin/com_object_root.h"
+#include "addin/office_interfaces.h"
+#include "addin/type_info_holder.h"
+#include "addin/type_library.h"
+#include "import/import_driver.h"
+
+namespace vk {
+
+class CSignalDialog;
+
+// The add-in object Excel creates and connects. It keeps Excel's application while connected,
+// publishes itself as the COM add-in's automation object, owns the hidden link dialog, and runs
+// the commands of the ribbon and of IXVKAddin. Apartment-threaded: Excel calls it on its user
+// interface thread only.
+class CXVKAddin final : public CComObjectRoot,
+                        public ISupportErrorInfo,
+                        public IXVKAddin,
+                        public _IDTExtensibility2,
+                        public IRibbonExtensibility,
+                        public CImportDriver {
+ public:
+  // The class factory's creator: a new object, aggregated when outer is given.
+  static IUnknown* Create(IUnknown* outer);
+
+  VK_DELEGATING_UNKNOWN()
+
+  // ISupportErrorInfo
+  STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) override;
+
+  // IDispatch: one implementation, described by IXVKAddin's type information, answers for the
+  // three dispatch interfaces. Hosts call the connection and ribbon interfaces through the
+  // vtable and the ribbon callbacks by name.
+  STDMETHODIMP GetTypeInfoCount(UINT* pctinfo) override;
+  STDMETHODIMP GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
+  STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override;
+  STDMETHODIMP Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
+                      VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+
+  // IXVKAddin
+  STDMETHODIMP LoadAutoCADImage(BSTR* pbstrImageId, IPictureDisp** ppdispImage) override;
+  STDMETHODIMP GetAutoCADImage(IDispatch* pControl, IPictureDisp** ppdispImage) override;
+  STDMETHODIMP OnRibbonFinish(IDispatch* pIDispControl) override;
+  STDMETHODIMP OnRibbonRangeImport(IDispatch* pDispControl) override;
+  STDMETHODIMP OnRibbonOptions(IDispatch* pDispControl) override;
+  STDMETHODIMP OnRibbonHelp(IDispatch* pDispControl) override;
+  STDMETHODIMP InitApp(IDispatch* Application) override;
+  STDMETHODIMP Vellumark_Finish() override;
+  STDMETHODIMP Vellumark_RangeImport() override;
+  STDMETHODIMP Vellumark_Option() override;
+  STDMETHODIMP Vellumark_Help() override;
+  STDMETHODIMP UninitApp() override;
+  STDMETHODIMP ImportWorksheet(LONG bSelectedRange) override;
+
+  // _IDTExtensibility2
+  STDMETHODIMP OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch* AddInInst,
+                            SAFEARRAY** custom) override;
+  STDMETHODIMP OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY** custom) override;
+  STDMETHODIMP OnAddInsUpdate(SAFEARRAY** custom) override;
+  STDMETHODIMP OnStartupComplete(SAFEARRAY** custom) override;
+  STDMETHODIMP OnBeginShutdown(SAFEARRAY** custom) override;
+
+  // IRibbonExtensibility
+  STDMETHODIMP GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) override;
+
+  // Before a ribbon or command import: 6 lets the import run, 7 stops it.
+  int CheckProjectWiseDocument();
+  // The link dialog, null when none was created or it is gone after disconnection.
+  CSignalDialog* SignalDialog() const { return m_pSignalDialog; }
+
+ private:
+  explicit CXVKAddin(IUnknown* outer);
+  ~CXVKAddin() override;
+
+  void* FindInterface(REFIID iid) override;
+  void RunImportCommand(int bSelectedRange);
+  void OptionsCommand();
+  void HelpCommand();
+  HRESULT LoadImage(IPictureDisp** picture);
+
+  CTypeInfoHolder m_typeInfo{IID_IXVKAddin};
+  CSignalDialog* m_pSignalDialog = nullptr;  // the object behind m_pLink; owned
+};
+
+// Where the Help command finds the help file: the folder of the installation's "Path" value,
+// else the add-in module's folder, always with a trailing backslash.
+std::wstring HelpFolder();
+
+}  // namespace vk
