@@ -1,0 +1,180 @@
+// The road of an import through the real module: the stand-in Office host loads Vellumark.dll by
+// its ProgID and calls the ribbon callbacks by name; the stand-in receiver, another process,
+// logs what arrives. The same imports run natively against the stand-ins give the reference.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host_process.h"
+#include "import_rig.h"
+#include "link/link_channel.h"
+#include "receiver_log.h"
+#include "registration_lock.h"
+#include "test_hive.h"
+#include "ui/win32/win32_text.h"
+#include "win32/receiver_process.h"
+
+namespace vk {
+namespace {
+
+std::string ReadFixture(const std::string& name) {
+  std::ifstream in(std::string(VK_FIXTURES_DIR) + "/" + name, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::wstring WriteTemp(const std::string& text) {
+  std::wstring path = test::TempFile(L"vk_host_fixture") + L".json";
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+  return path;
+}
+
+// What the receiver got, in the same terms as the memory link of a native run.
+struct Received {
+  std::vector<test::LinkMessage> messages;
+  std::vector<uint64_t> copyDataSenders;  // wParam of each WM_COPYDATA
+};
+
+// Runs the host with the receiver up; everything a test needs to look at.
+struct HostAndReceiver {
+  test::HostRun host;
+  Received received;
+};
+
+HostAndReceiver RunWithReceiver(const std::wstring& fixturePath, const std::wstring& callbacks) {
+  HostAndReceiver out;
+  std::u16string log = FromWide(test::TempFile(L"vk_host_receiver") + L".log");
+  test::ReceiverProcess receiver(log);
+  EXPECT_TRUE(receiver.Start());
+  out.host = test::RunHost(L"--register --fixture \"" + fixturePath + L"\" " + callbacks);
+  EXPECT_TRUE(receiver.Stop());
+  auto entries = test::ReadReceiverLog(log);
+  EXPECT_TRUE(entries.has_value());
+  if (entries) {
+    for (const auto& e : *entries) {
+      if (e.direction != 0) continue;
+      test::LinkMessage m;
+      m.kind = e.message;
+      if (e.message == kWmCopyData) {
+        m.cbData = e.cbData;
+        m.bytes = e.bytes;
+        out.received.copyDataSenders.push_back(e.wParam);
+      } else {
+        m.wParam = e.wParam;
+        m.lParam = e.lParam;
+      }
+      out.received.messages.push_back(std::move(m));
+    }
+  }
+  DeleteFileW(reinterpret_cast<const wchar_t*>(log.c_str()));
+  return out;
+}
+
+void ExpectSameMessages(const std::vector<test::LinkMessage>& got, const std::vector<test::LinkMessage>& want) {
+  ASSERT_EQ(got.size(), want.size());
+  for (size_t i = 0; i < got.size(); ++i) {
+    SCOPED_TRACE(testing::Message() << "message " << i);
+    EXPECT_EQ(got[i].kind, want[i].kind);
+    if (want[i].kind == kWmCopyData) {
+      EXPECT_EQ(got[i].cbData, want[i].cbData);
+      EXPECT_TRUE(got[i].bytes == want[i].bytes);
+    } else {
+      EXPECT_EQ(got[i].wParam, want[i].wParam);
+      EXPECT_EQ(got[i].lParam, want[i].lParam);
+    }
+  }
+}
+
+class HostRunTest : public ::testing::Test {
+ protected:
+  test::RegistrationLock registration_;
+  test::LinkWindowsLock windows_;
+};
+
+TEST_F(HostRunTest, FinishThenRangeImportArriveAsTheNativeRunSendsThem) {
+  const std::string json = ReadFixture("sample.json");
+  // The reference: the same two imports against the stand-ins, without COM or windows.
+  std::vector<test::LinkMessage> expected;
+  {
+    test::ImportRig rig(json);
+    ASSERT_EQ(rig.Run(0), 0);
+    ASSERT_EQ(rig.Run(1), 0);
+    expected = rig.link.messages;
+  }
+  test::LinkMessage disconnect;
+  disconnect.kind = kWmLinkEnd;
+  disconnect.lParam = kLinkEndDisconnecting;
+  expected.push_back(disconnect);
+
+  HostAndReceiver run;
+  {
+    test::TestHive hive;  // a clean product key while the host runs
+    run = RunWithReceiver(WriteTemp(json), L"OnRibbonFinish OnRibbonRangeImport");
+  }
+  EXPECT_EQ(run.host.exitCode, 0);
+  EXPECT_TRUE(run.host.Has("create Vellumark.VK2019 0x00000000"));
+  EXPECT_TRUE(run.host.Has("OnConnection 0x00000000"));
+  EXPECT_TRUE(run.host.Has("COMAddIn.Object IXVKAddin"));
+  EXPECT_TRUE(run.host.Has(
+      "GetCustomUI 0x00000000 onAction OnRibbonFinish,OnRibbonRangeImport,OnRibbonOptions,OnRibbonHelp"));
+  EXPECT_TRUE(run.host.Has("invoke OnRibbonFinish (DISPID 3) 0x00000000"));
+  EXPECT_TRUE(run.host.Has("invoke OnRibbonRangeImport (DISPID 4) 0x00000000"));
+  EXPECT_TRUE(run.host.Has("OnDisconnection 0x00000000"));
+  EXPECT_TRUE(run.host.Has("release 0"));
+  EXPECT_TRUE(run.host.Has("DllCanUnloadNow 0x00000000"));
+  EXPECT_TRUE(run.host.Starting("message").empty());
+
+  ExpectSameMessages(run.received.messages, expected);
+  // The Range Import's table is the selection A3:F9; every import ends with reason 1 and the
+  // disconnection with reason 2.
+  std::vector<std::pair<int64_t, int64_t>> tables;
+  std::vector<int64_t> ends;
+  for (const auto& m : run.received.messages) {
+    if (m.kind == kWmLinkTableStart) tables.push_back({static_cast<int64_t>(m.wParam), m.lParam});
+    if (m.kind == kWmLinkEnd) ends.push_back(m.lParam);
+  }
+  ASSERT_EQ(tables.size(), 2u);
+  EXPECT_EQ(tables[1], (std::pair<int64_t, int64_t>{7, 6}));
+  EXPECT_EQ(ends, (std::vector<int64_t>{1, 1, 2}));
+  for (uint64_t sender : run.received.copyDataSenders) EXPECT_NE(sender, 0u);
+}
+
+// A shape is selected: the import refuses with its message, nothing reaches the receiver but
+// the disconnection, and the ribbon callback still succeeds.
+TEST_F(HostRunTest, RangeImportWithAShapeSelectedIsRefusedButTheCallbackSucceeds) {
+  const std::string json = R"({"selection":{"shape":"Rectangle 1"},"sheets":[{"name":"S","cells":{"A1":1}}]})";
+  std::vector<std::u16string> expectedTexts;
+  {
+    test::ImportRig rig(json);
+    EXPECT_EQ(rig.Run(1), 1375);
+    expectedTexts = rig.Texts();
+  }
+  ASSERT_EQ(expectedTexts.size(), 1u);
+
+  HostAndReceiver run;
+  {
+    test::TestHive hive;
+    run = RunWithReceiver(WriteTemp(json), L"OnRibbonRangeImport");
+  }
+  EXPECT_EQ(run.host.exitCode, 0);
+  EXPECT_TRUE(run.host.Has("invoke OnRibbonRangeImport (DISPID 4) 0x00000000"));
+  std::wstring text(expectedTexts[0].begin(), expectedTexts[0].end());
+  char utf8[512] = {};
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
+  EXPECT_EQ(run.host.Starting("message"), (std::vector<std::string>{std::string("message [Vellumark] ") + utf8 + " -> OK"}));
+  ASSERT_EQ(run.received.messages.size(), 1u);
+  EXPECT_EQ(run.received.messages[0].kind, kWmLinkEnd);
+  EXPECT_EQ(run.received.messages[0].lParam, 2);
+}
+
+}  // namespace
+}  // namespace vk

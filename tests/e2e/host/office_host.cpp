@@ -1,0 +1,264 @@
+// The stand-in Office host: loads the add-in the way Excel does and drives it the way Office
+// does, printing one line per act so that tests and the demo can follow what happened.
+//
+//   vk_office_host [--register] [--unregister] [--answer yes|no] [--wait-receiver]
+//                  [--close-receiver] --fixture <workbook.json> [callback...]
+//
+// Creates "Vellumark.VK2019" by ProgID (after DllRegisterServer of Vellumark.dll beside this
+// program with --register), connects it with the stand-in Excel served over COM and a COMAddIn
+// entry, asks for the ribbon, calls each named ribbon callback by name through IDispatch with a
+// ribbon control, disconnects, releases everything and asks the module whether it can unload.
+// Message boxes the add-in shows are answered (OK, or Yes/No as --answer says) and printed.
+// --wait-receiver waits (up to 30 s) for the receiver window before connecting, as Excel would
+// be started after the CAD side; --close-receiver closes it at the end (the demo's receiver).
+#include <windows.h>
+#include <ole2.h>
+#include <ocidl.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "addin/office_interfaces.h"
+#include "fake_excel.h"
+#include "ribbon_control.h"
+#include "standin_com_add_in.h"
+#include "ui/win32/win32_text.h"
+#include "win32/dispatch_server.h"
+
+namespace {
+
+const CLSID kIidIXVKAddin = {0xAAD2F5A7, 0xF4D3, 0x4587, {0x8B, 0xB9, 0x3D, 0x8C, 0x46, 0x0A, 0x6E, 0x69}};
+
+const wchar_t kReceiverTitle[] = L"2815DA81-AD05-4739-A2AA-3929B1E3CF56";
+
+bool g_answerYes = true;
+bool g_failed = false;
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(n, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+void Line(const std::string& text) {
+  std::printf("%s\n", text.c_str());
+  std::fflush(stdout);
+}
+
+std::string Hr(HRESULT hr) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(hr));
+  return text;
+}
+
+void Report(const std::string& act, HRESULT hr, HRESULT expected = S_OK) {
+  Line(act + " " + Hr(hr));
+  if (hr != expected) g_failed = true;
+}
+
+// Message boxes of the add-in: print their text and answer them once the box is active.
+LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    wchar_t className[16] = {};
+    GetClassNameW(box, className, 16);
+    // Message boxes only: the link dialog and the progress window are dialogs too, but carry no
+    // message text control.
+    if (std::wstring(className) == L"#32770" && GetDlgItem(box, 0xFFFF)) {
+      std::wstring text;
+      for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) != 0xFFFF) continue;
+        wchar_t buffer[1024] = {};
+        GetWindowTextW(child, buffer, 1024);
+        text += buffer;
+      }
+      wchar_t caption[256] = {};
+      GetWindowTextW(box, caption, 256);
+      int answer = GetDlgItem(box, IDYES) ? (g_answerYes ? IDYES : IDNO) : IDOK;
+      Line("message [" + Utf8(caption) + "] " + Utf8(text) + " -> " +
+           (answer == IDYES ? "Yes" : answer == IDNO ? "No" : "OK"));
+      PostMessageW(box, WM_COMMAND, answer, 0);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::wstring ModuleFolder() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+HRESULT CallExport(HMODULE module, const char* name) {
+  auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+  return entry ? entry() : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+}
+
+// The onAction callback names of the ribbon XML, in order.
+std::vector<std::wstring> OnActions(const std::wstring& xml) {
+  std::vector<std::wstring> names;
+  const std::wstring key = L"onAction=\"";
+  for (size_t at = xml.find(key); at != std::wstring::npos; at = xml.find(key, at)) {
+    at += key.size();
+    size_t end = xml.find(L'"', at);
+    if (end == std::wstring::npos) break;
+    names.push_back(xml.substr(at, end - at));
+  }
+  return names;
+}
+
+std::string Join(const std::vector<std::wstring>& items) {
+  std::string out;
+  for (const auto& item : items) out += (out.empty() ? "" : ",") + Utf8(item);
+  return out;
+}
+
+int Run(const std::vector<std::wstring>& args) {
+  bool doRegister = false, doUnregister = false, waitReceiver = false, closeReceiver = false;
+  std::wstring fixture;
+  std::vector<std::wstring> callbacks;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == L"--register") {
+      doRegister = true;
+    } else if (args[i] == L"--unregister") {
+      doUnregister = true;
+    } else if (args[i] == L"--wait-receiver") {
+      waitReceiver = true;
+    } else if (args[i] == L"--close-receiver") {
+      closeReceiver = true;
+    } else if (args[i] == L"--answer" && i + 1 < args.size()) {
+      g_answerYes = args[++i] == L"yes";
+    } else if (args[i] == L"--fixture" && i + 1 < args.size()) {
+      fixture = args[++i];
+    } else {
+      callbacks.push_back(args[i]);
+    }
+  }
+  if (fixture.empty()) {
+    std::fprintf(stderr, "usage: vk_office_host [--register] [--unregister] [--answer yes|no] --fixture <file> [callback...]\n");
+    return 2;
+  }
+
+  std::shared_ptr<vk::fake::FakeExcel> excel;
+  try {
+    excel = vk::fake::FakeExcel::FromFixture(Utf8(fixture));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "fixture: %s\n", e.what());
+    return 2;
+  }
+
+  if (waitReceiver) {
+    bool found = false;
+    for (int waited = 0; waited < 30000 && !found; waited += 50) {
+      found = FindWindowW(nullptr, kReceiverTitle) != nullptr;
+      if (!found) Sleep(50);
+    }
+    Line(std::string("receiver ") + (found ? "found" : "missing"));
+  }
+
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  HHOOK hook = SetWindowsHookExW(WH_CBT, &MessageHook, nullptr, GetCurrentThreadId());
+  const std::wstring dllPath = ModuleFolder() + L"Vellumark.dll";
+  if (doRegister) {
+    HMODULE dll = LoadLibraryW(dllPath.c_str());
+    Report("DllRegisterServer", dll ? CallExport(dll, "DllRegisterServer") : HRESULT_FROM_WIN32(GetLastError()));
+    if (dll) FreeLibrary(dll);
+  }
+
+  CLSID clsid{};
+  HRESULT hr = CLSIDFromProgID(L"Vellumark.VK2019", &clsid);
+  IUnknown* addin = nullptr;
+  if (SUCCEEDED(hr)) hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&addin));
+  Report("create Vellumark.VK2019", hr);
+  if (!addin) return 1;
+
+  _IDTExtensibility2* connection = nullptr;
+  IRibbonExtensibility* ribbon = nullptr;
+  IDispatch* dispatch = nullptr;
+  addin->QueryInterface(__uuidof(_IDTExtensibility2), reinterpret_cast<void**>(&connection));
+  addin->QueryInterface(__uuidof(IRibbonExtensibility), reinterpret_cast<void**>(&ribbon));
+  addin->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+  if (!connection || !ribbon || !dispatch) {
+    Line("interfaces missing");
+    return 1;
+  }
+
+  IDispatch* application = vk::DispatchServer::Serve(excel->Application());
+  vk::test::StandInComAddIn* comAddIn = vk::test::StandInComAddIn::Create(L"Vellumark.VK2019");
+  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+  Report("OnConnection", connection->OnConnection(application, ext_cm_Startup, comAddIn, &custom));
+  IUnknown* published = nullptr;
+  bool isAddin = comAddIn->PublishedObject() &&
+                 SUCCEEDED(comAddIn->PublishedObject()->QueryInterface(kIidIXVKAddin, reinterpret_cast<void**>(&published)));
+  if (published) published->Release();
+  Line(std::string("COMAddIn.Object ") + (isAddin ? "IXVKAddin" : "missing"));
+  if (!isAddin) g_failed = true;
+  Report("OnStartupComplete", connection->OnStartupComplete(&custom));
+
+  BSTR xml = nullptr;
+  BSTR ribbonId = SysAllocString(L"Microsoft.Excel.Workbook");
+  hr = ribbon->GetCustomUI(ribbonId, &xml);
+  std::wstring ribbonXml = xml ? std::wstring(xml, SysStringLen(xml)) : L"";
+  Line("GetCustomUI " + Hr(hr) + " onAction " + Join(OnActions(ribbonXml)));
+  SysFreeString(xml);
+  SysFreeString(ribbonId);
+
+  for (const std::wstring& name : callbacks) {
+    DISPID id = 0;
+    LPOLESTR member = const_cast<LPOLESTR>(name.c_str());
+    hr = dispatch->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &id);
+    if (FAILED(hr)) {
+      Report("GetIDsOfNames " + Utf8(name), hr);
+      continue;
+    }
+    IDispatch* control = vk::DispatchServer::Serve(std::make_shared<vk::test::RibbonControl>(
+        vk::FromWide(std::wstring_view(name))));
+    VARIANT arg;
+    VariantInit(&arg);
+    arg.vt = VT_DISPATCH;
+    arg.pdispVal = control;
+    DISPPARAMS params{&arg, nullptr, 1, 0};
+    EXCEPINFO exception{};
+    Report("invoke " + Utf8(name) + " (DISPID " + std::to_string(id) + ")",
+           dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception, nullptr));
+    control->Release();
+  }
+
+  Report("OnBeginShutdown", connection->OnBeginShutdown(&custom), E_NOTIMPL);
+  Report("OnDisconnection", connection->OnDisconnection(ext_dm_HostShutdown, &custom));
+  SafeArrayDestroy(custom);
+  dispatch->Release();
+  ribbon->Release();
+  connection->Release();
+  comAddIn->Release();  // Office lets go of the published object with its entry
+  ULONG left = addin->Release();
+  Line("release " + std::to_string(left));
+  application->Release();
+
+  HMODULE loaded = GetModuleHandleW(dllPath.c_str());
+  Report("DllCanUnloadNow", loaded ? CallExport(loaded, "DllCanUnloadNow") : E_UNEXPECTED);
+  if (doUnregister) {
+    HMODULE dll = LoadLibraryW(dllPath.c_str());
+    Report("DllUnregisterServer", dll ? CallExport(dll, "DllUnregisterServer") : HRESULT_FROM_WIN32(GetLastError()));
+    if (dll) FreeLibrary(dll);
+  }
+  if (closeReceiver) {
+    HWND receiver = FindWindowW(nullptr, kReceiverTitle);
+    if (receiver) SendMessageTimeoutW(receiver, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, nullptr);
+  }
+  if (hook) UnhookWindowsHookEx(hook);
+  CoUninitialize();
+  return g_failed ? 1 : 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::wstring> args(argv + 1, argv + argc);
+  return Run(args);
+}
