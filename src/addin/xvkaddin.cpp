@@ -8,6 +8,7 @@
 #include "automation/com_error.h"
 #include "automation/win32/dispatch_object.h"
 #include "link/win32/signal_dialog.h"
+#include "settings/option_table.h"
 #include "settings/registry.h"
 #include "ui/text_format.h"
 #include "ui/user_messages.h"
@@ -85,7 +86,7 @@ STDMETHODIMP CXVKAddin::OnConnection(IDispatch* Application, ext_ConnectMode, ID
   Mark(150, kConnectionTag);
   CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);
   Mark(153, kConnectionTag);
-  m_nSupportWMF = CRegistry::GetNumber(kProductKey, u"SupportWMF", m_nSupportWMF);
+  m_nSupportWMF = ReadOption(options::kSupportWMF);
   try {
     IDispatch* excel = nullptr;
     if (!Application ||

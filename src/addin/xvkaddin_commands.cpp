@@ -12,6 +12,7 @@
 #include "addin/resource_scope.h"
 #include "addin/server_module.h"
 #include "addin/xvkaddin.h"
+#include "settings/option_table.h"
 #include "settings/registry.h"
 
 namespace vk {
@@ -137,8 +138,8 @@ STDMETHODIMP CXVKAddin::ImportWorksheet(LONG bSelectedRange) {
 void CXVKAddin::OptionsCommand() {
   CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);
   std::u16string title = u"Options";
-  int32_t funcState = CRegistry::GetNumber(kProductKey, u"FuncState", 0);
-  if (funcState == 1 && CRegistry::GetNumber(kProductKey, u"UseGlobalOption", 0) == 0) {
+  int32_t funcState = ReadOption(options::kFuncState);
+  if (funcState == 1 && ReadOption(options::kUseGlobalOption) == 0) {
     title = u"Current Vellumark Options";
   }
   OptionsLauncher::Current().Show(title, funcState);

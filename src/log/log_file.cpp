@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "settings/option_table.h"
 #include "settings/registry.h"
 #include "ui/file_error.h"
 #include "ui/shell.h"
@@ -84,7 +85,7 @@ int CLogFile::Open(const std::u16string& path) {
   // the next Open, and each import's lines start with their own header in a new file. With
   // logging switched off in between, this import writes nothing at all.
   Close();
-  if (CRegistry::GetNumber(kProductKey, u"LogImport", 0) == 0) return 1;
+  if (ReadOption(options::kLogImport) == 0) return 1;
 
   int cause = 0;
   std::FILE* file = Shell::Current().CreateExclusive(path, &cause);
