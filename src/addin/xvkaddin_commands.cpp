@@ -12,8 +12,11 @@
 #include "addin/resource_scope.h"
 #include "addin/server_module.h"
 #include "addin/xvkaddin.h"
+#include "import/project_wise_check.h"
+#include "import/win32/win32_project_wise_site.h"
 #include "settings/option_table.h"
 #include "settings/registry.h"
+#include "settings/win32/win32_registry_hive.h"
 
 namespace vk {
 
@@ -96,11 +99,13 @@ STDMETHODIMP CXVKAddin::GetCustomUI(BSTR, BSTR* RibbonXml) {
 // ---- Import commands -------------------------------------------------------------------
 
 int CXVKAddin::CheckProjectWiseDocument() {
-  return 6;  // stand-in answer "go on" until the ProjectWise check joins
+  Win32RegistryHive classes(KEY_READ);  // the connector's class key is only looked at
+  CWin32ProjectWiseSite site;
+  return CProjectWiseCheck(classes, site).Run(m_pExcel);
 }
 
 void CXVKAddin::RunImportCommand(int bSelectedRange) {
-  if (CheckProjectWiseDocument() == 6) RunImport(bSelectedRange);  // the import reports its own failures
+  if (CheckProjectWiseDocument() == kPwGoOn) RunImport(bSelectedRange);  // the import reports its own failures
 }
 
 STDMETHODIMP CXVKAddin::OnRibbonFinish(IDispatch*) {

@@ -248,7 +248,7 @@ Variant FakeRange::Find(const FakeArgs& args) {
   const Key start = key(afterRow, afterColumn);
   std::optional<Key> nearest, wrapped;  // the next match past After; the first after wrapping
   for (const auto& [position, cell] : sheet_->Cells()) {
-    const auto [row, column] = position;
+    const int32_t row = position.first, column = position.second;
     if (cell.IsEmpty()) continue;
     const bool inside = std::any_of(areas_.begin(), areas_.end(), [&](const CellArea& area) {
       return area.Contains(row, column);

@@ -148,6 +148,60 @@ TEST_F(HostRunTest, FinishThenRangeImportArriveAsTheNativeRunSendsThem) {
   for (uint64_t sender : run.received.copyDataSenders) EXPECT_NE(sender, 0u);
 }
 
+std::vector<test::LinkMessage> NativeRangeImportThenDisconnection(const std::string& json) {
+  test::ImportRig rig(json);
+  EXPECT_EQ(rig.Run(1), 0);
+  std::vector<test::LinkMessage> expected = rig.link.messages;
+  test::LinkMessage disconnect;
+  disconnect.kind = kWmLinkEnd;
+  disconnect.lParam = kLinkEndDisconnecting;
+  expected.push_back(disconnect);
+  return expected;
+}
+
+// The workbook is a checked-out ProjectWise document: the check saves it, asks in its dialog,
+// tells the connector what the user chose, and answers 6, so the import runs as without it.
+TEST_F(HostRunTest, ACheckedOutDocumentIsConfirmedAndThenImported) {
+  const std::string json = ReadFixture("sample.json");
+  const std::vector<test::LinkMessage> expected = NativeRangeImportThenDisconnection(json);
+
+  HostAndReceiver run;
+  {
+    test::TestHive hive;
+    run = RunWithReceiver(WriteTemp(json),
+                          L"--pw 0 \"pw://Plant/Unit 200/Pump schedule.xlsx\" --pw-press update OnRibbonRangeImport");
+  }
+  EXPECT_EQ(run.host.exitCode, 0);
+  EXPECT_EQ(run.host.Starting("dialog"),
+            (std::vector<std::string>{"dialog [Vellumark for ProjectWise] Document: Pump schedule.xlsx -> update"}));
+  EXPECT_EQ(run.host.Starting("connector"),
+            (std::vector<std::string>{"connector QueryDocument",
+                                      "connector ReleaseDocument pw://Plant/Unit 200/Pump schedule.xlsx 1010",
+                                      "connector SetTablePath pw://Plant/Unit 200/Pump schedule.xlsx"}));
+  EXPECT_TRUE(run.host.Starting("message").empty());
+  ExpectSameMessages(run.received.messages, expected);
+}
+
+// The connector cannot place the workbook and the user declines its local path: the check
+// answers 7 and nothing is imported.
+TEST_F(HostRunTest, AWorkbookOutsideTheDatasourceIsNotImportedWhenTheUserSaysNo) {
+  HostAndReceiver run;
+  {
+    test::TestHive hive;
+    run = RunWithReceiver(WriteTemp(ReadFixture("sample.json")), L"--pw 50000 \"\" --answer no OnRibbonRangeImport");
+  }
+  EXPECT_EQ(run.host.exitCode, 0);
+  EXPECT_TRUE(run.host.Has("invoke OnRibbonRangeImport (DISPID 4) 0x00000000"));
+  EXPECT_EQ(run.host.Starting("message"),
+            (std::vector<std::string>{
+                "message [Vellumark] Cannot find Pump schedule.xlsx on the active ProjectWise datasource. Are you "
+                "sure you want to use the local path of the workbook for the imported table? -> No"}));
+  EXPECT_EQ(run.host.Starting("connector"), (std::vector<std::string>{"connector QueryDocument"}));
+  ASSERT_EQ(run.received.messages.size(), 1u);
+  EXPECT_EQ(run.received.messages[0].kind, kWmLinkEnd);
+  EXPECT_EQ(run.received.messages[0].lParam, 2);
+}
+
 // A shape is selected: the import refuses with its message, nothing reaches the receiver but
 // the disconnection, and the ribbon callback still succeeds.
 TEST_F(HostRunTest, RangeImportWithAShapeSelectedIsRefusedButTheCallbackSucceeds) {

@@ -2,7 +2,8 @@
 // does, printing one line per act so that tests and the demo can follow what happened.
 //
 //   vk_office_host [--register] [--unregister] [--answer yes|no] [--wait-receiver]
-//                  [--close-receiver] --fixture <workbook.json> [callback...]
+//                  [--close-receiver] [--pw <status> <document> [--pw-press <button>]]
+//                  --fixture <workbook.json> [callback...]
 //
 // Creates "Vellumark.VK2019" by ProgID (after DllRegisterServer of Vellumark.dll beside this
 // program with --register), connects it with the stand-in Excel served over COM and a COMAddIn
@@ -11,21 +12,29 @@
 // Message boxes the add-in shows are answered (OK, or Yes/No as --answer says) and printed.
 // --wait-receiver waits (up to 30 s) for the receiver window before connecting, as Excel would
 // be started after the CAD side; --close-receiver closes it at the end (the demo's receiver).
+// --pw installs a stand-in ProjectWise connector for the run: its class key, and its COM add-in
+// entry "VellumarkPW.Connect" whose object answers QueryDocument with that status and document;
+// its confirmation dialog is answered with the button named by --pw-press (check-in, update,
+// free, cancel or close; cancel by default), and the connector's calls are printed at the end.
 #include <windows.h>
 #include <ole2.h>
 #include <ocidl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "addin/office_interfaces.h"
+#include "automation/win32/dispatch_object.h"
 #include "fake_excel.h"
+#include "fake_project_wise_connector.h"
 #include "ribbon_control.h"
 #include "standin_com_add_in.h"
 #include "ui/win32/win32_text.h"
 #include "win32/dispatch_server.h"
+#include "win32/fake_com_project_wise_connector.h"
 
 namespace {
 
@@ -35,6 +44,21 @@ const wchar_t kReceiverTitle[] = L"2815DA81-AD05-4739-A2AA-3929B1E3CF56";
 
 bool g_answerYes = true;
 bool g_failed = false;
+
+// The ProjectWise connector's confirmation dialog: the button to press, by name.
+struct PwPress {
+  const wchar_t* name;
+  UINT message;
+  int id;
+};
+const PwPress kPwPresses[] = {{L"check-in", WM_COMMAND, IDOK},
+                              {L"update", WM_COMMAND, 238},
+                              {L"free", WM_COMMAND, 240},
+                              {L"cancel", WM_COMMAND, IDCANCEL},
+                              {L"close", WM_CLOSE, 0}};
+const PwPress* g_pwPress = &kPwPresses[3];
+
+const wchar_t kPwClassKey[] = L"CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}";
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
@@ -60,12 +84,25 @@ void Report(const std::string& act, HRESULT hr, HRESULT expected = S_OK) {
   if (hr != expected) g_failed = true;
 }
 
+// The ProjectWise confirmation dialog: print its caption and document line, press the button.
+void AnswerPwDialog(HWND dialog) {
+  wchar_t caption[256] = {}, line[1024] = {};
+  GetWindowTextW(dialog, caption, 256);
+  GetDlgItemTextW(dialog, 219, line, 1024);
+  Line("dialog [" + Utf8(caption) + "] " + Utf8(line) + " -> " + Utf8(g_pwPress->name));
+  PostMessageW(dialog, g_pwPress->message, g_pwPress->message == WM_COMMAND ? MAKEWPARAM(g_pwPress->id, BN_CLICKED) : 0, 0);
+}
+
 // Message boxes of the add-in: print their text and answer them once the box is active.
 LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
     HWND box = reinterpret_cast<HWND>(wParam);
     wchar_t className[16] = {};
     GetClassNameW(box, className, 16);
+    if (std::wstring(className) == L"#32770" && GetDlgItem(box, 240) && GetDlgItem(box, 238)) {
+      AnswerPwDialog(box);
+      return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
     // Message boxes only: the link dialog and the progress window are dialogs too, but carry no
     // message text control.
     if (std::wstring(className) == L"#32770" && GetDlgItem(box, 0xFFFF)) {
@@ -118,8 +155,50 @@ std::string Join(const std::vector<std::wstring>& items) {
   return out;
 }
 
+// The stand-in ProjectWise connector of one run: installed under its class key and offered as
+// Excel's COM add-in "VellumarkPW.Connect"; the key goes again when the run ends.
+class StandInConnector {
+ public:
+  StandInConnector(vk::fake::FakeExcel& excel, int32_t status, const std::wstring& document) {
+    script_->script().status = status;
+    script_->script().document = vk::FromWide(std::wstring_view(document));
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, kPwClassKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS)
+      RegCloseKey(key);
+    vk::fake::FakeComProjectWiseConnector* com = vk::fake::FakeComProjectWiseConnector::Create(script_);
+    // Served over COM as the object itself, so that the add-in can ask it for the connector's
+    // interface as it would the real connector's object.
+    excel.comAddIns.push_back({u"VellumarkPW.Connect", vk::DispatchObject::Wrap(com), u"Vellumark for ProjectWise"});
+    com->Release();
+  }
+  ~StandInConnector() { RegDeleteKeyW(HKEY_CLASSES_ROOT, kPwClassKey); }
+
+  void PrintCalls() const {
+    for (const vk::fake::ConnectorCall& call : script_->calls()) {
+      std::wstring text(call.text.begin(), call.text.end());
+      switch (call.op) {
+        case vk::fake::ConnectorCall::Op::QueryDocument:
+          Line("connector QueryDocument");
+          break;
+        case vk::fake::ConnectorCall::Op::ReleaseDocument:
+          Line("connector ReleaseDocument " + Utf8(text) + " " + std::to_string(call.mode));
+          break;
+        case vk::fake::ConnectorCall::Op::SetTablePath:
+          Line("connector SetTablePath " + Utf8(text));
+          break;
+      }
+    }
+  }
+
+ private:
+  std::shared_ptr<vk::fake::FakeProjectWiseConnector> script_ = std::make_shared<vk::fake::FakeProjectWiseConnector>();
+};
+
 int Run(const std::vector<std::wstring>& args) {
   bool doRegister = false, doUnregister = false, waitReceiver = false, closeReceiver = false;
+  bool withConnector = false;
+  int32_t pwStatus = 0;
+  std::wstring pwDocument;
   std::wstring fixture;
   std::vector<std::wstring> callbacks;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -135,12 +214,28 @@ int Run(const std::vector<std::wstring>& args) {
       g_answerYes = args[++i] == L"yes";
     } else if (args[i] == L"--fixture" && i + 1 < args.size()) {
       fixture = args[++i];
+    } else if (args[i] == L"--pw" && i + 2 < args.size()) {
+      withConnector = true;
+      pwStatus = static_cast<int32_t>(std::wcstol(args[i + 1].c_str(), nullptr, 10));
+      pwDocument = args[i + 2];
+      i += 2;
+    } else if (args[i] == L"--pw-press" && i + 1 < args.size()) {
+      ++i;
+      g_pwPress = nullptr;
+      for (const PwPress& press : kPwPresses)
+        if (args[i] == press.name) g_pwPress = &press;
+      if (!g_pwPress) {
+        std::fprintf(stderr, "unknown --pw-press button\n");
+        return 2;
+      }
     } else {
       callbacks.push_back(args[i]);
     }
   }
   if (fixture.empty()) {
-    std::fprintf(stderr, "usage: vk_office_host [--register] [--unregister] [--answer yes|no] --fixture <file> [callback...]\n");
+    std::fprintf(stderr,
+                 "usage: vk_office_host [--register] [--unregister] [--answer yes|no] [--wait-receiver] "
+                 "[--close-receiver] [--pw <status> <document> [--pw-press <button>]] --fixture <file> [callback...]\n");
     return 2;
   }
 
@@ -151,6 +246,9 @@ int Run(const std::vector<std::wstring>& args) {
     std::fprintf(stderr, "fixture: %s\n", e.what());
     return 2;
   }
+
+  std::unique_ptr<StandInConnector> connector;
+  if (withConnector) connector = std::make_unique<StandInConnector>(*excel, pwStatus, pwDocument);
 
   if (waitReceiver) {
     bool found = false;
@@ -239,6 +337,8 @@ int Run(const std::vector<std::wstring>& args) {
   ULONG left = addin->Release();
   Line("release " + std::to_string(left));
   application->Release();
+
+  if (connector) connector->PrintCalls();
 
   HMODULE loaded = GetModuleHandleW(dllPath.c_str());
   Report("DllCanUnloadNow", loaded ? CallExport(loaded, "DllCanUnloadNow") : E_UNEXPECTED);

@@ -1,0 +1,34 @@
+#include "import/win32/pw_confirm_dialog.h"
+
+namespace vk {
+
+BOOL CVellumarkPWConfirmDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  SetDlgItemText(kPwDocumentLineId, m_strDocument);
+  return TRUE;
+}
+
+bool CVellumarkPWConfirmDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
+  if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
+  switch (LOWORD(wParam)) {
+    case kPwUpdateServerCopyId:
+      Choose(kPwChoiceUpdateServerCopy);
+      break;
+    case kPwFreeId:
+      Choose(kPwChoiceFree);
+      break;
+    default:
+      return false;  // OK and Cancel take the base road
+  }
+  *result = 0;
+  return true;
+}
+
+void CVellumarkPWConfirmDialog::OnOK() { Choose(kPwChoiceCheckIn); }
+
+void CVellumarkPWConfirmDialog::Choose(int32_t choice) {
+  m_nChoice = choice;
+  CDialog::OnOK();
+}
+
+}  // namespace vk
