@@ -106,7 +106,10 @@ void CImportDriver::Mark(int32_t step, const char16_t* tag) {
 int CImportDriver::RunImport(int bSelectedRange) {
   if (m_bRunning) return kExcelBusy;
   RunningFlag running(m_bRunning);
+  return ImportSteps(bSelectedRange);
+}
 
+int CImportDriver::ImportSteps(int bSelectedRange) {
   // 1. The log goes to the documents folder.
   std::u16string logPath = CUtiFunc::DocumentsFolder();
   CUtiFunc::AddTrailingBackslash(logPath);

@@ -26,7 +26,9 @@ class CImportDriver {
 
   // Imports the selection (non-zero) or the worksheet (zero) of the active sheet; 0 on
   // success, otherwise a result code above, Excel's busy code or the failing step mark.
-  virtual int RunImport(int bSelectedRange);
+  // A call while an import of this object runs (a CAD request arriving during a send to the
+  // receiver) gets Excel's busy code.
+  int RunImport(int bSelectedRange);
 
   // Stores the step mark and writes its checkpoint line to the import log.
   void Mark(int32_t step, const char16_t* tag = u"import_driver.cpp");
@@ -37,6 +39,10 @@ class CImportDriver {
   int32_t m_nExcelVersion = 9;   // integer part of Application.Version
   int32_t m_nSupportWMF = 1;     // copy of the SupportWMF option, read at connection
   LinkChannel* m_pLink = nullptr;  // the link dialog; owned by the add-in object
+
+ protected:
+  // The steps of one import, run by RunImport when no other import is running.
+  virtual int ImportSteps(int bSelectedRange);
 
  private:
   bool m_bRunning = false;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "automation/com_error.h"
 #include "import/import_driver.h"
 #include "link/link_channel.h"
 #include "link/win32/signal_dialog.h"
@@ -16,10 +17,11 @@
 namespace vk {
 namespace {
 
-// Stands in for the add-in object: counts the imports the CAD side asks for.
+// Stands in for the add-in object: counts the imports the CAD side asks for (the driver's own
+// RunImport still guards against a second one during a run).
 class TestOwner final : public CImportDriver {
  public:
-  int RunImport(int bSelectedRange) override {
+  int ImportSteps(int bSelectedRange) override {
     calls.push_back(bSelectedRange);
     return onImport ? onImport(bSelectedRange) : 0;
   }
@@ -154,7 +156,7 @@ TEST_F(LinkChannelTest, ASecondRequestDuringAnImportIsRefusedAsBusy) {
   };
 
   EXPECT_EQ(receiver_.RequestImport(0), 0);
-  EXPECT_EQ(nested, static_cast<LRESULT>(kLinkImportBusy));
+  EXPECT_EQ(nested, static_cast<LRESULT>(kExcelBusy));
   EXPECT_EQ(owner.calls, (std::vector<int>{0}));
 
   owner.onImport = nullptr;  // once it is over, requests run again
@@ -165,7 +167,7 @@ TEST_F(LinkChannelTest, ASecondRequestDuringAnImportIsRefusedAsBusy) {
   ASSERT_EQ(received.size(), 6u);
   EXPECT_EQ(received[0].message, kWmLinkTableStart);
   EXPECT_EQ(received[1].message, kWmLinkImport);  // the refused request, logged when answered
-  EXPECT_EQ(received[1].result, static_cast<int64_t>(kLinkImportBusy));
+  EXPECT_EQ(received[1].result, static_cast<int64_t>(kExcelBusy));
   EXPECT_EQ(received[2].message, kWmCopyData);
   EXPECT_EQ(received[2].bytes, cell);
   EXPECT_EQ(received[3].message, kWmLinkEnd);

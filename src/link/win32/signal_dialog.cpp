@@ -51,16 +51,7 @@ bool CSignalDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 
 LRESULT CSignalDialog::OnLinkImport(WPARAM, LPARAM lParam) {
   if (m_pOwner == nullptr) return 0;
-  // While an import waits in a send to the receiver, the thread still takes messages sent by
-  // other processes, so a second request can land in the middle of a run. Running it there
-  // would reuse the run's record buffer and Excel objects under its feet; it is refused with
-  // Excel's own "busy" answer instead, which the CAD side already meets when Excel cannot serve.
-  if (m_bImporting) return static_cast<LRESULT>(kLinkImportBusy);
-  struct Running {
-    bool& flag;
-    explicit Running(bool& f) : flag(f) { flag = true; }
-    ~Running() { flag = false; }
-  } running(m_bImporting);
+  // A request arriving during an import is answered busy by RunImport itself.
   try {
     return static_cast<LRESULT>(m_pOwner->RunImport(static_cast<int>(static_cast<uint32_t>(lParam))));
   } catch (...) {

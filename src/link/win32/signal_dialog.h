@@ -7,8 +7,6 @@ namespace vk {
 class CImportDriver;
 
 inline constexpr wchar_t kLinkDialogTemplate[] = L"IDD_1BB651A6_7851_4B35_88D0_5E157812D3A4";
-// What a WM_LINK_IMPORT gets while an import is already running: Excel's own "busy" code.
-inline constexpr int32_t kLinkImportBusy = static_cast<int32_t>(0x800AC472);
 
 // The link dialog: a hidden window titled "EE31D9CE-5075-4dd4-B3B9-431D727FADD0" through which
 // records go to the CAD-side receiver, and through which the CAD side asks for an import.
@@ -31,8 +29,6 @@ class CSignalDialog final : public CDialog, public LinkChannel {
 
  private:
   LRESULT OnLinkImport(WPARAM wParam, LPARAM lParam);
-
-  bool m_bImporting = false;  // an import asked for by WM_LINK_IMPORT is running
 };
 
 }  // namespace vk
