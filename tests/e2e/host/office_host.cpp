@@ -30,6 +30,8 @@
 #include "automation/win32/dispatch_object.h"
 #include "fake_excel.h"
 #include "fake_project_wise_connector.h"
+#include "import/project_wise_check.h"
+#include "import/win32/pw_confirm_dialog.h"
 #include "ribbon_control.h"
 #include "standin_com_add_in.h"
 #include "ui/win32/win32_text.h"
@@ -52,13 +54,14 @@ struct PwPress {
   int id;
 };
 const PwPress kPwPresses[] = {{L"check-in", WM_COMMAND, IDOK},
-                              {L"update", WM_COMMAND, 238},
-                              {L"free", WM_COMMAND, 240},
+                              {L"update", WM_COMMAND, vk::kPwUpdateServerCopyId},
+                              {L"free", WM_COMMAND, vk::kPwFreeId},
                               {L"cancel", WM_COMMAND, IDCANCEL},
                               {L"close", WM_CLOSE, 0}};
 const PwPress* g_pwPress = &kPwPresses[3];
 
-const wchar_t kPwClassKey[] = L"CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}";
+// The class key whose presence tells the add-in that the connector is installed.
+const std::wstring kPwClassKey(vk::W(vk::CProjectWiseCheck::InstalledKeyPath()));
 
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) return {};
@@ -88,7 +91,7 @@ void Report(const std::string& act, HRESULT hr, HRESULT expected = S_OK) {
 void AnswerPwDialog(HWND dialog) {
   wchar_t caption[256] = {}, line[1024] = {};
   GetWindowTextW(dialog, caption, 256);
-  GetDlgItemTextW(dialog, 219, line, 1024);
+  GetDlgItemTextW(dialog, vk::kPwDocumentLineId, line, 1024);
   Line("dialog [" + Utf8(caption) + "] " + Utf8(line) + " -> " + Utf8(g_pwPress->name));
   PostMessageW(dialog, g_pwPress->message, g_pwPress->message == WM_COMMAND ? MAKEWPARAM(g_pwPress->id, BN_CLICKED) : 0, 0);
 }
@@ -99,7 +102,7 @@ LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam) {
     HWND box = reinterpret_cast<HWND>(wParam);
     wchar_t className[16] = {};
     GetClassNameW(box, className, 16);
-    if (std::wstring(className) == L"#32770" && GetDlgItem(box, 240) && GetDlgItem(box, 238)) {
+    if (std::wstring(className) == L"#32770" && GetDlgItem(box, vk::kPwFreeId) && GetDlgItem(box, vk::kPwUpdateServerCopyId)) {
       AnswerPwDialog(box);
       return CallNextHookEx(nullptr, code, wParam, lParam);
     }
@@ -163,7 +166,7 @@ class StandInConnector {
     script_->script().status = status;
     script_->script().document = vk::FromWide(std::wstring_view(document));
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, kPwClassKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, kPwClassKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS)
       RegCloseKey(key);
     vk::fake::FakeComProjectWiseConnector* com = vk::fake::FakeComProjectWiseConnector::Create(script_);
     // Served over COM as the object itself, so that the add-in can ask it for the connector's
@@ -171,7 +174,7 @@ class StandInConnector {
     excel.comAddIns.push_back({u"VellumarkPW.Connect", vk::DispatchObject::Wrap(com), u"Vellumark for ProjectWise"});
     com->Release();
   }
-  ~StandInConnector() { RegDeleteKeyW(HKEY_CLASSES_ROOT, kPwClassKey); }
+  ~StandInConnector() { RegDeleteKeyW(HKEY_CLASSES_ROOT, kPwClassKey.c_str()); }
 
   void PrintCalls() const {
     for (const vk::fake::ConnectorCall& call : script_->calls()) {
