@@ -17,17 +17,27 @@ vk_install_packages() {
 vk_configure_and_build() {
   local tree=$1 args=()
   [ "$tree" = win64 ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake")
+  vk_ccache_args args
   if [ ! -f "build/$tree/build.ninja" ]; then
     cmake -S . -B "build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${args[@]}" >/dev/null || return 1
   fi
   cmake --build "build/$tree" -j2 || return 1
 }
 
+# Developers with several work trees set VK_CCACHE=1 (and ccache's base_dir to the folder above
+# them, so one tree's objects serve the others).
+vk_ccache_args() {
+  local -n out=$1
+  [ -n "${VK_CCACHE:-}" ] && command -v ccache >/dev/null || return 0
+  out+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+}
+
 # libFuzzer targets live in their own clang tree.
 vk_build_fuzz() {
   [ -f tests/fuzz/CMakeLists.txt ] || return 0
   if [ ! -f build/fuzz/build.ninja ]; then
-    CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DVK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || return 1
+    local args=(); vk_ccache_args args
+    CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DVK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" >/dev/null || return 1
   fi
   # Only the fuzzers: the rest of the tree is built and tested by the g++ and MinGW trees.
   if ! cmake --build build/fuzz -j2 --target fuzz_targets >build/fuzz/build.log 2>&1; then
