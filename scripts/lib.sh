@@ -3,6 +3,8 @@
 VK_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest nlohmann-json3-dev
 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64"
 
+VK_JOBS=$(nproc 2>/dev/null || echo 2)
+
 vk_install_packages() {
   local missing=()
   for p in $VK_PACKAGES; do
@@ -21,7 +23,7 @@ vk_configure_and_build() {
   if [ ! -f "build/$tree/build.ninja" ]; then
     cmake -S . -B "build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${args[@]}" >/dev/null || return 1
   fi
-  cmake --build "build/$tree" -j2 || return 1
+  cmake --build "build/$tree" -j"$VK_JOBS" || return 1
 }
 
 # Developers with several work trees set VK_CCACHE=1 (and ccache's base_dir to the folder above
@@ -40,20 +42,44 @@ vk_build_fuzz() {
     CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DVK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" >/dev/null || return 1
   fi
   # Only the fuzzers: the rest of the tree is built and tested by the g++ and MinGW trees.
-  if ! cmake --build build/fuzz -j2 --target fuzz_targets >build/fuzz/build.log 2>&1; then
+  if ! cmake --build build/fuzz -j"$VK_JOBS" --target fuzz_targets >build/fuzz/build.log 2>&1; then
     echo "fuzz build failed:" >&2; grep -E -A8 'error|FAILED' build/fuzz/build.log | head -n 40 >&2; return 1
   fi
 }
 
-# Runs each fuzz target for a short fixed time; prints the number that found something.
+# Runs the fuzz targets side by side for a short fixed time; prints the number that found
+# something.
 vk_run_fuzz() {
-  local n=0
+  local pids=() names=() n=0 i
   [ -d build/fuzz/tests/fuzz ] || { echo 0; return; }
   for f in build/fuzz/tests/fuzz/fuzz_*; do
-    [ -x "$f" ] || continue
-    if ! "$f" -max_total_time=10 -rss_limit_mb=2048 >"$f.log" 2>&1; then
-      echo "fuzz target $(basename "$f") found a fault:" >&2; tail -n 30 "$f.log" >&2; n=$((n+1))
+    [ -x "$f" ] && [ -f "$f" ] || continue
+    case "$f" in *.log) continue ;; esac
+    "$f" -max_total_time=10 -rss_limit_mb=2048 >"$f.log" 2>&1 &
+    pids+=($!); names+=("$f")
+  done
+  for i in "${!pids[@]}"; do
+    if ! wait "${pids[$i]}"; then
+      echo "fuzz target $(basename "${names[$i]}") found a fault:" >&2; tail -n 30 "${names[$i]}.log" >&2; n=$((n+1))
     fi
   done
   echo $n
+}
+
+# Passed and failed test cases of a tree whose programs wrote GoogleTest XML results; a program
+# that left no results (it crashed or hung) counts as one failure.
+vk_count_gtest_results() {
+  local tree=$1 passed=0 failed=0 program xml tests failures errors
+  for program in $(cd "$tree" && ctest -N | sed -n 's/^ *Test *#[0-9]*: //p'); do
+    xml=$tree/test-results/$program.xml
+    if [ ! -f "$xml" ]; then
+      echo "$program left no results" >&2; failed=$((failed+1)); continue
+    fi
+    tests=$(sed -n 's/.*<testsuites tests="\([0-9]*\)".*/\1/p' "$xml" | head -n1)
+    failures=$(sed -n 's/.*<testsuites [^>]*failures="\([0-9]*\)".*/\1/p' "$xml" | head -n1)
+    errors=$(sed -n 's/.*<testsuites [^>]*errors="\([0-9]*\)".*/\1/p' "$xml" | head -n1)
+    tests=${tests:-0}; failures=${failures:-0}; errors=${errors:-0}
+    passed=$((passed + tests - failures - errors)); failed=$((failed + failures + errors))
+  done
+  echo "$passed $failed"
 }

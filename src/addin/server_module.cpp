@@ -5,6 +5,7 @@
 #include <new>
 
 #include "addin/class_factory.h"
+#include "ui/win32/resource_module.h"
 
 // The linker's symbol for the start of the module this code was linked into.
 extern "C" IMAGE_DOS_HEADER __ImageBase;
@@ -13,18 +14,7 @@ namespace vk {
 
 HINSTANCE CServerModule::Instance() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
-std::wstring CServerModule::ModulePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD n = GetModuleFileNameW(Instance(), path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
-    if (n < path.size()) {
-      path.resize(n);
-      return path;
-    }
-    path.resize(path.size() * 2);  // long paths: grow until the name fits
-  }
-}
+std::wstring CServerModule::ModulePath() { return ModuleFilePath(Instance()); }
 
 void CServerModule::Init(std::span<const ObjectMapEntry> objectMap, const GUID& libid) {
   objectMap_ = objectMap;

@@ -1,14 +1,11 @@
 #include "addin/vellumark_app.h"
 
-#include <string>
-
 #include "addin/server_module.h"
 #include "addin/xvkaddin.h"
 #include "settings/registry.h"
+#include "settings/win32/win32_ansi_code_page.h"
 #include "settings/win32/win32_registry_hive.h"
-#include "ui/user_messages.h"
-#include "ui/win32/resource_module.h"
-#include "ui/win32/win32_text.h"
+#include "ui/win32/win32_services.h"
 
 namespace vk {
 
@@ -19,22 +16,15 @@ namespace {
 const ObjectMapEntry kObjectMap[] = {{&CLSID_XVKAddin, &CXVKAddin::Create}};
 
 Win32RegistryHive g_registry;
-
-// "C:\...\Vellumark.dll" gives "Vellumark".
-std::u16string FileNameWithoutExtension(const std::wstring& path) {
-  size_t start = path.find_last_of(L"\\/");
-  std::wstring name = path.substr(start == std::wstring::npos ? 0 : start + 1);
-  size_t dot = name.find_last_of(L'.');
-  if (dot != std::wstring::npos) name.resize(dot);
-  return FromWide(name);
-}
+CWin32AnsiCodePage g_ansiCodePage;
 
 }  // namespace
 
 BOOL CVellumarkApp::InitInstance() {
+  // Settings and the platform's services are installed once, before any object exists.
   CRegistry::SetHive(&g_registry);
-  ResourceModule::Set(CServerModule::Instance());
-  SetMessageCaption(FileNameWithoutExtension(CServerModule::ModulePath()));
+  AnsiCodePage::SetCurrent(&g_ansiCodePage);
+  InstallWin32Services(CServerModule::Instance());
   CServerModule::Init(kObjectMap, LIBID_VELLUMARKLib);
   return TRUE;
 }

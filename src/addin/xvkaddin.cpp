@@ -12,7 +12,7 @@
 #include "settings/registry.h"
 #include "ui/text_format.h"
 #include "ui/user_messages.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 

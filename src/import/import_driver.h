@@ -17,10 +17,10 @@ inline constexpr int kImportBadLimitedRange = 1534;
 
 // The import state of the add-in object and the import itself. The COM add-in object
 // (CXVKAddin, Windows only) derives from it and adds its interfaces and connection.
-class CImportDriver {
+class CImportDriver : public ImportRequestHandler {
  public:
   CImportDriver();
-  virtual ~CImportDriver();
+  ~CImportDriver() override;
   CImportDriver(const CImportDriver&) = delete;
   CImportDriver& operator=(const CImportDriver&) = delete;
 
@@ -28,7 +28,7 @@ class CImportDriver {
   // success, otherwise a result code above, Excel's busy code or the failing step mark.
   // A call while an import of this object runs (a CAD request arriving during a send to the
   // receiver) gets Excel's busy code.
-  int RunImport(int bSelectedRange);
+  int RunImport(int bSelectedRange) override;
 
   // Stores the step mark and writes its checkpoint line to the import log.
   void Mark(int32_t step, const char16_t* tag = u"import_driver.cpp");

@@ -24,4 +24,12 @@ class LinkChannel {
   virtual void EndLink(int reason) = 0;
 };
 
+// Runs the imports the CAD side asks for through the link (the add-in object does).
+class ImportRequestHandler {
+ public:
+  virtual ~ImportRequestHandler() = default;
+  // Imports the selection (non-zero) or the worksheet (zero); the import's result code.
+  virtual int RunImport(int bSelectedRange) = 0;
+};
+
 }  // namespace vk

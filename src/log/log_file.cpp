@@ -118,7 +118,11 @@ void CLogFile::WriteLine(std::u16string_view tag, int32_t number) {
   line += u": ";
   line += Decimal(number);
   line += u"\r\n";
-  Write(line);
+  if (!Write(line)) {
+    // Reported once; the import goes on without its log rather than with a message per line.
+    std::fclose(m_file);
+    m_file = nullptr;
+  }
 }
 
 void CLogFile::Close() {

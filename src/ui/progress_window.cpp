@@ -6,9 +6,14 @@ namespace vk {
 
 namespace {
 ProgressFactory* g_factory = nullptr;
+ProgressFactory* g_factoryInstalled = nullptr;
 }  // namespace
 
-ProgressFactory& ProgressFactory::Current() { return g_factory ? *g_factory : platform::DefaultProgressFactory(); }
+ProgressFactory& ProgressFactory::Current() {
+  if (g_factory) return *g_factory;
+  return g_factoryInstalled ? *g_factoryInstalled : platform::DefaultProgressFactory();
+}
 void ProgressFactory::SetCurrent(ProgressFactory* factory) { g_factory = factory; }
+void ProgressFactory::Install(ProgressFactory* factory) { g_factoryInstalled = factory; }
 
 }  // namespace vk

@@ -22,7 +22,10 @@ class ProgressFactory {
   virtual std::unique_ptr<ProgressWindow> Create() = 0;
 
   static ProgressFactory& Current();
+  // A stand-in for a while; null goes back to the installed one.
   static void SetCurrent(ProgressFactory* factory);
+  // The platform's own, installed once when the module starts.
+  static void Install(ProgressFactory* factory);
 };
 
 }  // namespace vk

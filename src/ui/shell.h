@@ -23,7 +23,10 @@ class Shell {
   virtual bool FileExists(const std::u16string& path) = 0;
 
   static Shell& Current();
+  // A stand-in for a while; null goes back to the installed one.
   static void SetCurrent(Shell* shell);
+  // The platform's own, installed once when the module starts.
+  static void Install(Shell* shell);
 };
 
 }  // namespace vk

@@ -27,12 +27,17 @@ class UserMessages {
 
   // The process-wide instance every caller uses.
   static UserMessages& Current();
+  // A stand-in for a while; null goes back to the installed one.
   static void SetCurrent(UserMessages* messages);
+  // The platform's own, installed once when the module starts.
+  static void Install(UserMessages* messages);
 };
 
 // The caption of the product's messages: the add-in module's file name without extension.
 std::u16string MessageCaption();
 void SetMessageCaption(std::u16string caption);
+// The module's own name, which an empty SetMessageCaption comes back to; set at start-up.
+void SetModuleCaption(std::u16string caption);
 
 // An OK message with the warning icon, captioned with the module name.
 int ShowWarning(const std::u16string& text);

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "ui/platform_defaults.h"
 
 namespace vk::test {
 
@@ -37,6 +36,8 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(m_path, ignored);
 }
 
+std::filesystem::path TempFolder::HostFile(const std::u16string& name) const { return HostPath(File(name)); }
+
 std::vector<unsigned char> TempFolder::Read(const std::u16string& name) const {
   std::ifstream in(HostPath(File(name)), std::ios::binary);
   return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -45,7 +46,9 @@ std::vector<unsigned char> TempFolder::Read(const std::u16string& name) const {
 bool TempFolder::Exists(const std::u16string& name) const { return std::filesystem::exists(HostPath(File(name))); }
 
 TestShell::TestShell(std::optional<std::u16string> personalFolder)
-    : m_personal(std::move(personalFolder)), m_platform(platform::DefaultShell()) {
+    // Files go to whatever shell the program has: the host's natively, the Win32 one that a
+    // Windows test program installs for itself.
+    : m_personal(std::move(personalFolder)), m_platform(Shell::Current()) {
   Shell::SetCurrent(this);
 }
 

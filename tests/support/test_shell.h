@@ -20,6 +20,8 @@ class TempFolder {
   std::u16string Path() const { return m_path.u16string(); }
   // A file in it, joined with a backslash the way the product joins paths.
   std::u16string File(const std::u16string& name) const { return Path() + u"\\" + name; }
+  // The file's name on the host (backslashes are separators everywhere).
+  std::filesystem::path HostFile(const std::u16string& name) const;
   // The file's bytes (empty when missing) and whether it exists.
   std::vector<unsigned char> Read(const std::u16string& name) const;
   bool Exists(const std::u16string& name) const;

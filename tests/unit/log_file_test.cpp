@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -161,33 +162,25 @@ TEST_F(LogFileTest, AFolderThatDoesNotExistIsReportedAndTheImportGoesOnWithoutLo
   EXPECT_EQ(messages_.shown[0].text, path + u" contains an invalid path.");
 }
 
-// A shell whose "new file" cannot be written to: the header write fails.
+// A shell whose new file is a file opened for reading only: the header write fails.
 class UnwritableShell final : public Shell {
  public:
-  explicit UnwritableShell(std::u16string existing) : m_existing(std::move(existing)) { Shell::SetCurrent(this); }
+  explicit UnwritableShell(std::filesystem::path existing) : m_existing(std::move(existing)) { Shell::SetCurrent(this); }
   ~UnwritableShell() override { Shell::SetCurrent(nullptr); }
   std::optional<std::u16string> PersonalFolder() override { return std::nullopt; }
-  std::FILE* CreateExclusive(const std::u16string&, int*) override {
-    std::string narrow(m_existing.begin(), m_existing.end());
-#ifndef _WIN32
-    for (char& c : narrow) {
-      if (c == '\\') c = '/';
-    }
-#endif
-    return std::fopen(narrow.c_str(), "rb");
-  }
+  std::FILE* CreateExclusive(const std::u16string&, int*) override { return std::fopen(m_existing.string().c_str(), "rb"); }
   bool CreateFolder(const std::u16string&) override { return false; }
   bool FolderExists(const std::u16string&) override { return false; }
   bool FileExists(const std::u16string&) override { return false; }
 
  private:
-  std::u16string m_existing;
+  std::filesystem::path m_existing;
 };
 
 TEST_F(LogFileTest, AHeaderThatCannotBeWrittenIsReportedAndTheFileAbandoned) {
   EnableLog();
-  const std::u16string existing = folder_.File(u"read-only.log");
-  std::FILE* created = std::fopen(std::string(existing.begin(), existing.end()).c_str(), "wb");
+  const std::filesystem::path existing = folder_.HostFile(u"read-only.log");
+  std::FILE* created = std::fopen(existing.string().c_str(), "wb");
   ASSERT_NE(created, nullptr);
   std::fclose(created);
   UnwritableShell shell(existing);
@@ -197,6 +190,40 @@ TEST_F(LogFileTest, AHeaderThatCannotBeWrittenIsReportedAndTheFileAbandoned) {
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_NE(messages_.shown[0].text.find(u"C:\\Docs\\Vellumark-Import.log"), std::u16string::npos);
 }
+
+#ifndef _WIN32
+// A shell whose new file takes the header and nothing more, like a disk that fills up during
+// an import.
+class FillingShell final : public Shell {
+ public:
+  explicit FillingShell(size_t capacity) : m_buffer(capacity) { Shell::SetCurrent(this); }
+  ~FillingShell() override { Shell::SetCurrent(nullptr); }
+  std::optional<std::u16string> PersonalFolder() override { return std::nullopt; }
+  std::FILE* CreateExclusive(const std::u16string&, int*) override {
+    return fmemopen(m_buffer.data(), m_buffer.size(), "wb");
+  }
+  bool CreateFolder(const std::u16string&) override { return false; }
+  bool FolderExists(const std::u16string&) override { return false; }
+  bool FileExists(const std::u16string&) override { return false; }
+
+ private:
+  std::vector<char> m_buffer;
+};
+
+TEST_F(LogFileTest, ALineThatCannotBeWrittenIsReportedOnceAndNoFurtherLinesAreTried) {
+  EnableLog();
+  FillingShell shell(kHeader1.size() * 2 + 1);  // the header fits, no line after it does
+  CLogFile log;
+  ASSERT_EQ(log.Open(u"C:\\Docs\\Vellumark-Import.log"), 1);
+  EXPECT_TRUE(messages_.shown.empty());
+  log.WriteLine(u"import_driver.cpp", 1303);
+  log.WriteLine(u"import_driver.cpp", 1304);
+  log.WriteLine(u"table_pass.cpp", 1400);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_NE(messages_.shown[0].text.find(u"C:\\Docs\\Vellumark-Import.log"), std::u16string::npos);
+  EXPECT_FALSE(log.IsOpen());
+}
+#endif
 
 }  // namespace
 }  // namespace vk

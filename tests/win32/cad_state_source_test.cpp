@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "settings/cad_state_block.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 namespace {

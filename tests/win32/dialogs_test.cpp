@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "import/win32/progress_dialog.h"
+#include "ui/win32/progress_dialog.h"
 #include "link/link_channel.h"
 #include "link/win32/signal_dialog.h"
 #include "ui/progress_window.h"

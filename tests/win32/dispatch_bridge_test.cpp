@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "automation/com_error.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 #include "win32/dispatch_server.h"
 
 namespace vk {

@@ -14,7 +14,7 @@
 #include "automation/com_error.h"
 #include "automation/win32/dispatch_object.h"
 #include "fake_project_wise_connector.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 #include "win32/fake_com_project_wise_connector.h"
 
 namespace vk {

@@ -11,7 +11,7 @@
 
 #include "automation/com_error.h"
 #include "automation/win32/dispatch_object.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 #include "win32/dispatch_server.h"
 
 namespace vk {

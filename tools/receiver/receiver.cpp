@@ -1,7 +1,11 @@
 // The stand-in for the CAD side's receiver window.
 //
-//   vk_receiver serve <log-file>   owns the window titled "2815DA81-AD05-4739-A2AA-3929B1E3CF56"
-//                                  and logs every message it gets until it is sent WM_CLOSE
+//   vk_receiver serve <log-file> [--idle <seconds>]
+//                                  owns the window titled "2815DA81-AD05-4739-A2AA-3929B1E3CF56"
+//                                  and logs every message it gets until it is sent WM_CLOSE, or
+//                                  until nothing has come for the given time (so a demo whose
+//                                  host died still ends)
+//   vk_receiver close              closes a serving receiver, if there is one
 //   vk_receiver import <lParam>    sends WM_LINK_IMPORT to the link dialog once, prints
 //                                  "result <n>" and exits (2 when there is no link dialog)
 //
@@ -22,6 +26,9 @@ namespace {
 using vk::test::ReceiverEntry;
 
 std::FILE* g_log = nullptr;
+ULONGLONG g_lastMessage = 0;  // tick of the last message from outside
+ULONGLONG g_idleLimit = 0;    // milliseconds without messages before the receiver ends; 0: never
+constexpr UINT_PTR kIdleTimer = 1;
 
 void Log(const ReceiverEntry& entry) {
   if (g_log == nullptr) return;
@@ -43,6 +50,10 @@ LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   entry.message = message;
   entry.wParam = static_cast<uint64_t>(wParam);
   entry.lParam = static_cast<int64_t>(lParam);
+  if (message == WM_COPYDATA || message == vk::kWmLinkTableStart || message == vk::kWmLinkEnd ||
+      message == vk::test::kReceiverRequestImport) {
+    g_lastMessage = GetTickCount64();
+  }
   switch (message) {
     case WM_COPYDATA: {
       const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
@@ -68,6 +79,9 @@ LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       Log(entry);
       return static_cast<LRESULT>(entry.result);
     }
+    case WM_TIMER:
+      if (wParam == kIdleTimer && GetTickCount64() - g_lastMessage > g_idleLimit) DestroyWindow(window);
+      return 0;
     case WM_CLOSE:
       DestroyWindow(window);
       return 0;
@@ -79,7 +93,7 @@ LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
-int Serve(const wchar_t* logPath) {
+int Serve(const wchar_t* logPath, ULONGLONG idleSeconds) {
   g_log = _wfopen(logPath, L"wb");
   if (g_log == nullptr) {
     std::fwprintf(stderr, L"cannot write %ls\n", logPath);
@@ -103,6 +117,9 @@ int Serve(const wchar_t* logPath) {
     std::fwprintf(stderr, L"cannot create the receiver window\n");
     return 1;
   }
+  g_lastMessage = GetTickCount64();
+  g_idleLimit = idleSeconds * 1000;
+  if (g_idleLimit != 0) SetTimer(window, kIdleTimer, 1000, nullptr);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
@@ -124,11 +141,22 @@ int ImportOnce(const wchar_t* argument) {
   return 0;
 }
 
+int CloseServing() {
+  HWND window = FindWindowW(L"VellumarkStandInReceiver", Title(vk::kReceiverTitle));
+  if (window != nullptr) PostMessageW(window, WM_CLOSE, 0, 0);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc == 3 && std::wcscmp(argv[1], L"serve") == 0) return Serve(argv[2]);
+  if (argc == 3 && std::wcscmp(argv[1], L"serve") == 0) return Serve(argv[2], 0);
+  if (argc == 5 && std::wcscmp(argv[1], L"serve") == 0 && std::wcscmp(argv[3], L"--idle") == 0) {
+    return Serve(argv[2], std::wcstoull(argv[4], nullptr, 10));
+  }
   if (argc == 3 && std::wcscmp(argv[1], L"import") == 0) return ImportOnce(argv[2]);
-  std::fwprintf(stderr, L"usage: vk_receiver serve <log-file> | vk_receiver import <lParam>\n");
+  if (argc == 2 && std::wcscmp(argv[1], L"close") == 0) return CloseServing();
+  std::fwprintf(stderr, L"usage: vk_receiver serve <log-file> [--idle <seconds>] | vk_receiver import <lParam> | "
+                        L"vk_receiver close\n");
   return 64;
 }

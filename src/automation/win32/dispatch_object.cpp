@@ -8,7 +8,7 @@
 #include "automation/win32/dispid_cache.h"
 #include "automation/win32/platform_guid.h"
 #include "automation/win32/variant_bridge.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 namespace {

@@ -5,7 +5,7 @@
 #include "automation/com_error.h"
 #include "automation/win32/com_ptr.h"
 #include "automation/win32/dispatch_object.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 namespace {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "automation/com_error.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 

@@ -1,11 +1,10 @@
 #include "link/win32/signal_dialog.h"
 
-#include "import/import_driver.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 
-CSignalDialog::CSignalDialog(CImportDriver* owner) : CDialog(kLinkDialogTemplate), m_pOwner(owner) {}
+CSignalDialog::CSignalDialog(ImportRequestHandler* owner) : CDialog(kLinkDialogTemplate), m_pOwner(owner) {}
 
 CSignalDialog::~CSignalDialog() { DestroyWindow(); }
 

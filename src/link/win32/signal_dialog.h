@@ -4,15 +4,13 @@
 
 namespace vk {
 
-class CImportDriver;
-
 inline constexpr wchar_t kLinkDialogTemplate[] = L"IDD_1BB651A6_7851_4B35_88D0_5E157812D3A4";
 
 // The link dialog: a hidden window titled "EE31D9CE-5075-4dd4-B3B9-431D727FADD0" through which
 // records go to the CAD-side receiver, and through which the CAD side asks for an import.
 class CSignalDialog final : public CDialog, public LinkChannel {
  public:
-  explicit CSignalDialog(CImportDriver* owner);
+  explicit CSignalDialog(ImportRequestHandler* owner);
   ~CSignalDialog() override;
 
   bool FindReceiver() override;
@@ -21,7 +19,7 @@ class CSignalDialog final : public CDialog, public LinkChannel {
   void EndLink(int reason) override;
 
   HWND m_hReceiver = nullptr;      // the receiver window found last
-  CImportDriver* m_pOwner = nullptr;  // runs the imports the CAD side asks for; not owned
+  ImportRequestHandler* m_pOwner = nullptr;  // runs the imports the CAD side asks for; not owned
 
  protected:
   BOOL OnInitDialog() override;

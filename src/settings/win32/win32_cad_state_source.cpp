@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 

@@ -1,6 +1,6 @@
 #include "settings/win32/win32_registry_hive.h"
 
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 namespace {

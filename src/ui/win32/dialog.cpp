@@ -1,7 +1,7 @@
 #include "ui/win32/dialog.h"
 
 #include "ui/win32/resource_module.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 

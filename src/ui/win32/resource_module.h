@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 namespace vk {
 
 // The module whose dialog templates, strings and file name the product uses: the add-in DLL
@@ -10,5 +12,10 @@ class ResourceModule {
   static HMODULE Get();
   static void Set(HMODULE module);
 };
+
+// The module's full file name, however long; empty when the system cannot name it.
+std::wstring ModuleFilePath(HMODULE module);
+// The module's file name without folder and extension: "Vellumark" for the add-in DLL.
+std::u16string ModuleBaseName(HMODULE module);
 
 }  // namespace vk

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 

@@ -1,6 +1,6 @@
 #include "ui/win32/win32_user_messages.h"
 
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 namespace vk {
 

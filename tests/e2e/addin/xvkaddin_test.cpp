@@ -22,7 +22,7 @@
 #include "standin_com_add_in.h"
 #include "test_hive.h"
 #include "ui/text_format.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 #include "win32/dispatch_server.h"
 #include "win32/receiver_process.h"
 

@@ -16,7 +16,7 @@
 #include "receiver_log.h"
 #include "registration_lock.h"
 #include "test_hive.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 #include "win32/receiver_process.h"
 
 namespace vk {

@@ -34,7 +34,7 @@
 #include "import/win32/pw_confirm_dialog.h"
 #include "ribbon_control.h"
 #include "standin_com_add_in.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 #include "win32/dispatch_server.h"
 #include "win32/fake_com_project_wise_connector.h"
 

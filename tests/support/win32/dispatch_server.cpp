@@ -8,7 +8,7 @@
 
 #include "automation/com_error.h"
 #include "automation/win32/platform_guid.h"
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 #include "win32/server_bridge.h"
 #include "win32/server_type_info.h"
 

@@ -1,4 +1,4 @@
-#include "ui/win32/win32_text.h"
+#include "automation/win32/win32_text.h"
 
 #include <cstdio>
 

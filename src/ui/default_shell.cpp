@@ -1,6 +1,9 @@
-// The host stand-ins behind the process-wide holders in the native build: a shell over the host
-// file system, and messages and progress windows that show nothing. The Windows build uses the
-// Win32 pieces instead (ui/win32/win32_defaults.cpp).
+// The shell behind the process-wide holder until one is installed: the host's file system in the
+// native build; in the Windows build the module installs the Win32 shell when it starts.
+#include "ui/platform_defaults.h"
+
+#include <cerrno>
+
 #ifndef _WIN32
 
 #include <fcntl.h>
@@ -8,11 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <string>
-
-#include "ui/platform_defaults.h"
 
 namespace vk::platform {
 
@@ -121,52 +121,41 @@ class HostShell final : public Shell {
   }
 };
 
-// Nobody is there to answer: messages go nowhere and every question takes its refusing button,
-// so nothing is replaced or removed without a user.
-class SilentMessages final : public UserMessages {
- public:
-  int Show(const std::u16string&, const std::u16string&, uint32_t style) override {
-    const uint32_t buttons = style & 0xF;
-    if (buttons == kMbYesNo) return kIdNo;
-    if (buttons == kMbYesNoCancel || buttons == kMbOkCancel) return kIdCancel;
-    return kIdOk;
-  }
-};
-
-class SilentProgress final : public ProgressWindow {
- public:
-  void SetText(const std::u16string&) override {}
-  void SetRange(int, int) override {}
-  void SetPos(int) override {}
-  void SetStep(int) override {}
-  void StepIt() override {}
-};
-
-class SilentProgressFactory final : public ProgressFactory {
- public:
-  std::unique_ptr<ProgressWindow> Create() override { return std::make_unique<SilentProgress>(); }
-};
-
 }  // namespace
-
-UserMessages& DefaultUserMessages() {
-  static SilentMessages messages;
-  return messages;
-}
-
-ProgressFactory& DefaultProgressFactory() {
-  static SilentProgressFactory factory;
-  return factory;
-}
 
 Shell& DefaultShell() {
   static HostShell shell;
   return shell;
 }
 
-// The native programs stand in for the add-in module.
-std::u16string ModuleCaption() { return u"Vellumark"; }
+}  // namespace vk::platform
+
+#else  // _WIN32
+
+namespace vk::platform {
+
+namespace {
+
+// A Windows module that has not started has no shell: nothing is found and nothing is made.
+class AbsentShell final : public Shell {
+ public:
+  std::optional<std::u16string> PersonalFolder() override { return std::nullopt; }
+  std::FILE* CreateExclusive(const std::u16string&, int* error) override {
+    if (error) *error = ENOSYS;
+    return nullptr;
+  }
+  bool CreateFolder(const std::u16string&) override { return false; }
+  bool FolderExists(const std::u16string&) override { return false; }
+  bool FileExists(const std::u16string&) override { return false; }
+};
+
+}  // namespace
+
+Shell& DefaultShell() {
+  static AbsentShell shell;
+  return shell;
+}
 
 }  // namespace vk::platform
 
-#endif  // !_WIN32
+#endif

@@ -1,4 +1,4 @@
-#include "import/win32/progress_dialog.h"
+#include "ui/win32/progress_dialog.h"
 
 #include <commctrl.h>
 

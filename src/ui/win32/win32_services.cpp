@@ -1,0 +1,21 @@
+#include "ui/win32/win32_services.h"
+
+#include "ui/win32/progress_dialog.h"
+#include "ui/win32/resource_module.h"
+#include "ui/win32/win32_shell.h"
+#include "ui/win32/win32_user_messages.h"
+
+namespace vk {
+
+void InstallWin32Services(HMODULE module) {
+  static Win32UserMessages messages;
+  static CProgressDialogFactory progress;
+  static Win32Shell shell;
+  ResourceModule::Set(module);
+  SetModuleCaption(ModuleBaseName(module));
+  UserMessages::Install(&messages);
+  ProgressFactory::Install(&progress);
+  Shell::Install(&shell);
+}
+
+}  // namespace vk
