@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "a1_text.h"
+#include "fake_fixture_conditions.h"
 #include "utf_text.h"
 
 namespace vk::fake {
@@ -110,7 +111,7 @@ std::string SpanKey(const json& item, const std::string& where) {
 
 void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
   OnlyKeys(data, {"name", "standardWidth", "standardHeight", "columnWidths", "rowHeights",
-                  "hiddenColumns", "hiddenRows", "usedRange", "printArea", "cells", "blocks"},
+                  "hiddenColumns", "hiddenRows", "usedRange", "printArea", "cells", "blocks", "conditionalFormats"},
            where);
   if (data.contains("standardWidth")) sheet.standardWidth = Points(data["standardWidth"], where + ".standardWidth");
   if (data.contains("standardHeight")) sheet.standardHeight = Points(data["standardHeight"], where + ".standardHeight");
@@ -158,6 +159,9 @@ void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
       sheet.SetValue(area.row1, area.column1, CellValue(item.value(), at));
     }
   }
+  if (data.contains("conditionalFormats")) {
+    LoadConditionalFormats(sheet, data["conditionalFormats"], where + ".conditionalFormats");
+  }
   if (data.contains("blocks")) {
     for (const auto& block : data["blocks"]) {
       OnlyKeys(block, {"at", "rows"}, where + ".blocks");
@@ -178,7 +182,7 @@ void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
 }
 
 FakeBook Load(const json& root) {
-  OnlyKeys(root, {"workbook", "path", "version", "activeSheet", "selection", "names", "sheets"}, "fixture");
+  OnlyKeys(root, {"workbook", "path", "version", "activeSheet", "selection", "activeCell", "names", "sheets"}, "fixture");
   FakeBook book;
   if (root.contains("workbook")) book.name = Text(root["workbook"], "workbook");
   if (root.contains("path")) book.path = Text(root["path"], "path");
@@ -233,6 +237,15 @@ FakeBook Load(const json& root) {
     } catch (const std::invalid_argument& e) {
       Fail(std::string("selection: ") + e.what());
     }
+  }
+  if (root.contains("activeCell")) {
+    // The active cell lies inside the selected cells, as in Excel.
+    const CellArea cell = OneArea(Text(root["activeCell"], "activeCell"), "activeCell");
+    bool inside = book.selection.kind != FakeBook::Selection::Kind::Cells;
+    for (const CellArea& area : book.selection.areas) inside = inside || area.Contains(cell.row1, cell.column1);
+    if (cell.Cells() != 1 || !inside) Fail("activeCell: one cell inside the selection");
+    book.activeRow = cell.row1;
+    book.activeColumn = cell.column1;
   }
   return book;
 }

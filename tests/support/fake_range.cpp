@@ -119,6 +119,9 @@ std::span<const FakeRange::Member> FakeRange::Members() {
       {u"Width", InvokeKind::PropertyGet, 0, 0, &R::Width},
       {u"Height", InvokeKind::PropertyGet, 0, 0, &R::Height},
       {u"Value", InvokeKind::PropertyGet, 0, 1, &R::Value},
+      {u"FormatConditions", InvokeKind::PropertyGet, 0, 0, &R::FormatConditions},
+      {u"Activate", InvokeKind::Method, 0, 0, &R::Activate},
+      {u"Select", InvokeKind::Method, 0, 1, &R::Select},
   };
   return members;
 }

@@ -40,6 +40,10 @@ class FakeRange final : public FakeObjectOf<FakeRange> {
   Variant Width(const FakeArgs&);
   Variant Height(const FakeArgs&);
   Variant Value(const FakeArgs&);
+  // Conditional formats and the active cell (fake_range_conditions.cpp).
+  Variant FormatConditions(const FakeArgs&);
+  Variant Activate(const FakeArgs&);
+  Variant Select(const FakeArgs&);
 
   Variant Make(std::vector<CellArea> areas, Kind kind = Kind::Cells) const;
   const CellArea& First() const noexcept { return areas_.front(); }

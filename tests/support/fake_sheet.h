@@ -8,6 +8,7 @@
 
 #include "cell_area.h"
 #include "fake_cell.h"
+#include "fake_condition_rule.h"
 
 namespace vk::fake {
 
@@ -25,6 +26,8 @@ class FakeSheet {
   std::u16string printArea;  // absolute A1 text as PageSetup.PrintArea gives it; empty when none
   // Cells that carry formatting but no value still count for UsedRange.
   std::optional<CellArea> formattedArea;
+  // Conditional-format rules in priority order (the first is priority 1).
+  std::vector<FakeConditionRule> conditions;
 
   void SetValue(int32_t row, int32_t column, Variant value);
   const FakeCell* CellAt(int32_t row, int32_t column) const;  // null for a blank cell
