@@ -1,0 +1,20 @@
+#pragma once
+
+namespace vk {
+
+class CImportDriver;
+struct CellRecord;
+namespace excel {
+class Range;
+class Workbook;
+class Worksheet;
+}  // namespace excel
+
+// Overlays on the record the fill, borders and font of the cell's conditional formats that
+// hold, the last step before the record is sent. The add-in object gives the Excel version and
+// application that evaluation needs. Failures end it silently, except Excel's busy refusal,
+// which is passed on.
+void ApplyConditionalFormats(CImportDriver& addin, CellRecord& record, const excel::Range& cell,
+                             const excel::Workbook& workbook, const excel::Worksheet& worksheet);
+
+}  // namespace vk
