@@ -1,5 +1,7 @@
 #include "excel/range.h"
 
+#include "excel/format_condition.h"
+
 namespace vk::excel {
 
 std::u16string Range::Address(const Variant& rowAbsolute, const Variant& columnAbsolute,
@@ -52,5 +54,11 @@ int32_t Range::VerticalAlignment() const { return Get(u"VerticalAlignment").ToIn
 excel::Characters Range::Characters(const Variant& start, const Variant& length) const {
   return excel::Characters(AsObject(Get(u"Characters", {start, length})));
 }
+
+excel::FormatConditions Range::FormatConditions() const {
+  return excel::FormatConditions(AsObject(Get(u"FormatConditions")));
+}
+void Range::Activate() const { Call(u"Activate"); }
+void Range::Select() const { Call(u"Select"); }
 
 }  // namespace vk::excel

@@ -10,6 +10,8 @@
 
 namespace vk::excel {
 
+class FormatConditions;
+
 // Excel's Range object. Optional arguments default to the missing-argument value, so Excel
 // applies its own defaults.
 class Range : public ExcelObject {
@@ -68,6 +70,12 @@ class Range : public ExcelObject {
   // Characters(Start, Length): omitted arguments mean from the first character, to the end.
   excel::Characters Characters(const Variant& start = Variant::Missing(),
                                const Variant& length = Variant::Missing()) const;
+
+  // The rules of the cell's conditional formats (declared in excel/format_condition.h).
+  excel::FormatConditions FormatConditions() const;
+  // Makes the cell the active cell; a cell outside the selection becomes the selection.
+  void Activate() const;
+  void Select() const;
 };
 
 }  // namespace vk::excel

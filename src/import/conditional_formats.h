@@ -1,4 +1,5 @@
 #pragma once
+#include "automation/variant.h"
 
 namespace vk {
 
@@ -16,5 +17,9 @@ class Worksheet;
 // which is passed on.
 void ApplyConditionalFormats(CImportDriver& addin, CellRecord& record, const excel::Range& cell,
                              const excel::Workbook& workbook, const excel::Worksheet& worksheet);
+
+// Whether Worksheet.Evaluate's answer to a rule's formula means the rule holds: true, a
+// non-zero number, or a one-dimensional array whose first element is true.
+bool ExpressionHolds(const Variant& result);
 
 }  // namespace vk

@@ -354,6 +354,8 @@ int CImportDriver::ImportSteps(int bSelectedRange) {
   // Excel would repaint for every cell read otherwise; the guard switches it back on by every
   // way out, the failures below included.
   ScreenUpdatingGuard screenUpdating(app);
+  // Conditional formats are evaluated with their cell active; the user gets the selection back.
+  CActiveCellKeeper::RestoreOnExit restoreActiveCell(m_activeCell);
   try {
     if (const int refused = run.ChooseArea(); refused != 0) return refused;
     run.RunTables();
