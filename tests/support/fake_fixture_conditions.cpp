@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "a1_text.h"
+#include "fake_fixture_format.h"
 #include "utf_text.h"
 
 namespace vk::fake {
@@ -70,6 +71,25 @@ void LoadConditionalFormats(FakeSheet& sheet, const json& rules, const std::stri
     if (item.contains("stopIfTrue")) {
       if (!item["stopIfTrue"].is_boolean()) Fail(at + ".stopIfTrue: expected true or false");
       rule.stopIfTrue = item["stopIfTrue"].get<bool>();
+    }
+    if (item.contains("font")) rule.font = LoadFontFace(item["font"], at + ".font");
+    if (item.contains("fill")) rule.fill = LoadFill(item["fill"], at + ".fill");
+    if (item.contains("borders")) {
+      static const std::pair<const char*, int32_t> edges[] = {{"left", kXlConditionLeft},
+                                                              {"top", kXlConditionTop},
+                                                              {"right", kXlConditionRight},
+                                                              {"bottom", kXlConditionBottom}};
+      const json& borders = item["borders"];
+      if (!borders.is_object()) Fail(at + ".borders: expected an object");
+      for (const auto& entry : borders.items()) {
+        bool known = false;
+        for (const auto& [name, index] : edges) {
+          if (entry.key() != name) continue;
+          rule.borders[index] = LoadBorderLine(entry.value(), at + ".borders." + name);
+          known = true;
+        }
+        if (!known) Fail(at + ".borders: unknown edge \"" + entry.key() + "\" (a condition has no diagonals)");
+      }
     }
     sheet.conditions.push_back(std::move(rule));
   }

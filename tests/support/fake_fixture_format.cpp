@@ -210,4 +210,8 @@ void LoadSheetFormat(FakeSheet& sheet, const json& data, const std::string& wher
   }
 }
 
+FakeFontFace LoadFontFace(const json& data, const std::string& where) { return Font(data, where); }
+FakeFill LoadFill(const json& data, const std::string& where) { return Fill(data, where); }
+FakeBorderLine LoadBorderLine(const json& data, const std::string& where) { return Line(data, where); }
+
 }  // namespace vk::fake

@@ -16,6 +16,11 @@ bool IsCellFormatKey(std::string_view key);
 void LoadCellFormat(FakeSheet& sheet, int32_t row, int32_t column, const nlohmann::json& cell,
                     const std::string& where);
 
+// The font, fill and border-line objects on their own, for the formats of conditional formats.
+FakeFontFace LoadFontFace(const nlohmann::json& data, const std::string& where);
+FakeFill LoadFill(const nlohmann::json& data, const std::string& where);
+FakeBorderLine LoadBorderLine(const nlohmann::json& data, const std::string& where);
+
 // The sheet keys about formats: "merged" and "printGridlines".
 bool IsSheetFormatKey(std::string_view key);
 void LoadSheetFormat(FakeSheet& sheet, const nlohmann::json& data, const std::string& where);

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "fake_borders.h"
 #include "fake_excel.h"
+#include "fake_font.h"
+#include "fake_interior.h"
 #include "fake_formula_shift.h"
 #include "fake_range.h"
 #include "fake_sheet.h"
@@ -29,6 +32,18 @@ std::u16string VisualTypeName(int32_t type) {
 
 const Guid& VisualIid(int32_t type) {
   return type == kXlColorScale ? kIidColorScale : type == kXlDatabar ? kIidDatabar : kIidIconSetCondition;
+}
+
+// A rule's fill as its Interior answers: a colour given one way reads the other way too (the
+// nearest palette entry, or the entry's colour), and a colour without a pattern reads solid, as
+// a cell's fill does; a rule without a fill reads Null throughout (ck: neither is documented).
+FakeFill ConditionFill(const FakeFill& fill) {
+  if (!fill.color && !fill.colorIndex) return fill;
+  FakeFill out = fill;
+  if (!out.colorIndex) out.colorIndex = NearestPaletteIndex(*out.color);
+  if (!out.color && *out.colorIndex > 0) out.color = DefaultPalette()[static_cast<size_t>(*out.colorIndex - 1)];
+  if (!out.pattern) out.pattern = 1;
+  return out;
 }
 
 Variant AppliesToRange(const std::shared_ptr<FakeExcel>& excel, FakeSheet* sheet, const FakeConditionRule& rule) {
@@ -86,6 +101,9 @@ std::span<const FakeFormatCondition::Member> FakeFormatCondition::Members() {
       {u"AppliesTo", InvokeKind::PropertyGet, 0, 0, &F::AppliesTo},
       {u"StopIfTrue", InvokeKind::PropertyGet, 0, 0, &F::StopIfTrue},
       {u"Priority", InvokeKind::PropertyGet, 0, 0, &F::Priority},
+      {u"Interior", InvokeKind::PropertyGet, 0, 0, &F::Interior},
+      {u"Font", InvokeKind::PropertyGet, 0, 0, &F::Font},
+      {u"Borders", InvokeKind::PropertyGet, 0, 0, &F::Borders},
   };
   return members;
 }
@@ -122,6 +140,21 @@ Variant FakeFormatCondition::Formula2(const FakeArgs&) {
 Variant FakeFormatCondition::AppliesTo(const FakeArgs&) { return AppliesToRange(ExcelPtr(), sheet_, Rule()); }
 Variant FakeFormatCondition::StopIfTrue(const FakeArgs&) { return Variant::Bool(Rule().stopIfTrue); }
 Variant FakeFormatCondition::Priority(const FakeArgs&) { return Variant::I4(static_cast<int32_t>(rule_ + 1)); }
+
+// A rule's formats exist whether or not it sets them; what it does not set reads as Null, so
+// that the cell's own value shows through (ck). Borders take only the four condition indices
+// (V:excel.formatcondition).
+Variant FakeFormatCondition::Interior(const FakeArgs&) {
+  return Variant::Object(std::make_shared<FakeInterior>(ExcelPtr(), ConditionFill(Rule().fill)));
+}
+Variant FakeFormatCondition::Font(const FakeArgs&) {
+  return Variant::Object(std::make_shared<FakeFont>(ExcelPtr(), std::vector<FakeFontFace>{Rule().font}));
+}
+Variant FakeFormatCondition::Borders(const FakeArgs&) {
+  return Variant::Object(std::make_shared<FakeBorders>(
+      ExcelPtr(), Rule().borders,
+      std::vector<int32_t>{kXlConditionLeft, kXlConditionTop, kXlConditionRight, kXlConditionBottom}));
+}
 
 FakeVisualCondition::FakeVisualCondition(std::shared_ptr<FakeExcel> excel, FakeSheet* sheet, size_t rule)
     : FakeObjectOf(std::move(excel), VisualTypeName(sheet->conditions[rule].type), VisualIid(sheet->conditions[rule].type)),

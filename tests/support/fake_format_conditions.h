@@ -40,6 +40,9 @@ class FakeFormatCondition final : public FakeObjectOf<FakeFormatCondition> {
   Variant AppliesTo(const FakeArgs&);
   Variant StopIfTrue(const FakeArgs&);
   Variant Priority(const FakeArgs&);
+  Variant Interior(const FakeArgs&);
+  Variant Font(const FakeArgs&);
+  Variant Borders(const FakeArgs&);
 
   const FakeConditionRule& Rule() const;
   // A stored formula as read now: moved from the rule's anchor to the active cell.
