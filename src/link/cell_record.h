@@ -73,12 +73,12 @@ inline constexpr int32_t kCellRecordSize = 13320;
 inline constexpr int32_t kXlNone = -4142;  // Excel's "none": no underline, no line, no fill
 
 // Copies text into a fixed field, cut so that the terminator always fits; the rest of the field
-// is left as it is (zero in a cleared record).
+// is zeroed, so no earlier text shows through behind the terminator.
 template <size_t N>
 void SetField(char16_t (&field)[N], std::u16string_view text) noexcept {
   const size_t n = text.size() < N - 1 ? text.size() : N - 1;
   for (size_t i = 0; i < n; ++i) field[i] = text[i];
-  field[n] = u'\0';
+  for (size_t i = n; i < N; ++i) field[i] = u'\0';
 }
 
 // The text of a field up to its terminator (or its end, for a record from elsewhere).

@@ -1,7 +1,10 @@
 // The stand-in for the CAD side's receiver window.
 //
-//   vk_receiver serve <log-file>   owns the window titled "2815DA81-AD05-4739-A2AA-3929B1E3CF56"
-//                                  and logs every message it gets until it is sent WM_CLOSE
+//   vk_receiver serve <log-file> [<records .jsonl>]
+//                                  owns the window titled "2815DA81-AD05-4739-A2AA-3929B1E3CF56"
+//                                  and logs every message it gets until it is sent WM_CLOSE; with
+//                                  a second file, also writes each message decoded as one JSON
+//                                  line (tools/record_decoder/README.md)
 //   vk_receiver import <lParam>    sends WM_LINK_IMPORT to the link dialog once, prints
 //                                  "result <n>" and exits (2 when there is no link dialog)
 //
@@ -16,14 +19,33 @@
 
 #include "link/link_channel.h"
 #include "receiver_log.h"
+#include "record_decoder.h"
 
 namespace {
 
 using vk::test::ReceiverEntry;
 
 std::FILE* g_log = nullptr;
+std::FILE* g_lines = nullptr;
+
+void WriteLine(const ReceiverEntry& entry) {
+  if (g_lines == nullptr || entry.direction != 0) return;
+  std::string line;
+  switch (entry.message) {
+    case WM_COPYDATA: line = vk::decoder::RecordLine(entry.bytes.data(), entry.bytes.size()); break;
+    case vk::kWmLinkTableStart:
+      line = vk::decoder::TableStartLine(static_cast<int64_t>(entry.wParam), entry.lParam);
+      break;
+    case vk::kWmLinkEnd: line = vk::decoder::EndLine(entry.lParam); break;
+    default: return;
+  }
+  std::fputs(line.c_str(), g_lines);
+  std::fputc('\n', g_lines);
+  std::fflush(g_lines);
+}
 
 void Log(const ReceiverEntry& entry) {
+  WriteLine(entry);
   if (g_log == nullptr) return;
   const std::vector<uint8_t> bytes = vk::test::EncodeReceiverEntry(entry);
   std::fwrite(bytes.data(), 1, bytes.size(), g_log);
@@ -79,7 +101,11 @@ LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
-int Serve(const wchar_t* logPath) {
+int Serve(const wchar_t* logPath, const wchar_t* linesPath) {
+  if (linesPath != nullptr && (g_lines = _wfopen(linesPath, L"wb")) == nullptr) {
+    std::fwprintf(stderr, L"cannot write %ls\n", linesPath);
+    return 1;
+  }
   g_log = _wfopen(logPath, L"wb");
   if (g_log == nullptr) {
     std::fwprintf(stderr, L"cannot write %ls\n", logPath);
@@ -109,6 +135,7 @@ int Serve(const wchar_t* logPath) {
     DispatchMessageW(&message);
   }
   std::fclose(g_log);
+  if (g_lines != nullptr) std::fclose(g_lines);
   return 0;
 }
 
@@ -127,8 +154,8 @@ int ImportOnce(const wchar_t* argument) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc == 3 && std::wcscmp(argv[1], L"serve") == 0) return Serve(argv[2]);
+  if ((argc == 3 || argc == 4) && std::wcscmp(argv[1], L"serve") == 0) return Serve(argv[2], argc == 4 ? argv[3] : nullptr);
   if (argc == 3 && std::wcscmp(argv[1], L"import") == 0) return ImportOnce(argv[2]);
-  std::fwprintf(stderr, L"usage: vk_receiver serve <log-file> | vk_receiver import <lParam>\n");
+  std::fwprintf(stderr, L"usage: vk_receiver serve <log-file> [<records .jsonl>] | vk_receiver import <lParam>\n");
   return 64;
 }
