@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <map>
 #include <string>
 
@@ -214,6 +216,48 @@ TEST(ConditionalFormats, BeforeExcel12OnlyTheFirstHoldingRuleShows) {
   // Formulas are evaluated as read with the cell active; Stop If True does not exist yet.
   EXPECT_EQ(Evaluated(rig, "Worksheet.Evaluate").at(0), u"=C2>5");
   EXPECT_EQ(rig.excel->CallCount("FormatCondition.StopIfTrue"), 0u);
+}
+
+// The sample workbook's sheet of conditions: each record is the record of the same sheet without
+// its rules, with the fields the holding rules write changed.
+TEST(ConditionalFormats, SampleWorkbookConditions) {
+  std::ifstream in(std::string(VK_FIXTURES_DIR) + "/cells.json", std::ios::binary);
+  std::stringstream json;
+  json << in.rdbuf();
+  auto import = [&json](bool withRules) {
+    test::ImportRig rig(json.str());
+    fake::FakeBook& book = rig.excel->Book();
+    book.activeSheet = 1;
+    if (!withRules) book.sheets[1].conditions.clear();
+    EXPECT_EQ(rig.Run(0), 0);
+    EXPECT_TRUE(rig.messages.shown.empty());
+    return Records(rig);
+  };
+  const auto got = import(true);
+  auto want = import(false);
+  ASSERT_EQ(got.size(), 12u);  // A1:D3
+  constexpr int32_t kYellow = 0x00FFFF;  // palette entry 6
+  auto fill = [&](const char16_t* cell, int32_t index, int32_t colour) {
+    want[cell].fillColorIndex = index;
+    want[cell].fillColor = colour;
+    want[cell].fillPattern = 1;
+  };
+  fill(u"$A$1", 6, kYellow);          // 5 is between 1 and 10; B1's 50 is not
+  fill(u"$C$1", 3, kRed);             // two that hold: the first one's fill on top...
+  want[u"$C$1"].italic = 1;           // ...and the second one's italic beside it
+  fill(u"$D$1", 4, kGreen);           // Stop If True on the higher rule: no bold below it
+  want[u"$D$2"].bold = 1;             // there the stop does not hold
+  want[u"$A$3"].bold = 1;             // =A2>B2 read for A3: 9 > 2; A2's 3 > 8 does not hold
+  want[u"$A$3"].fontColor = kRed;
+  want[u"$A$3"].bottomEdge = {1, 2, kRed, 1, {}};
+  fill(u"$C$2", 6, kYellow);          // Stop If True on the lower rule: the one above still shows,
+  want[u"$C$2"].italic = 1;           // the stop itself shows, the rule below it does not
+  for (const auto& [address, record] : want) {
+    ASSERT_TRUE(got.count(address)) << Utf8(address);
+    EXPECT_EQ(std::memcmp(&got.at(address), &record, sizeof record), 0) << Utf8(address);
+  }
+  EXPECT_EQ(got.at(u"$C$2").bold, 0);
+  EXPECT_EQ(got.at(u"$B$1").fillColor, kWhite);
 }
 
 TEST(ConditionalFormats, ReadsEvaluateResultsByType) {
