@@ -290,6 +290,20 @@ TEST(TablePass, OptionsAndWorkbookDecideSomeFields) {
   }
 }
 
+// A multi-area selection passed whole (FuncState 1) has a range text longer than the record's
+// field: the field keeps the areas that fit whole.
+TEST(TablePass, ARangeTextLongerThanItsFieldKeepsItsWholeAreas) {
+  ImportRig rig(OneSheet(R"("cells":{"A1":"x"})", R"("selection":"A1,C3:D4,F6:G7,I9:J10,L12:M13,O15:P16,R18:S19",)"));
+  rig.SetOption(options::kFuncState, 1);
+  ASSERT_EQ(rig.Run(1), 0);
+  const std::vector<CellRecord> got = Records(rig);
+  ASSERT_EQ(got.size(), 1u);  // the first area's one cell
+  CellRecord want = Plain(u"$A$1", 0, 0, 48, 15);
+  SetField(want.text, u"x");
+  SetField(want.areaAddress, u"$A$1,$C$3:$D$4,$F$6:$G$7,$I$9:$J$10,$L$12:$M$13,$O$15:$P$16");
+  ExpectRecord(got[0], want, "");
+}
+
 // A failed read inside the fill, border or font step keeps what that step wrote and the record
 // is still sent; Excel's busy refusal ends the import silently wherever it comes.
 TEST(TablePass, FailuresInsideAStepKeepWhatItWrote) {
