@@ -36,6 +36,17 @@ constexpr double kHiddenSize = 0.000001;
 constexpr size_t kFormulaMax = 511;
 constexpr size_t kNumberFormatMax = 127;
 constexpr size_t kTextMax = sizeof(CellRecord::text) / sizeof(char16_t) - 1;
+constexpr size_t kAreaAddressMax = sizeof(CellRecord::areaAddress) / sizeof(char16_t) - 1;
+
+// The range text of a multi-area selection (FuncState other than 0 passes it whole) or a long
+// range name can exceed the record's 63 characters. The import goes on, and the field keeps as
+// many whole areas as fit, so that no area arrives cut in the middle of its address; a single
+// area or name longer than the field is cut at its end.
+std::u16string FitAreaAddress(const std::u16string& text) {
+  if (text.size() <= kAreaAddressMax) return text;
+  const size_t comma = text.rfind(u',', kAreaAddressMax);
+  return text.substr(0, comma == std::u16string::npos || comma == 0 ? kAreaAddressMax : comma);
+}
 
 // Excel aligns a General cell by what it holds: numbers and dates to the right. The receiver
 // has no General, so it gets the side Excel shows.
@@ -53,7 +64,7 @@ class TableRun {
  public:
   TableRun(TablePassContext& context, excel::Range& area, const std::u16string& rangeText)
       : context_(context), addin_(context.addin), area_(area), rangeText_(rangeText),
-        record_(std::make_unique<CellRecord>()) {}
+        areaAddress_(FitAreaAddress(rangeText)), record_(std::make_unique<CellRecord>()) {}
 
   void Run();
 
@@ -69,6 +80,7 @@ class TableRun {
   CImportDriver& addin_;
   excel::Range& area_;
   const std::u16string& rangeText_;
+  const std::u16string areaAddress_;
   std::unique_ptr<CellRecord> record_;  // one buffer for the whole table
   bool gridlines_ = false;
   bool tableObject_ = false;
@@ -121,7 +133,7 @@ void TableRun::Clear() {
   CellRecord& record = *record_;
   std::memset(&record, 0, sizeof record);
   record.size = kCellRecordSize;
-  SetField(record.areaAddress, rangeText_);
+  SetField(record.areaAddress, areaAddress_);
   SetField(record.sheetName, context_.sheetName);
   record.underline = kXlNone;
 }

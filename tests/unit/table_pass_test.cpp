@@ -290,6 +290,20 @@ TEST(TablePass, OptionsAndWorkbookDecideSomeFields) {
   }
 }
 
+// A multi-area selection passed whole (FuncState 1) has a range text longer than the record's
+// field: the field keeps the areas that fit whole.
+TEST(TablePass, ARangeTextLongerThanItsFieldKeepsItsWholeAreas) {
+  ImportRig rig(OneSheet(R"("cells":{"A1":"x"})", R"("selection":"A1,C3:D4,F6:G7,I9:J10,L12:M13,O15:P16,R18:S19",)"));
+  rig.SetOption(options::kFuncState, 1);
+  ASSERT_EQ(rig.Run(1), 0);
+  const std::vector<CellRecord> got = Records(rig);
+  ASSERT_EQ(got.size(), 1u);  // the first area's one cell
+  CellRecord want = Plain(u"$A$1", 0, 0, 48, 15);
+  SetField(want.text, u"x");
+  SetField(want.areaAddress, u"$A$1,$C$3:$D$4,$F$6:$G$7,$I$9:$J$10,$L$12:$M$13,$O$15:$P$16");
+  ExpectRecord(got[0], want, "");
+}
+
 // A failed read inside the fill, border or font step keeps what that step wrote and the record
 // is still sent; Excel's busy refusal ends the import silently wherever it comes.
 TEST(TablePass, FailuresInsideAStepKeepWhatItWrote) {
@@ -342,6 +356,61 @@ TEST(TablePass, FailuresInsideAStepKeepWhatItWrote) {
   EXPECT_TRUE(busy.messages.shown.empty());
   EXPECT_TRUE(Records(busy).empty());
   EXPECT_TRUE(busy.Ends().empty());
+}
+
+}  // namespace
+}  // namespace vk
+
+namespace vk {
+namespace {
+
+// Each automation call of a small rich import fails once, in its own run: never a crash, a
+// result the failure table allows, screen updating back on, no progress window left, no end
+// message after a failure; a failure inside the fill, border or font step still sends every
+// record.
+TEST(TablePass, AFaultAtAnyCallOfARichImportEndsCleanly) {
+  const std::string json = OneSheet(
+      R"("cells":{"A1":{"rich":[{"text":"a{"},{"text":"b","bold":true,"size":12}],)"
+      R"("fill":{"colorIndex":3,"pattern":9,"patternColorIndex":5},"borders":{"top":{"lineStyle":1},"diagonalUp":{"lineStyle":1}}},)"
+      R"("B1":{"rich":[{"text":"c"},{"text":"d","color":"#00FF00","strikethrough":true}]},)"
+      R"("A2":{"value":4,"formula":"=2*2"},"B2":"x"},"merged":["A2:B2"])",
+      R"("selection":"A1:B2",)");
+  size_t calls = 0;
+  {
+    ImportRig probe(json);
+    probe.SetOption(options::kTableObjOpt, 1);
+    ASSERT_EQ(probe.Run(1), 0);
+    ASSERT_EQ(Records(probe).size(), 4u);
+    calls = probe.excel->CallCount();
+  }
+  auto insideAStep = [](const std::string& key) {
+    for (const char* prefix : {"Interior.", "Border.", "Borders.", "Font.", "Characters.", "Workbook.Colors",
+                               "Range.Characters", "Range.HasFormula", "Range.Formula", "Range.NumberFormat"}) {
+      if (key.rfind(prefix, 0) == 0) return true;
+    }
+    return false;
+  };
+  for (size_t k = 1; k <= calls; ++k) {
+    ImportRig rig(json);
+    rig.SetOption(options::kTableObjOpt, 1);
+    rig.excel->FailCallAt(k, fake::kExcelError);
+    const int result = rig.Run(1);
+    ASSERT_GE(rig.excel->Calls().size(), k);
+    const std::string key = rig.excel->Calls()[k - 1].key;
+    SCOPED_TRACE(testing::Message() << "call " << k << ": " << key);
+    EXPECT_EQ(rig.progress.alive, 0);
+    ASSERT_FALSE(rig.excel->screenUpdatingPuts.empty());
+    EXPECT_TRUE(rig.excel->screenUpdatingPuts.back() || k == calls);
+    if (insideAStep(key) || key == "Application.ScreenUpdating") {
+      EXPECT_EQ(result, 0);
+      EXPECT_EQ(Records(rig).size(), 4u);
+      EXPECT_EQ(rig.Ends(), std::vector<int64_t>{kLinkEndImported});
+      continue;
+    }
+    EXPECT_TRUE(result >= 899 && result <= 1603) << result;
+    EXPECT_TRUE(rig.Ends().empty());
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+  }
 }
 
 }  // namespace
