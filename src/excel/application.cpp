@@ -17,4 +17,9 @@ Workbook Application::ActiveWorkbook() const { return Workbook(AsObject(Get(u"Ac
 
 std::u16string Application::Version() const { return Get(u"Version").ToString(); }
 
+Range Application::ActiveCell() const { return Range(AsObject(Get(u"ActiveCell"))); }
+Variant Application::Evaluate(const std::u16string& formula) const {
+  return Call(u"Evaluate", {Variant::String(formula)});
+}
+
 }  // namespace vk::excel

@@ -20,6 +20,11 @@ class Application : public ExcelObject {
   ObjectPtr Selection() const;
   Workbook ActiveWorkbook() const;
   std::u16string Version() const;
+  // The active cell of the active sheet.
+  Range ActiveCell() const;
+  // A formula of at most 255 characters worked out on the active sheet: a value, an error
+  // value, an array, or a Range for a reference.
+  Variant Evaluate(const std::u16string& formula) const;
 };
 
 }  // namespace vk::excel

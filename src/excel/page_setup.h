@@ -12,6 +12,7 @@ class PageSetup : public ExcelObject {
 
   // A1 text of the print area; empty when the sheet has none.
   std::u16string PrintArea() const;
+  bool PrintGridlines() const;
 };
 
 }  // namespace vk::excel

@@ -1,5 +1,7 @@
 #include "excel/range.h"
 
+#include "excel/format_condition.h"
+
 namespace vk::excel {
 
 std::u16string Range::Address(const Variant& rowAbsolute, const Variant& columnAbsolute,
@@ -33,5 +35,30 @@ double Range::Left() const { return Get(u"Left").ToDouble(); }
 double Range::Top() const { return Get(u"Top").ToDouble(); }
 double Range::Width() const { return Get(u"Width").ToDouble(); }
 double Range::Height() const { return Get(u"Height").ToDouble(); }
+
+Range Range::MergeArea() const { return Range(AsObject(Get(u"MergeArea"))); }
+excel::Interior Range::Interior() const { return excel::Interior(AsObject(Get(u"Interior"))); }
+excel::Font Range::Font() const { return excel::Font(AsObject(Get(u"Font"))); }
+excel::Borders Range::Borders() const { return excel::Borders(AsObject(Get(u"Borders"))); }
+std::u16string Range::Text() const { return Get(u"Text").ToString(); }
+Variant Range::Value() const { return Get(u"Value"); }
+bool Range::HasFormula() const { return Get(u"HasFormula").ToBool(); }
+std::u16string Range::Formula() const { return Get(u"Formula").ToString(); }
+std::u16string Range::NumberFormat() const { return Get(u"NumberFormat").ToString(); }
+int32_t Range::Orientation() const { return Get(u"Orientation").ToInt32(); }
+int32_t Range::IndentLevel() const { return Get(u"IndentLevel").ToInt32(); }
+bool Range::WrapText() const { return Get(u"WrapText").ToBool(); }
+int32_t Range::HorizontalAlignment() const { return Get(u"HorizontalAlignment").ToInt32(); }
+int32_t Range::VerticalAlignment() const { return Get(u"VerticalAlignment").ToInt32(); }
+
+excel::Characters Range::Characters(const Variant& start, const Variant& length) const {
+  return excel::Characters(AsObject(Get(u"Characters", {start, length})));
+}
+
+excel::FormatConditions Range::FormatConditions() const {
+  return excel::FormatConditions(AsObject(Get(u"FormatConditions")));
+}
+void Range::Activate() const { Call(u"Activate"); }
+void Range::Select() const { Call(u"Select"); }
 
 }  // namespace vk::excel

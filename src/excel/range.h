@@ -2,9 +2,15 @@
 #include <cstdint>
 #include <string>
 
+#include "excel/borders.h"
+#include "excel/characters.h"
 #include "excel/excel_object.h"
+#include "excel/font.h"
+#include "excel/interior.h"
 
 namespace vk::excel {
+
+class FormatConditions;
 
 // Excel's Range object. Optional arguments default to the missing-argument value, so Excel
 // applies its own defaults.
@@ -41,6 +47,35 @@ class Range : public ExcelObject {
   double Top() const;
   double Width() const;
   double Height() const;
+
+  // What a cell's record is read from. Member names that are also class names return
+  // qualified types.
+  Range MergeArea() const;
+  excel::Interior Interior() const;
+  excel::Font Font() const;
+  excel::Borders Borders() const;
+  // The displayed text (Excel's formatted text).
+  std::u16string Text() const;
+  // Range.Value with the data type omitted, as Excel answers it: the VARTYPE tells numbers,
+  // dates, currency, text, booleans and errors apart.
+  Variant Value() const;
+  bool HasFormula() const;
+  std::u16string Formula() const;
+  std::u16string NumberFormat() const;
+  int32_t Orientation() const;
+  int32_t IndentLevel() const;
+  bool WrapText() const;
+  int32_t HorizontalAlignment() const;
+  int32_t VerticalAlignment() const;
+  // Characters(Start, Length): omitted arguments mean from the first character, to the end.
+  excel::Characters Characters(const Variant& start = Variant::Missing(),
+                               const Variant& length = Variant::Missing()) const;
+
+  // The rules of the cell's conditional formats (declared in excel/format_condition.h).
+  excel::FormatConditions FormatConditions() const;
+  // Makes the cell the active cell; a cell outside the selection becomes the selection.
+  void Activate() const;
+  void Select() const;
 };
 
 }  // namespace vk::excel

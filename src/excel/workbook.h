@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "excel/excel_object.h"
@@ -13,6 +14,8 @@ class Workbook : public ExcelObject {
   std::u16string Name() const;
   std::u16string Path() const;
   std::u16string FullName() const;
+  // The RGB colour of a palette entry, 1 to 56.
+  int32_t Colors(int32_t index) const;
 };
 
 }  // namespace vk::excel

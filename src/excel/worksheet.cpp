@@ -16,4 +16,8 @@ excel::Range Worksheet::Cells() const { return excel::Range(AsObject(Get(u"Cells
 
 std::u16string Worksheet::Name() const { return Get(u"Name").ToString(); }
 
+Variant Worksheet::Evaluate(const std::u16string& formula) const {
+  return Call(u"Evaluate", {Variant::String(formula)});
+}
+
 }  // namespace vk::excel

@@ -19,6 +19,8 @@ class Worksheet : public ExcelObject {
   excel::Range UsedRange() const;
   excel::Range Cells() const;
   std::u16string Name() const;
+  // A formula worked out with this sheet's cells; see Application::Evaluate.
+  Variant Evaluate(const std::u16string& formula) const;
 };
 
 }  // namespace vk::excel

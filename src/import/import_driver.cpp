@@ -1,6 +1,7 @@
 #include "import/import_driver.h"
 
 #include <memory>
+#include <optional>
 
 #include "automation/com_error.h"
 #include "excel/application.h"
@@ -109,211 +110,261 @@ int CImportDriver::RunImport(int bSelectedRange) {
   return ImportSteps(bSelectedRange);
 }
 
+namespace {
+
+// One run of the import, from the area choice to the end message. It keeps what the steps
+// hand each other and what the error report names: the cell and shape the passes were at.
+class ImportRun {
+ public:
+  ImportRun(CImportDriver& addin, excel::Application& app, int32_t funcState, int bSelectedRange)
+      : addin_(addin), app_(app), funcState_(funcState), bSelectedRange_(bSelectedRange) {}
+
+  // Reads the options and picks the sheet and the area to import. 0 when there is one to
+  // import, otherwise the result of a refusal that has been shown to the user.
+  int ChooseArea();
+  // Shows the progress window and runs the table (and shapes) pass for each table.
+  void RunTables();
+  // Remembers the workbook's folder and tells the receiver the import is over.
+  void Finish();
+  // The report of an unexpected failure; the run's result is the step mark.
+  int Fail(const ComError* error);
+  void CloseProgress() { progress_.reset(); }
+
+ private:
+  int TakeSelection();
+  void TakePrintArea();
+  int TakeUsedRange();
+  void RunTable(excel::Range& area, const std::u16string& rangeText);
+
+  void Mark(int32_t step) { addin_.Mark(step, kTag); }
+
+  CImportDriver& addin_;
+  excel::Application& app_;
+  const int32_t funcState_;
+  int bSelectedRange_;
+  std::u16string optionKey_;
+  uint32_t importObj_ = 0;
+  excel::Worksheet sheet_;
+  excel::Range range_;
+  std::u16string rangeText_;
+  std::unique_ptr<ProgressWindow> progress_;
+  excel::Workbook workbook_;
+  std::u16string workbookFolder_;
+  std::optional<TablePassContext> tables_;
+  std::optional<ShapesPassContext> shapes_;
+};
+
+int ImportRun::ChooseArea() {
+  Mark(1324);
+  optionKey_ = ImportOptionKey(funcState_, ReadOption(options::kUseGlobalOption));
+  importObj_ = static_cast<uint32_t>(ReadOption(options::kImportObj, optionKey_));
+
+  int32_t hr = kSOk;
+  try {
+    sheet_ = app_.ActiveSheet();
+  } catch (const ComError& error) {
+    RethrowIfBusy(error);
+    hr = error.Error();
+  }
+  if (!sheet_) {
+    ShowWarning(FormatText(u"Invalid active worksheet: 0x%x, %d", {int64_t{hr}, int64_t{1343}}));
+    return kImportNoActiveSheet;
+  }
+
+  Mark(1350);
+  if (bSelectedRange_ != 0) return TakeSelection();
+  TakePrintArea();
+  return range_ ? 0 : TakeUsedRange();
+}
+
+// The selection, or the defined name that refers to it when the user wants names.
+int ImportRun::TakeSelection() {
+  int32_t hr = kSOk;
+  ObjectPtr selection;
+  try {
+    selection = app_.Selection();
+  } catch (const ComError& error) {
+    RethrowIfBusy(error);
+    hr = error.Error();
+  }
+  if (!selection) {
+    ShowWarning(FormatText(u"Invalid selection: 0x%x, %d", {int64_t{hr}, int64_t{1358}}));
+    return kImportNoSelection;
+  }
+  Mark(1365);
+  // A selected shape or chart is not a Range and refuses the interface.
+  try {
+    range_ = excel::Range(selection->QueryInterface(kIidExcelRange));
+  } catch (const ComError& error) {
+    RethrowIfBusy(error);
+    hr = error.Error();
+  }
+  if (!range_) {
+    ShowWarning(FormatText(u"Invalid selected range: 0x%x, %d", {int64_t{hr}, int64_t{1370}}));
+    return kImportNotARange;
+  }
+  rangeText_ = range_.Address(Variant::Missing(), Variant::Missing(), Variant::I4(kXlA1));
+  Mark(1378);
+  if (ReadOption(options::kUseRangeName, optionKey_) != 0) {
+    try {
+      const Variant name = range_.Name();
+      if (name.IsObject() && name.ObjectValue()) rangeText_ = excel::Name(name.ObjectValue()).NameText();
+    } catch (const ComError&) {
+      // A selection without a defined name keeps its address.
+    }
+  }
+  return 0;
+}
+
+// A worksheet import of a sheet with a print area takes that area, and from then on its
+// shapes are treated as those of a selection.
+void ImportRun::TakePrintArea() {
+  if (ReadOption(options::kOnlyPrintArea, optionKey_) == 0) return;
+  excel::PageSetup pageSetup = sheet_.PageSetup();
+  Mark(1406);
+  const std::u16string printArea = pageSetup.PrintArea();
+  Mark(1408);
+  if (printArea.empty()) return;
+  range_ = sheet_.Range(Variant::String(printArea));
+  Mark(1418);
+  bSelectedRange_ = 1;
+}
+
+// The used range is often far larger than the content (formats on whole rows or columns), so
+// from 300 rows or 150 columns on it is cut to 1.2 times the last used row and column.
+int ImportRun::TakeUsedRange() {
+  try {
+    range_ = sheet_.UsedRange();
+  } catch (const ComError&) {
+    range_ = excel::Range();  // an area of 400 x 200 is assumed and cut by the search below
+  }
+  int32_t rows = 400;
+  int32_t columns = 200;
+  if (range_) {
+    Mark(1479);
+    rows = range_.Rows().Count();
+    columns = range_.Columns().Count();
+    Mark(1483);
+  }
+  Mark(1488);
+  if (rows < kUsedRangeRowLimit && columns < kUsedRangeColumnLimit) return 0;
+
+  excel::Range cells = sheet_.Cells();
+  int32_t rowLimit = rows;
+  int32_t columnLimit = columns;
+  if (rows >= kUsedRangeRowLimit) {
+    Mark(1502);
+    const int32_t n = LastUsedIndex(cells, kXlByRows, true);
+    if (n >= 0 && n < rowLimit) rowLimit = n;
+  }
+  Mark(1513);
+  if (columns >= kUsedRangeColumnLimit) {
+    const int32_t n = LastUsedIndex(cells, kXlByColumns, false);
+    if (n >= 0 && n < columnLimit) columnLimit = n;
+  }
+  Mark(1526);
+  range_ = sheet_.Range(Variant::Object(cells.Item(Variant::I4(1), Variant::I4(1)).Object()),
+                        Variant::Object(cells.Item(Variant::I4(rowLimit), Variant::I4(columnLimit)).Object()));
+  if (!range_) {
+    ShowWarning(FormatText(u"Invalid range: %ld, %ld", {int64_t{rowLimit}, int64_t{columnLimit}}));
+    return kImportBadLimitedRange;
+  }
+  return 0;
+}
+
+void ImportRun::RunTables() {
+  Mark(1540);
+  progress_ = ProgressFactory::Current().Create();
+
+  Mark(1545);
+  workbook_ = app_.ActiveWorkbook();
+  const std::u16string workbookName = workbook_.Name();
+  workbookFolder_ = workbook_.Path();
+
+  Mark(1550);
+  tables_.emplace(TablePassContext{addin_, workbook_, sheet_, FitSheetName(sheet_.Name()), progress_.get(), 0, 0, {}});
+  shapes_.emplace(ShapesPassContext{addin_, sheet_, funcState_, importObj_, bSelectedRange_, workbookFolder_,
+                                    workbookName, -1});
+
+  // Only a plain import splits a selection of several areas into tables: the CAD side's
+  // other modes expect one table per request.
+  if (bSelectedRange_ != 0 && funcState_ == 0 && rangeText_.find(u',') != std::u16string::npos) {
+    for (const std::u16string& piece : SplitTokens(rangeText_, u",")) {
+      Mark(1566);
+      excel::Range area = sheet_.Range(Variant::String(piece));
+      RunTable(area, piece);
+    }
+  } else {
+    Mark(1581);
+    RunTable(range_, rangeText_);
+  }
+}
+
+void ImportRun::RunTable(excel::Range& area, const std::u16string& rangeText) {
+  TablePass(*tables_, area, FitRangeText(rangeText));
+  if ((importObj_ & kImportAutoShape) != 0) ShapesPass(*shapes_, tables_->area);
+}
+
+void ImportRun::Finish() {
+  // The CAD side offers the folder of the workbook imported last, but only after a plain import.
+  Mark(1592);
+  if (funcState_ == 0 && ReadOption(options::kSaveLatestFolder) != 0) {
+    WriteOption(options::kLatestFolder, kProductKey, workbookFolder_);
+  }
+  Mark(1598);
+  if (addin_.m_pLink != nullptr) addin_.m_pLink->EndLink(kLinkEndImported);
+  Mark(1603);
+  progress_.reset();
+}
+
+int ImportRun::Fail(const ComError* error) {
+  // The progress window would cover the message box.
+  progress_.reset();
+  if (error != nullptr && error->Error() == kExcelBusy) return kExcelBusy;
+  const int32_t step = addin_.m_nStep;
+  if (ReadOption(options::kShowError) == 0) return step;
+  const int64_t shape = shapes_ ? shapes_->shapeIndex : -1;
+  const int64_t row = tables_ ? tables_->row : 0;
+  const int64_t column = tables_ ? tables_->column : 0;
+  if (error != nullptr) {
+    ShowWarning(FormatText(u"Zelkor Vellumark Error: %s, %d, %d, %d, %d",
+                           {std::u16string_view(error->ErrorMessage()), int64_t{step}, shape, row, column}));
+  } else {
+    ShowWarning(FormatText(u"Unknown Error: %d, %d, %d, %d", {int64_t{step}, shape, row, column}));
+  }
+  return step;
+}
+
+}  // namespace
+
 int CImportDriver::ImportSteps(int bSelectedRange) {
-  // 1. The log goes to the documents folder.
+  // The log goes to the documents folder, or beside Excel when the shell cannot name it.
   std::u16string logPath = CUtiFunc::DocumentsFolder();
   CUtiFunc::AddTrailingBackslash(logPath);
   logPath += kLogFileName;
   m_log.Open(logPath);
 
-  // 2.
   if (!m_pExcel) return kImportNoExcel;
   excel::Application app(m_pExcel);
-
-  // 3.
   Mark(1303, kTag);
-  int32_t row = 0;
-  int32_t column = 0;
-  int32_t shapeIndex = -1;
-  std::unique_ptr<ProgressWindow> progress;
 
-  // 4.
   CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);
-  const int32_t funcState = ReadOption(options::kFuncState);
-  std::u16string rangeText;
-  std::u16string sheetName;
-  double left = 0, top = 0, width = 0, height = 0;
+  ImportRun run(*this, app, ReadOption(options::kFuncState), bSelectedRange);
 
-  // 5.
+  // Excel would repaint for every cell read otherwise; the guard switches it back on by every
+  // way out, the failures below included.
   ScreenUpdatingGuard screenUpdating(app);
+  // Conditional formats are evaluated with their cell active; the user gets the selection back.
+  CActiveCellKeeper::RestoreOnExit restoreActiveCell(m_activeCell);
   try {
-    // 6.
-    Mark(1324, kTag);
-    const std::u16string optionKey =
-        ImportOptionKey(funcState, ReadOption(options::kUseGlobalOption));
-    const uint32_t importObj = static_cast<uint32_t>(ReadOption(options::kImportObj, optionKey));
-
-    // 7.
-    excel::Worksheet sheet;
-    int32_t hr = kSOk;
-    try {
-      sheet = app.ActiveSheet();
-    } catch (const ComError& error) {
-      RethrowIfBusy(error);
-      hr = error.Error();
-    }
-    if (!sheet) {
-      ShowWarning(FormatText(u"Invalid active worksheet: 0x%x, %d", {int64_t{hr}, int64_t{1343}}));
-      return kImportNoActiveSheet;
-    }
-
-    excel::Range range;
-    Mark(1350, kTag);
-    if (bSelectedRange != 0) {
-      // 8. The selection, or its defined name.
-      ObjectPtr selection;
-      try {
-        selection = app.Selection();
-      } catch (const ComError& error) {
-        RethrowIfBusy(error);
-        hr = error.Error();
-      }
-      if (!selection) {
-        ShowWarning(FormatText(u"Invalid selection: 0x%x, %d", {int64_t{hr}, int64_t{1358}}));
-        return kImportNoSelection;
-      }
-      Mark(1365, kTag);
-      try {
-        range = excel::Range(selection->QueryInterface(kIidExcelRange));
-      } catch (const ComError& error) {
-        RethrowIfBusy(error);
-        hr = error.Error();
-      }
-      if (!range) {
-        ShowWarning(FormatText(u"Invalid selected range: 0x%x, %d", {int64_t{hr}, int64_t{1370}}));
-        return kImportNotARange;
-      }
-      rangeText = range.Address(Variant::Missing(), Variant::Missing(), Variant::I4(kXlA1));
-      Mark(1378, kTag);
-      if (ReadOption(options::kUseRangeName, optionKey) != 0) {
-        try {
-          const Variant name = range.Name();
-          if (name.IsObject() && name.ObjectValue()) rangeText = excel::Name(name.ObjectValue()).NameText();
-        } catch (const ComError&) {
-          // A selection without a defined name keeps its address.
-        }
-      }
-    } else {
-      // 9. The print area, when asked for and present.
-      if (ReadOption(options::kOnlyPrintArea, optionKey) != 0) {
-        excel::PageSetup pageSetup = sheet.PageSetup();
-        Mark(1406, kTag);
-        const std::u16string printArea = pageSetup.PrintArea();
-        Mark(1408, kTag);
-        if (!printArea.empty()) {
-          range = sheet.Range(Variant::String(printArea));
-          Mark(1418, kTag);
-          bSelectedRange = 1;
-        }
-      }
-      // 10. Otherwise the used range, limited when it is large.
-      if (!range) {
-        try {
-          range = sheet.UsedRange();
-        } catch (const ComError&) {
-          range = excel::Range();
-        }
-        int32_t rows = 400;
-        int32_t columns = 200;
-        if (range) {
-          Mark(1479, kTag);
-          rows = range.Rows().Count();
-          columns = range.Columns().Count();
-          Mark(1483, kTag);
-        }
-        Mark(1488, kTag);
-        if (rows >= kUsedRangeRowLimit || columns >= kUsedRangeColumnLimit) {
-          // 11.
-          excel::Range cells = sheet.Cells();
-          int32_t rowLimit = rows;
-          int32_t columnLimit = columns;
-          if (rows >= kUsedRangeRowLimit) {
-            Mark(1502, kTag);
-            const int32_t n = LastUsedIndex(cells, kXlByRows, true);
-            if (n >= 0 && n < rowLimit) rowLimit = n;
-          }
-          Mark(1513, kTag);
-          if (columns >= kUsedRangeColumnLimit) {
-            const int32_t n = LastUsedIndex(cells, kXlByColumns, false);
-            if (n >= 0 && n < columnLimit) columnLimit = n;
-          }
-          Mark(1526, kTag);
-          range = sheet.Range(Variant::Object(cells.Item(Variant::I4(1), Variant::I4(1)).Object()),
-                              Variant::Object(cells.Item(Variant::I4(rowLimit), Variant::I4(columnLimit)).Object()));
-          if (!range) {
-            ShowWarning(FormatText(u"Invalid range: %ld, %ld", {int64_t{rowLimit}, int64_t{columnLimit}}));
-            return kImportBadLimitedRange;
-          }
-        }
-      }
-    }
-
-    // 12.
-    Mark(1540, kTag);
-    progress = ProgressFactory::Current().Create();
-
-    // 13.
-    Mark(1545, kTag);
-    excel::Workbook workbook = app.ActiveWorkbook();
-    const std::u16string workbookName = workbook.Name();
-    const std::u16string workbookFolder = workbook.Path();
-
-    // 14.
-    Mark(1550, kTag);
-    sheetName = FitSheetName(sheet.Name());
-
-    auto runTable = [&](excel::Range& area, const std::u16string& text) {
-      TablePass(*this, area, workbook, sheet, &row, &column, FitRangeText(text), sheetName, &left,
-                &top, &width, &height, progress.get());
-      if ((importObj & kImportAutoShape) != 0) {
-        ShapesPass(*this, sheet, &shapeIndex, funcState, importObj, left, top, bSelectedRange, width,
-                   height, workbookFolder, workbookName);
-      }
-    };
-
-    if (bSelectedRange != 0 && funcState == 0 && rangeText.find(u',') != std::u16string::npos) {
-      // 15. Each area of a multi-area selection is a table of its own.
-      for (const std::u16string& piece : SplitTokens(rangeText, u",")) {
-        Mark(1566, kTag);
-        excel::Range area = sheet.Range(Variant::String(piece));
-        runTable(area, piece);
-      }
-    } else {
-      // 16.
-      Mark(1581, kTag);
-      runTable(range, rangeText);
-    }
-
-    // 17.
-    Mark(1592, kTag);
-    if (funcState == 0 && ReadOption(options::kSaveLatestFolder) != 0) {
-      WriteOption(options::kLatestFolder, kProductKey, workbookFolder);
-    }
-
-    // 18.
-    Mark(1598, kTag);
-    if (m_pLink != nullptr) m_pLink->EndLink(kLinkEndImported);
-    Mark(1603, kTag);
-
-    // 19.
-    progress.reset();
+    if (const int refused = run.ChooseArea(); refused != 0) return refused;
+    run.RunTables();
+    run.Finish();
     return 0;
   } catch (const ComError& error) {
-    progress.reset();
-    if (error.Error() == kExcelBusy) return kExcelBusy;
-    if (ReadOption(options::kShowError) != 0) {
-      ShowWarning(FormatText(u"Zelkor Vellumark Error: %s, %d, %d, %d, %d",
-                             {std::u16string_view(error.ErrorMessage()), int64_t{m_nStep},
-                              int64_t{shapeIndex}, int64_t{row}, int64_t{column}}));
-    }
-    return m_nStep;
+    return run.Fail(&error);
   } catch (...) {
-    progress.reset();
-    if (ReadOption(options::kShowError) != 0) {
-      ShowWarning(FormatText(u"Unknown Error: %d, %d, %d, %d",
-                             {int64_t{m_nStep}, int64_t{shapeIndex}, int64_t{row}, int64_t{column}}));
-    }
-    return m_nStep;
+    return run.Fail(nullptr);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "automation/variant.h"
+#include "import/active_cell_keeper.h"
 #include "link/link_channel.h"
 #include "log/log_file.h"
 
@@ -39,6 +40,7 @@ class CImportDriver : public ImportRequestHandler {
   int32_t m_nExcelVersion = 9;   // integer part of Application.Version
   int32_t m_nSupportWMF = 1;     // copy of the SupportWMF option, read at connection
   LinkChannel* m_pLink = nullptr;  // the link dialog; owned by the add-in object
+  CActiveCellKeeper m_activeCell;  // the user's active cell while conditions move it
 
  protected:
   // The steps of one import, run by RunImport when no other import is running.

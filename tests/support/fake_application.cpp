@@ -1,6 +1,7 @@
 #include "fake_application.h"
 
 #include "fake_com_add_ins.h"
+#include "fake_evaluator.h"
 #include "fake_excel.h"
 #include "fake_range.h"
 #include "fake_shape_selection.h"
@@ -27,6 +28,8 @@ std::span<const FakeApplication::Member> FakeApplication::Members() {
       {u"Version", InvokeKind::PropertyGet, 0, 0, &A::Version},
       {u"Workbooks", InvokeKind::PropertyGet, 0, 0, &A::Workbooks},
       {u"COMAddIns", InvokeKind::PropertyGet, 0, 0, &A::COMAddIns},
+      {u"ActiveCell", InvokeKind::PropertyGet, 0, 0, &A::ActiveCell},
+      {u"Evaluate", InvokeKind::Method, 1, 1, &A::Evaluate},
   };
   return members;
 }
@@ -81,6 +84,27 @@ Variant FakeApplication::Workbooks(const FakeArgs&) {
 
 Variant FakeApplication::COMAddIns(const FakeArgs&) {
   return Variant::Object(std::make_shared<FakeCOMAddIns>(ExcelPtr()));
+}
+
+// The active cell of the active sheet; it fails when no worksheet is active
+// (V:excel.application.activecell).
+Variant FakeApplication::ActiveCell(const FakeArgs&) {
+  FakeBook& book = Excel().Book();
+  FakeSheet* sheet = book.ActiveSheet();
+  if (!sheet) Raise();
+  return Variant::Object(std::make_shared<FakeRange>(
+      ExcelPtr(), sheet, std::vector<CellArea>{CellArea::Cell(book.activeRow, book.activeColumn)}));
+}
+
+// Evaluate(Name) on the active sheet. Name may have at most 255 characters
+// (V:excel.application.evaluate); a longer one gives #VALUE! (ck: what Excel does is not
+// documented).
+Variant FakeApplication::Evaluate(const FakeArgs& args) {
+  const std::u16string formula = args[0].ToString();
+  FakeSheet* sheet = Excel().Book().ActiveSheet();
+  if (!sheet) Raise();
+  if (formula.size() > 255) return Variant::Error(static_cast<int32_t>(0x800A0000u + 2015u));
+  return EvaluateFormula(ExcelPtr(), sheet, formula);
 }
 
 }  // namespace vk::fake

@@ -18,6 +18,8 @@ class FakeApplication final : public FakeObjectOf<FakeApplication> {
   Variant Version(const FakeArgs&);
   Variant Workbooks(const FakeArgs&);
   Variant COMAddIns(const FakeArgs&);
+  Variant ActiveCell(const FakeArgs&);
+  Variant Evaluate(const FakeArgs&);
 };
 
 }  // namespace vk::fake

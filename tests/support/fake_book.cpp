@@ -37,9 +37,28 @@ void FakeBook::Select(std::u16string_view reference) {
   if (!parsed || !parsed->sheet.empty()) {
     throw std::invalid_argument("bad selection " + Utf8(reference));
   }
+  SelectAreas(parsed->areas);
+}
+
+void FakeBook::SelectAreas(std::vector<CellArea> areas) {
   selection.kind = Selection::Kind::Cells;
-  selection.areas = parsed->areas;
+  selection.areas = std::move(areas);
   selection.shapeName.clear();
+  activeRow = selection.areas.front().row1;
+  activeColumn = selection.areas.front().column1;
+}
+
+// A range of several cells activates its first cell; a cell outside the selection (or with a
+// shape selected) becomes the selection itself (ck: the page only says the cell must be inside).
+void FakeBook::ActivateCell(const std::vector<CellArea>& areas) {
+  const int32_t row = areas.front().row1, column = areas.front().column1;
+  bool inside = false;
+  if (selection.kind == Selection::Kind::Cells) {
+    for (const CellArea& area : selection.areas) inside = inside || area.Contains(row, column);
+  }
+  if (!inside) SelectAreas(areas);
+  activeRow = row;
+  activeColumn = column;
 }
 
 void FakeBook::SelectShape(std::u16string shape) {

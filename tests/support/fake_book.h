@@ -33,6 +33,9 @@ class FakeBook {
   bool open = true;
   int activeSheet = 0;  // index into sheets; -1 when no sheet is active
   Selection selection;
+  // Application.ActiveCell, on the active sheet; inside the selection when cells are selected.
+  int32_t activeRow = 1;
+  int32_t activeColumn = 1;
   std::vector<DefinedName> names;
 
   // A deque keeps every sheet at its address while more are added.
@@ -44,8 +47,13 @@ class FakeBook {
   // "Sheet1!$A$1:$B$2" or "=Sheet1!$A$1"; throws std::invalid_argument for a bad reference or an
   // unknown sheet.
   void AddName(std::u16string definedName, std::u16string_view refersTo);
-  // Sets the selection on the active sheet from A1 text; throws std::invalid_argument.
+  // Sets the selection on the active sheet from A1 text, its first cell active; throws
+  // std::invalid_argument.
   void Select(std::u16string_view reference);
+  // Range.Select and Range.Activate: the cells become the selection with their first cell
+  // active; activating inside the selection moves only the active cell (V:excel.range.activate).
+  void SelectAreas(std::vector<CellArea> areas);
+  void ActivateCell(const std::vector<CellArea>& areas);
   void SelectShape(std::u16string shape);
 };
 

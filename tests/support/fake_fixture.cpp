@@ -9,6 +9,8 @@
 #include <nlohmann/json.hpp>
 
 #include "a1_text.h"
+#include "fake_fixture_conditions.h"
+#include "fake_fixture_format.h"
 #include "utf_text.h"
 
 namespace vk::fake {
@@ -65,8 +67,15 @@ Variant CellValue(const json& value, const std::string& where) {
     std::u16string text = Utf16(value.get<std::string>());
     return text.empty() ? Variant() : Variant::String(std::move(text));
   }
-  OnlyKeys(value, {"value", "error", "date", "currency"}, where);
-  if (value.size() != 1) Fail(where + ": give exactly one of value, error, date, currency");
+  // Besides at most one value key, the object may carry the cell's formats (fake_fixture_format.h).
+  size_t valueKeys = 0;
+  for (const auto& item : value.items()) {
+    const std::string& key = item.key();
+    if (key == "value" || key == "error" || key == "date" || key == "currency") ++valueKeys;
+    else if (!IsCellFormatKey(key)) Fail(where + ": unknown key \"" + key + "\"");
+  }
+  if (valueKeys > 1) Fail(where + ": give at most one of value, error, date, currency");
+  if (valueKeys == 0) return {};
   if (value.contains("error")) {
     const int32_t number = ErrorNumber(value["error"].get<std::string>(), where);
     return Variant::Error(static_cast<int32_t>(0x800A0000u + static_cast<uint32_t>(number)));
@@ -80,6 +89,11 @@ Variant CellValue(const json& value, const std::string& where) {
     return Variant::Currency(std::llround(value["currency"].get<double>() * 10000.0));
   }
   return CellValue(value["value"], where);
+}
+
+void SetCell(FakeSheet& sheet, int32_t row, int32_t column, const json& value, const std::string& where) {
+  sheet.SetValue(row, column, CellValue(value, where));
+  if (value.is_object()) LoadCellFormat(sheet, row, column, value, where);
 }
 
 // "A": 20 or "C:E": 54 for columns; "3": 18 or "3:5": 18 for rows.
@@ -110,8 +124,10 @@ std::string SpanKey(const json& item, const std::string& where) {
 
 void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
   OnlyKeys(data, {"name", "standardWidth", "standardHeight", "columnWidths", "rowHeights",
-                  "hiddenColumns", "hiddenRows", "usedRange", "printArea", "cells", "blocks"},
+                  "hiddenColumns", "hiddenRows", "usedRange", "printArea", "cells", "blocks",
+                  "merged", "printGridlines", "conditionalFormats"},
            where);
+  LoadSheetFormat(sheet, data, where);
   if (data.contains("standardWidth")) sheet.standardWidth = Points(data["standardWidth"], where + ".standardWidth");
   if (data.contains("standardHeight")) sheet.standardHeight = Points(data["standardHeight"], where + ".standardHeight");
   if (data.contains("columnWidths")) {
@@ -155,8 +171,11 @@ void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
       const std::string at = where + ".cells." + item.key();
       const CellArea area = OneArea(Utf16(item.key()), at);
       if (area.Cells() != 1) Fail(at + ": one cell per key");
-      sheet.SetValue(area.row1, area.column1, CellValue(item.value(), at));
+      SetCell(sheet, area.row1, area.column1, item.value(), at);
     }
+  }
+  if (data.contains("conditionalFormats")) {
+    LoadConditionalFormats(sheet, data["conditionalFormats"], where + ".conditionalFormats");
   }
   if (data.contains("blocks")) {
     for (const auto& block : data["blocks"]) {
@@ -168,7 +187,7 @@ void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
         int32_t column = at.column1;
         for (const auto& value : cells) {
           if (row > kMaxRow || column > kMaxColumn) Fail(where + ".blocks: block leaves the sheet");
-          sheet.SetValue(row, column, CellValue(value, where + ".blocks"));
+          SetCell(sheet, row, column, value, where + ".blocks");
           ++column;
         }
         ++row;
@@ -178,7 +197,7 @@ void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
 }
 
 FakeBook Load(const json& root) {
-  OnlyKeys(root, {"workbook", "path", "version", "activeSheet", "selection", "names", "sheets"}, "fixture");
+  OnlyKeys(root, {"workbook", "path", "version", "activeSheet", "selection", "activeCell", "names", "sheets"}, "fixture");
   FakeBook book;
   if (root.contains("workbook")) book.name = Text(root["workbook"], "workbook");
   if (root.contains("path")) book.path = Text(root["path"], "path");
@@ -233,6 +252,15 @@ FakeBook Load(const json& root) {
     } catch (const std::invalid_argument& e) {
       Fail(std::string("selection: ") + e.what());
     }
+  }
+  if (root.contains("activeCell")) {
+    // The active cell lies inside the selected cells, as in Excel.
+    const CellArea cell = OneArea(Text(root["activeCell"], "activeCell"), "activeCell");
+    bool inside = book.selection.kind != FakeBook::Selection::Kind::Cells;
+    for (const CellArea& area : book.selection.areas) inside = inside || area.Contains(cell.row1, cell.column1);
+    if (cell.Cells() != 1 || !inside) Fail("activeCell: one cell inside the selection");
+    book.activeRow = cell.row1;
+    book.activeColumn = cell.column1;
   }
   return book;
 }

@@ -2,6 +2,7 @@
 
 #include "a1_text.h"
 #include "fake_excel.h"
+#include "fake_sheet.h"
 
 namespace vk::fake {
 namespace {
@@ -16,6 +17,7 @@ std::span<const FakePageSetup::Member> FakePageSetup::Members() {
   static const Member members[] = {
       {u"PrintArea", InvokeKind::PropertyGet, 0, 0, &P::GetPrintArea},
       {u"PrintArea", InvokeKind::PropertyPut, 0, 0, &P::PutPrintArea},
+      {u"PrintGridlines", InvokeKind::PropertyGet, 0, 0, &P::PrintGridlines},
   };
   return members;
 }
@@ -45,5 +47,8 @@ Variant FakePageSetup::PutPrintArea(const FakeArgs& args) {
   sheet_->printArea = absolute;
   return {};
 }
+
+// Boolean (V:excel.pagesetup.printgridlines).
+Variant FakePageSetup::PrintGridlines(const FakeArgs&) { return Variant::Bool(sheet_->printGridlines); }
 
 }  // namespace vk::fake

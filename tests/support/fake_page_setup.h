@@ -14,6 +14,7 @@ class FakePageSetup final : public FakeObjectOf<FakePageSetup> {
  private:
   Variant GetPrintArea(const FakeArgs&);
   Variant PutPrintArea(const FakeArgs&);
+  Variant PrintGridlines(const FakeArgs&);
 
   FakeSheet* sheet_;
 };

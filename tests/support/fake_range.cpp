@@ -119,6 +119,23 @@ std::span<const FakeRange::Member> FakeRange::Members() {
       {u"Width", InvokeKind::PropertyGet, 0, 0, &R::Width},
       {u"Height", InvokeKind::PropertyGet, 0, 0, &R::Height},
       {u"Value", InvokeKind::PropertyGet, 0, 1, &R::Value},
+      {u"FormatConditions", InvokeKind::PropertyGet, 0, 0, &R::FormatConditions},
+      {u"Activate", InvokeKind::Method, 0, 0, &R::Activate},
+      {u"Select", InvokeKind::Method, 0, 1, &R::Select},
+      {u"MergeArea", InvokeKind::PropertyGet, 0, 0, &R::MergeArea},
+      {u"Interior", InvokeKind::PropertyGet, 0, 0, &R::Interior},
+      {u"Font", InvokeKind::PropertyGet, 0, 0, &R::Font},
+      {u"Borders", InvokeKind::PropertyGet, 0, 0, &R::Borders},
+      {u"Text", InvokeKind::PropertyGet, 0, 0, &R::Text},
+      {u"HasFormula", InvokeKind::PropertyGet, 0, 0, &R::HasFormula},
+      {u"Formula", InvokeKind::PropertyGet, 0, 0, &R::Formula},
+      {u"NumberFormat", InvokeKind::PropertyGet, 0, 0, &R::NumberFormat},
+      {u"Orientation", InvokeKind::PropertyGet, 0, 0, &R::Orientation},
+      {u"IndentLevel", InvokeKind::PropertyGet, 0, 0, &R::IndentLevel},
+      {u"WrapText", InvokeKind::PropertyGet, 0, 0, &R::WrapText},
+      {u"HorizontalAlignment", InvokeKind::PropertyGet, 0, 0, &R::HorizontalAlignment},
+      {u"VerticalAlignment", InvokeKind::PropertyGet, 0, 0, &R::VerticalAlignment},
+      {u"Characters", InvokeKind::PropertyGet, 0, 2, &R::Characters},
   };
   return members;
 }

@@ -40,6 +40,25 @@ class FakeRange final : public FakeObjectOf<FakeRange> {
   Variant Width(const FakeArgs&);
   Variant Height(const FakeArgs&);
   Variant Value(const FakeArgs&);
+  // Conditional formats and the active cell (fake_range_conditions.cpp).
+  Variant FormatConditions(const FakeArgs&);
+  Variant Activate(const FakeArgs&);
+  Variant Select(const FakeArgs&);
+  // A cell's formats and text (fake_range_format.cpp).
+  Variant MergeArea(const FakeArgs&);
+  Variant Interior(const FakeArgs&);
+  Variant Font(const FakeArgs&);
+  Variant Borders(const FakeArgs&);
+  Variant Text(const FakeArgs&);
+  Variant HasFormula(const FakeArgs&);
+  Variant Formula(const FakeArgs&);
+  Variant NumberFormat(const FakeArgs&);
+  Variant Orientation(const FakeArgs&);
+  Variant IndentLevel(const FakeArgs&);
+  Variant WrapText(const FakeArgs&);
+  Variant HorizontalAlignment(const FakeArgs&);
+  Variant VerticalAlignment(const FakeArgs&);
+  Variant Characters(const FakeArgs&);
 
   Variant Make(std::vector<CellArea> areas, Kind kind = Kind::Cells) const;
   const CellArea& First() const noexcept { return areas_.front(); }

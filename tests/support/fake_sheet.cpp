@@ -59,6 +59,13 @@ double FakeSheet::RowTop(int32_t row) const {
   return Offset(rowHeights_, hiddenRows_, standardHeight, row);
 }
 
+CellArea FakeSheet::MergeAreaOf(int32_t row, int32_t column) const {
+  for (const CellArea& area : mergedAreas) {
+    if (area.Contains(row, column)) return area;
+  }
+  return CellArea::Cell(row, column);
+}
+
 CellArea FakeSheet::UsedArea() const {
   std::optional<CellArea> used = formattedArea;
   for (const auto& [key, cell] : cells_) {

@@ -5,9 +5,11 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "cell_area.h"
 #include "fake_cell.h"
+#include "fake_condition_rule.h"
 
 namespace vk::fake {
 
@@ -25,6 +27,11 @@ class FakeSheet {
   std::u16string printArea;  // absolute A1 text as PageSetup.PrintArea gives it; empty when none
   // Cells that carry formatting but no value still count for UsedRange.
   std::optional<CellArea> formattedArea;
+  // Conditional-format rules in priority order (the first is priority 1).
+  std::vector<FakeConditionRule> conditions;
+  // Merged areas, each at least two cells; PageSetup.PrintGridlines.
+  std::vector<CellArea> mergedAreas;
+  bool printGridlines = false;
 
   void SetValue(int32_t row, int32_t column, Variant value);
   const FakeCell* CellAt(int32_t row, int32_t column) const;  // null for a blank cell
@@ -43,6 +50,9 @@ class FakeSheet {
   // Distance of the column's left edge from column A, of the row's top edge from row 1.
   double ColumnLeft(int32_t column) const;
   double RowTop(int32_t row) const;
+
+  // The merged area holding the cell, or the cell itself (V:excel.range.mergearea).
+  CellArea MergeAreaOf(int32_t row, int32_t column) const;
 
   // Values and formatted cells together; $A$1 for an empty sheet (ck: not documented).
   CellArea UsedArea() const;

@@ -1,6 +1,7 @@
 #include "fake_workbook.h"
 
 #include "fake_excel.h"
+#include "fake_format.h"
 
 namespace vk::fake {
 namespace {
@@ -17,6 +18,7 @@ std::span<const FakeWorkbook::Member> FakeWorkbook::Members() {
       {u"Path", InvokeKind::PropertyGet, 0, 0, &W::Path},
       {u"FullName", InvokeKind::PropertyGet, 0, 0, &W::FullName},
       {u"Save", InvokeKind::Method, 0, 0, &W::Save},
+      {u"Colors", InvokeKind::PropertyGet, 0, 1, &W::Colors},
   };
   return members;
 }
@@ -35,5 +37,19 @@ Variant FakeWorkbook::FullName(const FakeArgs&) {
 
 // Nothing is written: the call log shows that the workbook was saved.
 Variant FakeWorkbook::Save(const FakeArgs&) { return {}; }
+
+// Colors([Index]): the palette colour of entry 1 to 56 as a Long, or all 56 when the index is
+// omitted (V:excel.workbook.colors); another index is error 1004 (ck).
+Variant FakeWorkbook::Colors(const FakeArgs& args) {
+  const auto& palette = DefaultPalette();
+  if (!args.Has(0)) {
+    std::vector<Variant> all;
+    for (int32_t colour : palette) all.push_back(Variant::I4(colour));
+    return Variant::Array({56}, std::move(all));
+  }
+  const int32_t index = args[0].ToInt32();
+  if (index < 1 || index > 56) Raise();
+  return Variant::I4(palette[static_cast<size_t>(index - 1)]);
+}
 
 }  // namespace vk::fake

@@ -14,6 +14,7 @@ class FakeWorkbook final : public FakeObjectOf<FakeWorkbook> {
   Variant Path(const FakeArgs&);
   Variant FullName(const FakeArgs&);
   Variant Save(const FakeArgs&);
+  Variant Colors(const FakeArgs&);
 };
 
 }  // namespace vk::fake

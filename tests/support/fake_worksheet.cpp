@@ -1,5 +1,6 @@
 #include "fake_worksheet.h"
 
+#include "fake_evaluator.h"
 #include "fake_excel.h"
 #include "fake_page_setup.h"
 #include "fake_range.h"
@@ -21,6 +22,7 @@ std::span<const FakeWorksheet::Member> FakeWorksheet::Members() {
       {u"Range", InvokeKind::PropertyGet, 1, 2, &W::Range},
       {u"UsedRange", InvokeKind::PropertyGet, 0, 0, &W::UsedRange},
       {u"Cells", InvokeKind::PropertyGet, 0, 0, &W::Cells},
+      {u"Evaluate", InvokeKind::Method, 1, 1, &W::Evaluate},
   };
   return members;
 }
@@ -63,6 +65,12 @@ Variant FakeWorksheet::UsedRange(const FakeArgs&) {
 Variant FakeWorksheet::Cells(const FakeArgs&) {
   return Variant::Object(
       std::make_shared<FakeRange>(ExcelPtr(), sheet_, std::vector<CellArea>{CellArea::Sheet()}));
+}
+
+// Evaluate(Name) with this sheet's cells; no length limit is documented
+// (V:excel.worksheet.evaluate).
+Variant FakeWorksheet::Evaluate(const FakeArgs& args) {
+  return EvaluateFormula(ExcelPtr(), sheet_, args[0].ToString());
 }
 
 }  // namespace vk::fake

@@ -18,6 +18,7 @@ class FakeWorksheet final : public FakeObjectOf<FakeWorksheet> {
   Variant Range(const FakeArgs&);
   Variant UsedRange(const FakeArgs&);
   Variant Cells(const FakeArgs&);
+  Variant Evaluate(const FakeArgs&);
 
   FakeSheet* sheet_;
 };

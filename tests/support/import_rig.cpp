@@ -1,12 +1,19 @@
 #include "import_rig.h"
 
+#include <cstdlib>
 #include <optional>
 
+#include "utf_text.h"
+
 namespace vk::test {
+
+using fake::Utf8;
 
 ImportRig::ImportRig(const std::string& json) : shell(std::nullopt), excel(fake::FakeExcel::FromJson(json)) {
   driver.m_pExcel = excel->Application();
   driver.m_pLink = &link;
+  // As the connection reads it from Application.Version ("16.0" gives 16).
+  driver.m_nExcelVersion = static_cast<int32_t>(std::strtod(Utf8(excel->Book().version).c_str(), nullptr));
 }
 
 void ImportRig::SetOption(const NumberOption& option, int32_t value, std::u16string_view key) {

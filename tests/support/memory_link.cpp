@@ -27,8 +27,10 @@ bool MemoryLink::SendRecord(const void* record, int size) {
   message.kind = kWmCopyData;
   message.wParam = kDialogHandle;
   message.cbData = static_cast<uint32_t>(size);
-  message.bytes.resize(static_cast<size_t>(size));
-  if (size != 0) std::memcpy(message.bytes.data(), record, static_cast<size_t>(size));
+  if (keepRecordBytes) {
+    message.bytes.resize(static_cast<size_t>(size));
+    if (size != 0) std::memcpy(message.bytes.data(), record, static_cast<size_t>(size));
+  }
   Deliver(std::move(message));
   return true;
 }

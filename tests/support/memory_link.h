@@ -35,6 +35,9 @@ class MemoryLink final : public LinkChannel {
   bool HoldsReceiver() const { return m_held != 0; }
 
   std::vector<LinkMessage> messages;  // what the receiver got, in order
+  // Off: a record is kept with its size but not its bytes (imports of large areas, whose
+  // 13320-byte records would fill the memory).
+  bool keepRecordBytes = true;
   int findCount = 0;                  // receiver look-ups
 
  private:

@@ -25,6 +25,13 @@ TEST(ImportOverCom, GivesTheSameSequenceAsTheDirectRun) {
       {"two areas", R"({"selection":"A1:C9,E1:F9","sheets":[{"name":"D","cells":{"A1":1}}]})", 1, "", 0},
       {"a shape is selected", R"({"selection":{"shape":"Chart 1"},"sheets":[{"name":"D"}]})", 1, "", 0},
       {"busy", R"({"sheets":[{"name":"D","cells":{"A1":1}}]})", 0, "Range.Top", kExcelBusy},
+      // Conditions are read through FormatCondition objects that the colour scale refuses, with
+      // the cell made active and the user's cell put back.
+      {"conditional formats", R"({"selection":"E9","sheets":[{"name":"D","cells":{"B2":1,"B3":5,"C2":0,"C3":7},
+         "conditionalFormats":[{"appliesTo":"B2:C3","type":"colorScale"},
+           {"appliesTo":"B2:B3","type":"expression","formula1":"=C2>5","font":{"bold":true}},
+           {"appliesTo":"B2:B3","type":"cellValue","operator":"between","formula1":"=1","formula2":"=C2",
+            "fill":{"colorIndex":6},"borders":{"left":{"lineStyle":1,"weight":2}}}]}]})", 0, "", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -41,6 +48,11 @@ TEST(ImportOverCom, GivesTheSameSequenceAsTheDirectRun) {
     EXPECT_EQ(overCom.Tables(), direct.Tables());
     EXPECT_EQ(overCom.Ends(), direct.Ends());
     EXPECT_EQ(overCom.Texts(), direct.Texts());
+    ASSERT_EQ(overCom.link.messages.size(), direct.link.messages.size());
+    for (size_t i = 0; i < direct.link.messages.size(); ++i) {
+      EXPECT_EQ(overCom.link.messages[i].bytes, direct.link.messages[i].bytes) << "message " << i;
+    }
+    EXPECT_EQ(overCom.excel->Book().selection.areas, direct.excel->Book().selection.areas);
     EXPECT_EQ(overCom.excel->screenUpdatingPuts, (std::vector<bool>{false, true}));
     overCom.driver.m_pExcel.reset();
   }

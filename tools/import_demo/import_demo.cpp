@@ -1,42 +1,80 @@
-// import_demo <fixture.json>: a worksheet import (Finish) and a selection import (Range Import)
-// of the fixture through the stand-in Excel, with a receiver in memory. Prints the message
-// sequence: each table start with its size, the records, the end message and the result code.
+// import_demo <workbook fixture .json> [--options <values .json>] [--command worksheet|selection|both]
+//
+// Runs imports of a workbook fixture natively, through the stand-in Excel and a receiver in
+// memory, and prints one JSON object per line for everything the receiver and the user got:
+// each table start, each record decoded field by field, each message box, each end message,
+// and each command's result code. The format is described in tools/record_decoder/README.md.
+//
+// The options file sets registry values before the imports:
+//   {"product": {"TableObjOpt": 1, "FuncState": 0}, "current": {"ImportObj": 15}}
+// "product" values go under the product key (Zelkor\Vellumark), "current" ones under its
+// CurrentOptions sub-key; numbers are stored as REG_DWORD, texts as REG_SZ.
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <fstream>
 #include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include <nlohmann/json.hpp>
 
 #include "fake_excel.h"
 #include "import/import_driver.h"
 #include "memory_link.h"
+#include "record_decoder.h"
 #include "recording_messages.h"
 #include "recording_progress.h"
 #include "settings/memory_registry_hive.h"
 #include "settings/registry.h"
 #include "test_shell.h"
+#include "utf_text.h"
 
 namespace {
 
-std::string Narrow(const std::u16string& text) {
-  std::string out;
-  for (char16_t c : text) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-  return out;
+[[noreturn]] void Usage() {
+  std::fprintf(stderr,
+               "usage: import_demo <workbook fixture .json> [--options <values .json>] "
+               "[--command worksheet|selection|both]\n");
+  std::exit(2);
 }
 
-void PrintSequence(const vk::test::MemoryLink& link) {
+void LoadOptions(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot open options file " + path);
+  std::stringstream text;
+  text << in.rdbuf();
+  const nlohmann::json root = nlohmann::json::parse(text.str());
+  if (!root.is_object()) throw std::runtime_error("options file: expected an object");
+  for (const auto& [section, values] : root.items()) {
+    std::u16string key;
+    if (section == "product") key = vk::kProductKey;
+    else if (section == "current") key = vk::kCurrentOptionsKey;
+    else throw std::runtime_error("options file: unknown section \"" + section + "\" (product, current)");
+    for (const auto& [name, value] : values.items()) {
+      const std::u16string valueName = vk::fake::Utf16(name);
+      if (value.is_number_integer()) vk::CRegistry::SetNumber(key, valueName, value.get<int32_t>());
+      else if (value.is_string()) vk::CRegistry::SetText(key, valueName, vk::fake::Utf16(value.get<std::string>()));
+      else throw std::runtime_error("options file: " + name + " must be an integer or a text");
+    }
+  }
+}
+
+void PrintMessages(const vk::test::MemoryLink& link) {
   for (const auto& m : link.messages) {
     switch (m.kind) {
       case vk::kWmLinkTableStart:
-        std::printf("  WM_LINK_TABLE_START  rows %lld, columns %lld\n", static_cast<long long>(m.wParam),
-                    static_cast<long long>(m.lParam));
+        std::puts(vk::decoder::TableStartLine(static_cast<int64_t>(m.wParam), m.lParam).c_str());
         break;
       case vk::kWmCopyData:
-        std::printf("  WM_COPYDATA          %s record, cbData %u\n", m.cbData == 13320 ? "cell" : "shape", m.cbData);
+        std::puts(vk::decoder::RecordLine(m.bytes.data(), m.bytes.size()).c_str());
         break;
       case vk::kWmLinkEnd:
-        std::printf("  WM_LINK_END          reason %lld\n", static_cast<long long>(m.lParam));
+        std::puts(vk::decoder::EndLine(m.lParam).c_str());
         break;
       default:
-        std::printf("  message 0x%x\n", m.kind);
+        break;
     }
   }
 }
@@ -44,33 +82,45 @@ void PrintSequence(const vk::test::MemoryLink& link) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: import_demo <workbook fixture .json>\n");
-    return 2;
+  if (argc < 2) Usage();
+  std::string fixture = argv[1];
+  std::optional<std::string> options;
+  std::string command = "both";
+  for (int i = 2; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--options" && i + 1 < argc) options = argv[++i];
+    else if (arg == "--command" && i + 1 < argc) command = argv[++i];
+    else Usage();
   }
+  if (command != "worksheet" && command != "selection" && command != "both") Usage();
   try {
     vk::MemoryRegistryHive hive;
     vk::CRegistry::SetHive(&hive);
+    vk::CRegistry::SetRootKey(vk::RegistryRoot::CurrentUser, vk::kCompanyName);
+    if (options) LoadOptions(*options);
     vk::test::RecordingMessages messages;
     vk::test::RecordingProgress progress;
     vk::test::TestShell shell(std::nullopt);
-    auto excel = vk::fake::FakeExcel::FromFixture(argv[1]);
+    auto excel = vk::fake::FakeExcel::FromFixture(fixture);
 
     struct Command {
       const char* name;
       int selected;
     };
-    for (const Command command : {Command{"Finish (worksheet import)", 0}, Command{"Range Import (selection)", 1}}) {
+    for (const Command c : {Command{"worksheet", 0}, Command{"selection", 1}}) {
+      if (command != "both" && command != c.name) continue;
       vk::test::MemoryLink link;
       vk::CImportDriver addin;
       addin.m_pExcel = excel->Application();
       addin.m_pLink = &link;
+      // As the connection reads Application.Version.
+      addin.m_nExcelVersion =
+          static_cast<int32_t>(std::strtod(vk::fake::Utf8(excel->Book().version).c_str(), nullptr));
       messages.shown.clear();
-      const int result = addin.RunImport(command.selected);
-      std::printf("%s of %s:\n", command.name, argv[1]);
-      PrintSequence(link);
-      for (const auto& shown : messages.shown) std::printf("  message box: %s\n", Narrow(shown.text).c_str());
-      std::printf("  result %d\n\n", result);
+      const int result = addin.RunImport(c.selected);
+      PrintMessages(link);
+      for (const auto& shown : messages.shown) std::puts(vk::decoder::MessageLine(shown.text, shown.caption).c_str());
+      std::puts(vk::decoder::ResultLine(c.name, result).c_str());
     }
     vk::CRegistry::SetHive(nullptr);
   } catch (const std::exception& error) {

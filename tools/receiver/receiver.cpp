@@ -1,10 +1,11 @@
 // The stand-in for the CAD side's receiver window.
 //
-//   vk_receiver serve <log-file> [--idle <seconds>]
+//   vk_receiver serve <log-file> [<records .jsonl>] [--idle <seconds>]
 //                                  owns the window titled "2815DA81-AD05-4739-A2AA-3929B1E3CF56"
 //                                  and logs every message it gets until it is sent WM_CLOSE, or
 //                                  until nothing has come for the given time (so a demo whose
-//                                  host died still ends)
+//                                  host died still ends); with a records file, also writes each
+//                                  message decoded as one JSON line (tools/record_decoder/README.md)
 //   vk_receiver close              closes a serving receiver, if there is one
 //   vk_receiver import <lParam>    sends WM_LINK_IMPORT to the link dialog once, prints
 //                                  "result <n>" and exits (2 when there is no link dialog)
@@ -20,6 +21,7 @@
 
 #include "link/link_channel.h"
 #include "receiver_log.h"
+#include "record_decoder.h"
 
 namespace {
 
@@ -29,8 +31,26 @@ std::FILE* g_log = nullptr;
 ULONGLONG g_lastMessage = 0;  // tick of the last message from outside
 ULONGLONG g_idleLimit = 0;    // milliseconds without messages before the receiver ends; 0: never
 constexpr UINT_PTR kIdleTimer = 1;
+std::FILE* g_lines = nullptr;
+
+void WriteLine(const ReceiverEntry& entry) {
+  if (g_lines == nullptr || entry.direction != 0) return;
+  std::string line;
+  switch (entry.message) {
+    case WM_COPYDATA: line = vk::decoder::RecordLine(entry.bytes.data(), entry.bytes.size()); break;
+    case vk::kWmLinkTableStart:
+      line = vk::decoder::TableStartLine(static_cast<int64_t>(entry.wParam), entry.lParam);
+      break;
+    case vk::kWmLinkEnd: line = vk::decoder::EndLine(entry.lParam); break;
+    default: return;
+  }
+  std::fputs(line.c_str(), g_lines);
+  std::fputc('\n', g_lines);
+  std::fflush(g_lines);
+}
 
 void Log(const ReceiverEntry& entry) {
+  WriteLine(entry);
   if (g_log == nullptr) return;
   const std::vector<uint8_t> bytes = vk::test::EncodeReceiverEntry(entry);
   std::fwrite(bytes.data(), 1, bytes.size(), g_log);
@@ -93,7 +113,11 @@ LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
-int Serve(const wchar_t* logPath, ULONGLONG idleSeconds) {
+int Serve(const wchar_t* logPath, const wchar_t* linesPath, ULONGLONG idleSeconds) {
+  if (linesPath != nullptr && (g_lines = _wfopen(linesPath, L"wb")) == nullptr) {
+    std::fwprintf(stderr, L"cannot write %ls\n", linesPath);
+    return 1;
+  }
   g_log = _wfopen(logPath, L"wb");
   if (g_log == nullptr) {
     std::fwprintf(stderr, L"cannot write %ls\n", logPath);
@@ -126,6 +150,7 @@ int Serve(const wchar_t* logPath, ULONGLONG idleSeconds) {
     DispatchMessageW(&message);
   }
   std::fclose(g_log);
+  if (g_lines != nullptr) std::fclose(g_lines);
   return 0;
 }
 
@@ -150,13 +175,20 @@ int CloseServing() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc == 3 && std::wcscmp(argv[1], L"serve") == 0) return Serve(argv[2], 0);
-  if (argc == 5 && std::wcscmp(argv[1], L"serve") == 0 && std::wcscmp(argv[3], L"--idle") == 0) {
-    return Serve(argv[2], std::wcstoull(argv[4], nullptr, 10));
+  if (argc >= 3 && std::wcscmp(argv[1], L"serve") == 0) {
+    const wchar_t* lines = nullptr;
+    ULONGLONG idle = 0;
+    int k = 3;
+    if (k < argc && std::wcscmp(argv[k], L"--idle") != 0) lines = argv[k++];
+    if (k + 1 < argc && std::wcscmp(argv[k], L"--idle") == 0) {
+      idle = std::wcstoull(argv[k + 1], nullptr, 10);
+      k += 2;
+    }
+    if (k == argc) return Serve(argv[2], lines, idle);
   }
   if (argc == 3 && std::wcscmp(argv[1], L"import") == 0) return ImportOnce(argv[2]);
   if (argc == 2 && std::wcscmp(argv[1], L"close") == 0) return CloseServing();
-  std::fwprintf(stderr, L"usage: vk_receiver serve <log-file> [--idle <seconds>] | vk_receiver import <lParam> | "
-                        L"vk_receiver close\n");
+  std::fwprintf(stderr, L"usage: vk_receiver serve <log-file> [<records .jsonl>] [--idle <seconds>] | "
+                        L"vk_receiver import <lParam> | vk_receiver close\n");
   return 64;
 }

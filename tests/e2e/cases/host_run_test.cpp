@@ -148,6 +148,32 @@ TEST_F(HostRunTest, FinishThenRangeImportArriveAsTheNativeRunSendsThem) {
   for (uint64_t sender : run.received.copyDataSenders) EXPECT_NE(sender, 0u);
 }
 
+// Every record of the cell-formats sample (rich text, borders, fills, merges, hidden cells)
+// crosses Excel's automation, the DLL and WM_COPYDATA byte for byte as the native run sends it.
+TEST_F(HostRunTest, TheCellFormatsSampleArrivesByteForByteAsTheNativeRunSendsIt) {
+  const std::string json = ReadFixture("cells.json");
+  std::vector<test::LinkMessage> expected;
+  {
+    test::ImportRig rig(json);
+    ASSERT_EQ(rig.Run(0), 0);
+    expected = rig.link.messages;
+  }
+  ASSERT_EQ(expected.size(), 37u);  // the table start, 35 records, the end
+  test::LinkMessage disconnect;
+  disconnect.kind = kWmLinkEnd;
+  disconnect.lParam = kLinkEndDisconnecting;
+  expected.push_back(disconnect);
+
+  HostAndReceiver run;
+  {
+    test::TestHive hive;
+    run = RunWithReceiver(WriteTemp(json), L"OnRibbonFinish");
+  }
+  EXPECT_EQ(run.host.exitCode, 0);
+  EXPECT_TRUE(run.host.Starting("message").empty());
+  ExpectSameMessages(run.received.messages, expected);
+}
+
 std::vector<test::LinkMessage> NativeRangeImportThenDisconnection(const std::string& json) {
   test::ImportRig rig(json);
   EXPECT_EQ(rig.Run(1), 0);

@@ -1,12 +1,13 @@
 // vk_receiver_report <receiver log> <records file>: what the stand-in receiver got, told
-// briefly (each table with its size and its cell and shape records, the end messages) and, in
-// the records file, every record it got: its kind, size and the bytes that are not zero.
+// cell by cell (each table with its size, one readable line per record, the end messages) and,
+// in the records file, every record it got: its kind, size and the bytes that are not zero.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "link/link_channel.h"
 #include "receiver_log.h"
+#include "record_decoder.h"
 
 namespace {
 
@@ -76,6 +77,7 @@ int wmain(int argc, wchar_t** argv) {
       case vk::kWmCopyData:
         (e.cbData == kShapeRecordSize ? shapes : cells)++;
         WriteRecord(out, ++records, e);
+        std::printf("    %s\n", vk::decoder::DescribeRecord(e.bytes.data(), e.bytes.size()).c_str());
         break;
       case vk::kWmLinkEnd:
         flushTable();

@@ -1,0 +1,55 @@
+#include "import/cell_fill.h"
+
+#include "excel/interior.h"
+#include "excel/workbook.h"
+#include "import/excel_value.h"
+#include "import/import_driver.h"
+#include "link/cell_record.h"
+
+namespace vk {
+namespace {
+
+constexpr int32_t kXlAutomatic = -4105;
+// Excel 2007 added true RGB fills; before it a fill is a palette entry.
+constexpr int32_t kFirstRgbVersion = 12;
+
+void ReadColour(const CImportDriver& addin, CellRecord& record, const excel::Interior& interior,
+                const excel::Workbook& workbook) {
+  record.fillColorIndex = interior.ColorIndex().ToInt32();
+  if (addin.m_nExcelVersion >= kFirstRgbVersion) {
+    record.fillColor = interior.Color().ToInt32Truncated();
+  } else if (record.fillColorIndex > 0) {
+    record.fillColor = workbook.Colors(record.fillColorIndex);
+  }
+}
+
+void ReadPattern(CellRecord& record, const excel::Interior& interior, const excel::Workbook& workbook) {
+  if (const Variant pattern = interior.Pattern(); IsDefined(pattern)) record.fillPattern = pattern.ToInt32();
+  const Variant index = interior.PatternColorIndex();
+  const int32_t colorIndex = IsDefined(index) ? index.ToInt32() : kXlNone;
+  // None and automatic are no palette entries: the receiver gets black for them.
+  if (colorIndex == kXlNone || colorIndex == kXlAutomatic || colorIndex <= 0) {
+    record.patternColor = 0;
+  } else {
+    record.patternColor = workbook.Colors(colorIndex);
+  }
+}
+
+}  // namespace
+
+void ReadFill(CImportDriver& addin, CellRecord& record, const excel::Interior& interior,
+              const excel::Workbook& workbook) {
+  try {
+    ReadColour(addin, record, interior, workbook);
+  } catch (const ComError& error) {
+    RethrowIfExcelBusy(error);
+  }
+  addin.Mark(3627, u"cell_fill.cpp");
+  try {
+    ReadPattern(record, interior, workbook);
+  } catch (const ComError& error) {
+    RethrowIfExcelBusy(error);
+  }
+}
+
+}  // namespace vk

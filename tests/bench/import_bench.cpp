@@ -1,0 +1,71 @@
+// Time and automation calls per cell of whole imports: a 200 x 50 table through the stand-in
+// Excel and a receiver in memory. Each iteration imports a fresh copy of the workbook. The time
+// is that of the add-in's code and the stand-in together: it shows the cost of the calls, not
+// Excel's.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "import_rig.h"
+
+namespace {
+
+constexpr int kRows = 200;
+constexpr int kColumns = 50;
+
+// kRows x kColumns cells from A1 (numbers counting up, or the cell given), and the sheet keys
+// given.
+std::string Table(const std::string& sheetKeys, const std::string& cell = "") {
+  std::string rows;
+  for (int r = 0; r < kRows; ++r) {
+    rows += r ? ",[" : "[";
+    for (int c = 0; c < kColumns; ++c) rows += (c ? "," : "") + (cell.empty() ? std::to_string(r * kColumns + c) : cell);
+    rows += "]";
+  }
+  return R"({"sheets": [{"name": "Bench", "blocks": [{"at": "A1", "rows": [)" + rows + "]}]" + sheetKeys + "}]}";
+}
+
+void RunImports(benchmark::State& state, const std::string& book) {
+  size_t calls = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    vk::test::ImportRig rig(book);
+    rig.excel->SetRecording(false);
+    state.ResumeTiming();
+    if (rig.Run(0) != 0) state.SkipWithError("import failed");
+    calls = rig.excel->CallCount();
+  }
+  constexpr double cells = kRows * kColumns;
+  state.counters["calls_per_cell"] = static_cast<double>(calls) / cells;
+  state.counters["time_per_cell"] =
+      benchmark::Counter(cells, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// The same table without rules: what the conditions add shows against it.
+void BM_PlainCells(benchmark::State& state) {
+  static const std::string book = Table("");
+  RunImports(state, book);
+}
+BENCHMARK(BM_PlainCells)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Every cell rich text: two runs of different fonts.
+void BM_RichTextCells(benchmark::State& state) {
+  static const std::string book =
+      Table("", R"({"rich":[{"text":"Flow "},{"text":"m3/h","bold":true,"size":9}]})");
+  RunImports(state, book);
+}
+BENCHMARK(BM_RichTextCells)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Every cell under two rules: a cell-value rule and an expression with a relative reference.
+void BM_TwoConditionalFormatsPerCell(benchmark::State& state) {
+  static const std::string book = Table(R"(, "conditionalFormats": [
+      {"appliesTo": "A1:AX200", "type": "cellValue", "operator": "greater", "formula1": "=5000",
+       "fill": {"color": "#FFC7CE"}},
+      {"appliesTo": "A1:AX200", "type": "expression", "formula1": "=MOD(A1,2)=0", "font": {"bold": true}}])");
+  RunImports(state, book);
+}
+BENCHMARK(BM_TwoConditionalFormatsPerCell)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();

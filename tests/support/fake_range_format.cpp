@@ -1,0 +1,128 @@
+// The members of the stand-in Range that read a cell's formats and text. For a range of
+// several cells the stand-in answers from its top-left cell except where noted (ck: Excel
+// answers Null for most properties that differ between cells; the add-in asks single cells).
+#include <algorithm>
+
+#include "fake_borders.h"
+#include "fake_cell_text.h"
+#include "fake_characters.h"
+#include "fake_excel.h"
+#include "fake_font.h"
+#include "fake_interior.h"
+#include "fake_range.h"
+#include "fake_sheet.h"
+
+namespace vk::fake {
+namespace {
+
+const FakeCellFormat& FormatOf(const FakeCell* cell) {
+  static const FakeCellFormat standard;
+  return cell ? cell->format : standard;
+}
+
+// Beyond this many cells a range's font is taken from its top-left cell alone.
+constexpr int64_t kFontCellLimit = 4096;
+
+}  // namespace
+
+Variant FakeRange::MergeArea(const FakeArgs&) {
+  return Make({sheet_->MergeAreaOf(First().row1, First().column1)});
+}
+
+Variant FakeRange::Interior(const FakeArgs&) {
+  const FakeCell* cell = sheet_->CellAt(First().row1, First().column1);
+  return Variant::Object(std::make_shared<FakeInterior>(ExcelPtr(), FormatOf(cell).fill.Resolved()));
+}
+
+// Every character of every cell of the first area: a property that differs anywhere is Null.
+Variant FakeRange::Font(const FakeArgs&) {
+  const CellArea& area = First();
+  std::vector<FakeFontFace> faces;
+  if (area.Cells() > kFontCellLimit) {
+    faces = CharacterFaces(sheet_->CellAt(area.row1, area.column1));
+  } else {
+    for (int32_t row = area.row1; row <= area.row2; ++row) {
+      for (int32_t column = area.column1; column <= area.column2; ++column) {
+        const std::vector<FakeFontFace> cell = CharacterFaces(sheet_->CellAt(row, column));
+        faces.insert(faces.end(), cell.begin(), cell.end());
+      }
+    }
+  }
+  return Variant::Object(std::make_shared<FakeFont>(ExcelPtr(), std::move(faces)));
+}
+
+Variant FakeRange::Borders(const FakeArgs&) {
+  const FakeCell* cell = sheet_->CellAt(First().row1, First().column1);
+  return Variant::Object(FakeBorders::OfCell(ExcelPtr(), FormatOf(cell).borders));
+}
+
+// Several cells: their text when all show the same, otherwise Null (V:excel.range.text).
+Variant FakeRange::Text(const FakeArgs&) {
+  const CellArea& area = First();
+  const std::u16string text = DisplayText(sheet_->CellAt(area.row1, area.column1));
+  if (area.Cells() > 1) {
+    int64_t listed = 0;  // cells of the area the sheet holds; the others are blank
+    for (const auto& [position, cell] : sheet_->Cells()) {
+      if (!area.Contains(position.first, position.second)) continue;
+      ++listed;
+      if (DisplayText(&cell) != text) return Variant::Null();
+    }
+    if (listed < area.Cells() && !text.empty()) return Variant::Null();
+  }
+  return Variant::String(text);
+}
+
+// True when every cell has a formula, False when none has, Null otherwise (V:excel.range.hasformula).
+Variant FakeRange::HasFormula(const FakeArgs&) {
+  const CellArea& area = First();
+  int64_t withFormula = 0;
+  for (const auto& [position, cell] : sheet_->Cells()) {
+    if (area.Contains(position.first, position.second) && !cell.format.formula.empty()) ++withFormula;
+  }
+  if (withFormula == 0) return Variant::Bool(false);
+  if (withFormula == area.Cells()) return Variant::Bool(true);
+  return Variant::Null();
+}
+
+// The formula with "=", the constant as text, "" for a blank cell (V:excel.range.formula).
+Variant FakeRange::Formula(const FakeArgs&) {
+  const FakeCell* cell = sheet_->CellAt(First().row1, First().column1);
+  if (cell && !cell->format.formula.empty()) return Variant::String(cell->format.formula);
+  return Variant::String(cell ? ConstantText(cell->value) : std::u16string());
+}
+
+Variant FakeRange::NumberFormat(const FakeArgs&) {
+  return Variant::String(FormatOf(sheet_->CellAt(First().row1, First().column1)).numberFormat);
+}
+
+Variant FakeRange::Orientation(const FakeArgs&) {
+  return Variant::I4(FormatOf(sheet_->CellAt(First().row1, First().column1)).orientation);
+}
+
+Variant FakeRange::IndentLevel(const FakeArgs&) {
+  return Variant::I4(FormatOf(sheet_->CellAt(First().row1, First().column1)).indentLevel);
+}
+
+Variant FakeRange::WrapText(const FakeArgs&) {
+  return Variant::Bool(FormatOf(sheet_->CellAt(First().row1, First().column1)).wrapText);
+}
+
+Variant FakeRange::HorizontalAlignment(const FakeArgs&) {
+  return Variant::I4(FormatOf(sheet_->CellAt(First().row1, First().column1)).horizontalAlignment);
+}
+
+Variant FakeRange::VerticalAlignment(const FakeArgs&) {
+  return Variant::I4(FormatOf(sheet_->CellAt(First().row1, First().column1)).verticalAlignment);
+}
+
+// Characters(Start, Length) of the top-left cell: Start 1 and Length to the end when omitted
+// (V:excel.range.characters); a Start below 1 is refused (ck).
+Variant FakeRange::Characters(const FakeArgs& args) {
+  const int32_t start = args.Has(0) ? args[0].ToInt32() : 1;
+  const int32_t length = args.Has(1) ? args[1].ToInt32() : -1;
+  if (start < 1 || (args.Has(1) && length < 0)) Raise();
+  return Variant::Object(
+      std::make_shared<FakeCharacters>(ExcelPtr(), sheet_, First().row1, First().column1, start, length));
+}
+
+}  // namespace vk::fake

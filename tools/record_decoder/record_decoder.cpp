@@ -1,0 +1,205 @@
+#include "record_decoder.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include <nlohmann/json.hpp>
+
+#include "link/cell_record.h"
+
+namespace vk::decoder {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string Utf8(std::u16string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    uint32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;  // a lone surrogate cannot be written as UTF-8
+    }
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+std::string Dump(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
+Json Edge(const EdgeStyle& edge) {
+  return Json{{"lineStyle", edge.lineStyle}, {"weight", edge.weight}, {"color", edge.color},
+              {"colorRgb", RgbText(edge.color)}, {"fromCondition", edge.fromCondition}};
+}
+
+Json Diagonal(const DiagonalStyle& line) {
+  return Json{{"lineStyle", line.lineStyle}, {"weight", line.weight}, {"color", line.color},
+              {"colorRgb", RgbText(line.color)}};
+}
+
+bool ReservedZero(const CellRecord& r) {
+  bool zero = r.reserved1 == 0 && r.reserved2[0] == 0 && r.reserved2[1] == 0;
+  for (const EdgeStyle* edge : {&r.leftEdge, &r.topEdge, &r.rightEdge, &r.bottomEdge}) {
+    zero = zero && edge->reserved[0] == 0 && edge->reserved[1] == 0 && edge->reserved[2] == 0;
+  }
+  return zero;
+}
+
+// The record is copied out of the bytes: they need not be aligned for its doubles.
+std::unique_ptr<CellRecord> AsCellRecord(const uint8_t* bytes, size_t size) {
+  if (bytes == nullptr || size != sizeof(CellRecord)) return nullptr;
+  auto record = std::make_unique<CellRecord>();
+  std::memcpy(record.get(), bytes, sizeof(CellRecord));
+  return record;
+}
+
+std::string Short(double value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%g", value);
+  return buffer;
+}
+
+}  // namespace
+
+std::string RgbText(int32_t colour) {
+  const uint32_t c = static_cast<uint32_t>(colour);
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "#%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+  return buffer;
+}
+
+std::u16string Unescape(std::u16string_view text) {
+  std::u16string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\\' && i + 1 < text.size() &&
+        (text[i + 1] == u'\\' || text[i + 1] == u'{' || text[i + 1] == u'}')) {
+      ++i;
+    }
+    out.push_back(text[i]);
+  }
+  return out;
+}
+
+std::string TableStartLine(int64_t rows, int64_t columns) {
+  return Dump(Json{{"event", "table"}, {"rows", rows}, {"columns", columns}});
+}
+
+std::string EndLine(int64_t reason) { return Dump(Json{{"event", "end"}, {"reason", reason}}); }
+
+std::string MessageLine(std::u16string_view text, std::u16string_view caption) {
+  return Dump(Json{{"event", "message"}, {"text", Utf8(text)}, {"caption", Utf8(caption)}});
+}
+
+std::string ResultLine(std::string_view command, int64_t result) {
+  return Dump(Json{{"event", "result"}, {"command", std::string(command)}, {"result", result}});
+}
+
+std::string RecordLine(const uint8_t* bytes, size_t size) {
+  const auto record = AsCellRecord(bytes, size);
+  if (!record) return Dump(Json{{"event", "record"}, {"size", size}});
+  const CellRecord& r = *record;
+  Json json{{"event", "cell"},
+            {"size", r.size},
+            {"left", r.left},
+            {"top", r.top},
+            {"width", r.width},
+            {"height", r.height},
+            {"mergeWidth", r.mergeWidth},
+            {"mergeHeight", r.mergeHeight},
+            {"fontSize", r.fontSize},
+            {"orientation", r.orientation},
+            {"indentLevel", r.indentLevel},
+            {"horizontalAlignment", r.horizontalAlignment},
+            {"verticalAlignment", r.verticalAlignment},
+            {"fillColor", r.fillColor},
+            {"fillColorRgb", RgbText(r.fillColor)},
+            {"fillColorIndex", r.fillColorIndex},
+            {"fillPattern", r.fillPattern},
+            {"patternColor", r.patternColor},
+            {"patternColorRgb", RgbText(r.patternColor)},
+            {"underline", r.underline},
+            {"fontColor", r.fontColor},
+            {"fontColorRgb", RgbText(r.fontColor)},
+            {"wrapText", r.wrapText},
+            {"bold", r.bold},
+            {"italic", r.italic},
+            {"strikethrough", r.strikethrough},
+            {"superscript", r.superscript},
+            {"subscript", r.subscript},
+            {"leftEdge", Edge(r.leftEdge)},
+            {"topEdge", Edge(r.topEdge)},
+            {"rightEdge", Edge(r.rightEdge)},
+            {"bottomEdge", Edge(r.bottomEdge)},
+            {"diagonalDown", Diagonal(r.diagonalDown)},
+            {"diagonalUp", Diagonal(r.diagonalUp)},
+            {"address", Utf8(FieldText(r.address))},
+            {"mergeAddress", Utf8(FieldText(r.mergeAddress))},
+            {"text", Utf8(FieldText(r.text))},
+            {"textUnescaped", Utf8(Unescape(FieldText(r.text)))},
+            {"formula", Utf8(FieldText(r.formula))},
+            {"runs", Utf8(FieldText(r.runs))},
+            {"fontName", Utf8(FieldText(r.fontName))},
+            {"areaAddress", Utf8(FieldText(r.areaAddress))},
+            {"sheetName", Utf8(FieldText(r.sheetName))},
+            {"numberFormat", Utf8(FieldText(r.numberFormat))},
+            {"reservedZero", ReservedZero(r)}};
+  return Dump(json);
+}
+
+std::string DescribeRecord(const uint8_t* bytes, size_t size) {
+  const auto record = AsCellRecord(bytes, size);
+  if (!record) return "record of " + std::to_string(size) + " bytes";
+  const CellRecord& r = *record;
+  const std::u16string_view address = FieldText(r.address);
+  if (address.empty()) return "(hidden) " + Short(r.width) + " x " + Short(r.height) + " pt";
+  std::string line = Utf8(address);
+  if (FieldText(r.mergeAddress) != address) line += " in " + Utf8(FieldText(r.mergeAddress));
+  line += "  \"" + Utf8(Unescape(FieldText(r.text))) + "\"";
+  line += "  " + Utf8(FieldText(r.fontName)) + " " + Short(r.fontSize);
+  if (r.bold) line += " bold";
+  if (r.italic) line += " italic";
+  if (r.underline != kXlNone) line += " underline";
+  if (r.strikethrough) line += " strike";
+  if (r.superscript) line += " super";
+  if (r.subscript) line += " sub";
+  if (r.fontColor != 0) line += " " + RgbText(r.fontColor);
+  if (!FieldText(r.runs).empty()) line += "  runs " + Utf8(FieldText(r.runs));
+  line += "  align " + std::to_string(r.horizontalAlignment);
+  if (r.fillColorIndex != kXlNone) {
+    line += "  fill " + RgbText(r.fillColor) + " pattern " + std::to_string(r.fillPattern);
+  }
+  std::string borders;
+  const std::pair<const char*, const EdgeStyle*> edges[] = {
+      {"l", &r.leftEdge}, {"t", &r.topEdge}, {"r", &r.rightEdge}, {"b", &r.bottomEdge}};
+  for (const auto& [name, edge] : edges) {
+    if (edge->lineStyle == kXlNone || edge->lineStyle == 0) continue;
+    borders += std::string(" ") + name + ":" + std::to_string(edge->lineStyle) + "/" + std::to_string(edge->weight) +
+               (edge->fromCondition ? "*" : "");
+  }
+  for (const auto& [name, line2] : {std::pair<const char*, const DiagonalStyle*>{"dd", &r.diagonalDown},
+                                    std::pair<const char*, const DiagonalStyle*>{"du", &r.diagonalUp}}) {
+    if (line2->lineStyle == kXlNone || line2->lineStyle == 0) continue;
+    borders += std::string(" ") + name + ":" + std::to_string(line2->lineStyle) + "/" + std::to_string(line2->weight);
+  }
+  if (!borders.empty()) line += "  borders" + borders;
+  if (!FieldText(r.formula).empty()) line += "  " + Utf8(FieldText(r.formula)) + " [" + Utf8(FieldText(r.numberFormat)) + "]";
+  return line;
+}
+
+}  // namespace vk::decoder
