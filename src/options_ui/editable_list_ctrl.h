@@ -1,0 +1,80 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace vk {
+
+// Messages of the in-place editing, between the edit box and its list, and from the list to the
+// list's parent.
+inline constexpr UINT kListEditAccept = 0x465;   // row, column: take the edit / a cell was changed
+inline constexpr UINT kListEditAbandon = 0x466;  // the edit was abandoned
+inline constexpr UINT kListEditBegin = 0x467;    // row, column: an edit has begun (to the parent)
+// The control id of the edit box inside the list.
+inline constexpr int kListSubEditId = 3999;
+
+class CEditableListCtrl;
+
+// The one-line edit box that a CEditableListCtrl puts over the cell being edited. Enter accepts
+// the text, Escape abandons it, and losing the focus any other way accepts it.
+class CListCtrlSubEdit {
+ public:
+  CListCtrlSubEdit() = default;
+  ~CListCtrlSubEdit();
+  CListCtrlSubEdit(const CListCtrlSubEdit&) = delete;
+  CListCtrlSubEdit& operator=(const CListCtrlSubEdit&) = delete;
+
+  HWND GetSafeHwnd() const { return m_hWnd; }
+  void DestroyWindow();
+
+  int m_nRow = -1;
+  int m_nColumn = -1;
+  // What ended the edit: 0 not yet (or focus loss), VK_RETURN or VK_ESCAPE.
+  int m_nEndKey = 0;
+
+ private:
+  friend class CEditableListCtrl;
+  bool Create(CEditableListCtrl* list);
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR data);
+
+  HWND m_hWnd = nullptr;
+  CEditableListCtrl* m_pList = nullptr;
+};
+
+// A report-style list view whose cells from the first editable column on can be edited in
+// place: a double-click opens the edit box over the cell. The list tells its parent about each
+// edit with the kListEdit... messages.
+class CEditableListCtrl {
+ public:
+  CEditableListCtrl() = default;
+  ~CEditableListCtrl();
+  CEditableListCtrl(const CEditableListCtrl&) = delete;
+  CEditableListCtrl& operator=(const CEditableListCtrl&) = delete;
+
+  // Takes over the dialog's list view control.
+  bool SubclassDlgItem(int id, HWND dialog);
+  HWND GetSafeHwnd() const { return m_hWnd; }
+
+  // Double-clicks on columns before this one open no edit box.
+  void SetFirstEditableColumn(int column) { m_nFirstEditableColumn = column; }
+  int GetFirstEditableColumn() const { return m_nFirstEditableColumn; }
+
+  CListCtrlSubEdit& SubEdit() { return m_edit; }
+
+  // Begins an edit of the cell under the point (list client coordinates), as a double-click
+  // there does; false when no edit box was opened.
+  bool BeginEdit(POINT point);
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR data);
+  void EndEdit();
+  void Detach();
+
+  HWND m_hWnd = nullptr;
+  int m_nFirstEditableColumn = 0;
+  CListCtrlSubEdit m_edit;
+};
+
+}  // namespace vk
