@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/win32/resource_module.h"
+#include "ui/win32/win32_text.h"
 
 namespace vk {
 
@@ -152,6 +152,50 @@ bool CEditableListCtrl::BeginEdit(POINT point) {
   SendMessageW(edit, EM_SETSEL, 0, -1);
   SendMessageW(GetParent(m_hWnd), kListEditBegin, static_cast<WPARAM>(hit.iItem), hit.iSubItem);
   return true;
+}
+
+void CEditableListCtrl::InsertColumn(int column, const std::u16string& heading, int width) {
+  std::wstring text = ToWide(heading);
+  LVCOLUMNW c{};
+  c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+  c.fmt = LVCFMT_CENTER;
+  c.cx = width;
+  c.iSubItem = column;
+  c.pszText = text.data();
+  SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));
+}
+
+void CEditableListCtrl::SetRows(const std::vector<std::vector<std::u16string>>& rows) {
+  SendMessageW(m_hWnd, LVM_DELETEALLITEMS, 0, 0);
+  for (size_t r = 0; r < rows.size(); ++r) {
+    for (size_t c = 0; c < rows[r].size(); ++c) {
+      std::wstring text = ToWide(rows[r][c]);
+      LVITEMW item{};
+      item.mask = LVIF_TEXT;
+      item.iItem = static_cast<int>(r);
+      item.iSubItem = static_cast<int>(c);
+      item.pszText = text.data();
+      if (c == 0) {
+        SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+      } else {
+        SendMessageW(m_hWnd, LVM_SETITEMTEXTW, r, reinterpret_cast<LPARAM>(&item));
+      }
+    }
+  }
+}
+
+std::vector<std::u16string> CEditableListCtrl::ColumnTexts(int column) const {
+  std::vector<std::u16string> texts;
+  const auto count = static_cast<int>(SendMessageW(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row) texts.push_back(FromWide(std::wstring_view(CellText(m_hWnd, row, column))));
+  return texts;
+}
+
+std::vector<size_t> CEditableListCtrl::SelectedRows() const {
+  std::vector<size_t> rows;
+  for (int row = -1; (row = static_cast<int>(SendMessageW(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0;)
+    rows.push_back(static_cast<size_t>(row));
+  return rows;
 }
 
 void CEditableListCtrl::EndEdit() {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace vk {
 
@@ -61,6 +62,12 @@ class CEditableListCtrl {
   int GetFirstEditableColumn() const { return m_nFirstEditableColumn; }
 
   CListCtrlSubEdit& SubEdit() { return m_edit; }
+
+  // The size dialogs' use of the list: centred columns, rows of texts, the selection.
+  void InsertColumn(int column, const std::u16string& heading, int width);
+  void SetRows(const std::vector<std::vector<std::u16string>>& rows);
+  std::vector<std::u16string> ColumnTexts(int column) const;
+  std::vector<size_t> SelectedRows() const;
 
   // Begins an edit of the cell under the point (list client coordinates), as a double-click
   // there does; false when no edit box was opened.
