@@ -4,8 +4,8 @@
 
 namespace vk {
 
-bool CColourPickerCB::Attach(HWND dialog, int id) {
-  m_hWnd = dialog ? ::GetDlgItem(dialog, id) : nullptr;
+bool CColourPickerCB::SubclassDlgItem(int id, HWND dialog) {
+  Attach(dialog, id);
   if (m_hWnd == nullptr) return false;
   ReplaceItems(DefaultColourTable());
   return true;
@@ -14,35 +14,22 @@ bool CColourPickerCB::Attach(HWND dialog, int id) {
 void CColourPickerCB::ReplaceItems(const std::vector<ColourEntry>& entries) {
   if (m_hWnd == nullptr) return;
   // One repaint for the whole refill rather than one per item.
-  SendMessageW(m_hWnd, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(m_hWnd, CB_RESETCONTENT, 0, 0);
+  Send(WM_SETREDRAW, FALSE);
+  ResetContent();
   for (const ColourEntry& entry : entries) AddItem(entry);
-  SendMessageW(m_hWnd, WM_SETREDRAW, TRUE, 0);
+  Send(WM_SETREDRAW, TRUE);
   SetCurSel(0);
   InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 int CColourPickerCB::AddItem(const ColourEntry& entry) {
-  const auto position = static_cast<int>(SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(entry.name))));
-  if (position >= 0) SendMessageW(m_hWnd, CB_SETITEMDATA, static_cast<WPARAM>(position), entry.colour);
+  const int position = AddString(entry.name);
+  if (position >= 0) SetItemData(position, entry.colour);
   return position;
 }
 
-int CColourPickerCB::GetCount() const { return static_cast<int>(SendMessageW(m_hWnd, CB_GETCOUNT, 0, 0)); }
-
-int CColourPickerCB::GetCurSel() const { return static_cast<int>(SendMessageW(m_hWnd, CB_GETCURSEL, 0, 0)); }
-
-void CColourPickerCB::SetCurSel(int position) { SendMessageW(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(position), 0); }
-
 ColourEntry CColourPickerCB::GetItem(int position) const {
-  ColourEntry entry;
-  const auto length = SendMessageW(m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
-  if (length < 0) return entry;
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
-  entry.name = FromWide(text.c_str());
-  entry.colour = static_cast<uint32_t>(SendMessageW(m_hWnd, CB_GETITEMDATA, static_cast<WPARAM>(position), 0));
-  return entry;
+  return {GetLBText(position), static_cast<uint32_t>(GetItemData(position))};
 }
 
 bool CColourPickerCB::ReflectDrawItem(LPARAM lParam) const {
@@ -73,7 +60,7 @@ void CColourPickerCB::DrawItem(const DRAWITEMSTRUCT& item) const {
     const int h = (rc.bottom - rc.top) - 2;
     const RECT swatch{rc.left + 2, rc.top + 2, h, rc.bottom - 2};
     COLORREF colour = static_cast<COLORREF>(item.itemData) & 0x00FFFFFF;
-    if (!IsWindowEnabled(item.hwndItem)) {
+    if (!::IsWindowEnabled(item.hwndItem)) {
       colour = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
       text = colour;
     }

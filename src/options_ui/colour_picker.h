@@ -1,10 +1,10 @@
 #pragma once
 #include <windows.h>
 
-#include <cstddef>
 #include <vector>
 
 #include "settings/default_colour_table.h"
+#include "ui/win32/controls.h"
 
 namespace vk {
 
@@ -12,33 +12,21 @@ namespace vk {
 // is its colour. The combo box comes from a template (drop-down list, fixed-height owner-drawn
 // items with strings). Owner drawing reaches the dialog that holds the box, which hands
 // WM_DRAWITEM on with ReflectDrawItem.
-class CColourPickerCB {
+class CColourPickerCB : public CComboBox {
  public:
-  CColourPickerCB() = default;
-  CColourPickerCB(const CColourPickerCB&) = delete;
-  CColourPickerCB& operator=(const CColourPickerCB&) = delete;
-
   // Binds the picker to the dialog's control and fills it with the default colour table.
-  bool Attach(HWND dialog, int id);
-  HWND GetSafeHwnd() const { return m_hWnd; }
+  bool SubclassDlgItem(int id, HWND dialog);
 
   // Puts these entries in place of all items and selects the first.
   void ReplaceItems(const std::vector<ColourEntry>& entries);
   // Appends one item; its position, or a negative value when the list refused it.
   int AddItem(const ColourEntry& entry);
-
-  int GetCount() const;
-  int GetCurSel() const;
-  void SetCurSel(int position);
   ColourEntry GetItem(int position) const;
 
   // Draws one item as the list asks for it.
   void DrawItem(const DRAWITEMSTRUCT& item) const;
   // For the owning dialog's WM_DRAWITEM: draws and returns true when the item is this picker's.
   bool ReflectDrawItem(LPARAM lParam) const;
-
- private:
-  HWND m_hWnd = nullptr;
 };
 
 }  // namespace vk

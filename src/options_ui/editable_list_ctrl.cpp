@@ -12,27 +12,6 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
-std::wstring WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-  return text;
-}
-
-std::wstring CellText(HWND list, int row, int column) {
-  // The list reports how much it copied, not how long the text is: grow until it fits.
-  std::vector<wchar_t> buffer(256);
-  for (;;) {
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(buffer.size());
-    const auto copied = static_cast<size_t>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
-    if (copied + 1 < buffer.size()) return std::wstring(buffer.data(), copied);
-    buffer.resize(buffer.size() * 2);
-  }
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- CListCtrlSubEdit
@@ -89,7 +68,7 @@ LRESULT CALLBACK CListCtrlSubEdit::SubclassProc(HWND window, UINT message, WPARA
       break;
     case WM_KILLFOCUS: {
       const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-      ShowWindow(window, SW_HIDE);
+      ::ShowWindow(window, SW_HIDE);
       // Leaving the box any other way than by Enter or Escape keeps what was typed.
       if (self->m_nEndKey == 0) SendMessageW(list, kListEditAccept, static_cast<WPARAM>(self->m_nRow), self->m_nColumn);
       return result;
@@ -139,62 +118,36 @@ bool CEditableListCtrl::BeginEdit(POINT point) {
   if (hit.iSubItem < m_nFirstEditableColumn) return false;
 
   RECT cell{};
-  cell.top = hit.iSubItem;
-  cell.left = LVIR_LABEL;
-  if (!SendMessageW(m_hWnd, LVM_GETSUBITEMRECT, static_cast<WPARAM>(hit.iItem), reinterpret_cast<LPARAM>(&cell))) return false;
+  if (!GetSubItemRect(hit.iItem, hit.iSubItem, LVIR_LABEL, &cell)) return false;
   if (m_edit.GetSafeHwnd() == nullptr && !m_edit.Create(this)) return false;
 
   HWND edit = m_edit.GetSafeHwnd();
-  SetWindowTextW(edit, CellText(m_hWnd, hit.iItem, hit.iSubItem).c_str());
+  m_edit.SetWindowText(GetItemText(hit.iItem, hit.iSubItem));
   MoveWindow(edit, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top, TRUE);
-  ShowWindow(edit, SW_SHOW);
+  ::ShowWindow(edit, SW_SHOW);
   SetFocus(edit);
-  SendMessageW(edit, EM_SETSEL, 0, -1);
+  m_edit.SetSel(0, -1);
   SendMessageW(GetParent(m_hWnd), kListEditBegin, static_cast<WPARAM>(hit.iItem), hit.iSubItem);
   return true;
 }
 
-void CEditableListCtrl::InsertColumn(int column, const std::u16string& heading, int width) {
-  std::wstring text = ToWide(heading);
-  LVCOLUMNW c{};
-  c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-  c.fmt = LVCFMT_CENTER;
-  c.cx = width;
-  c.iSubItem = column;
-  c.pszText = text.data();
-  SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));
-}
-
 void CEditableListCtrl::SetRows(const std::vector<std::vector<std::u16string>>& rows) {
-  SendMessageW(m_hWnd, LVM_DELETEALLITEMS, 0, 0);
+  DeleteAllItems();
   for (size_t r = 0; r < rows.size(); ++r) {
-    for (size_t c = 0; c < rows[r].size(); ++c) {
-      std::wstring text = ToWide(rows[r][c]);
-      LVITEMW item{};
-      item.mask = LVIF_TEXT;
-      item.iItem = static_cast<int>(r);
-      item.iSubItem = static_cast<int>(c);
-      item.pszText = text.data();
-      if (c == 0) {
-        SendMessageW(m_hWnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-      } else {
-        SendMessageW(m_hWnd, LVM_SETITEMTEXTW, r, reinterpret_cast<LPARAM>(&item));
-      }
-    }
+    const int row = InsertItem(static_cast<int>(r), rows[r].empty() ? std::u16string() : rows[r][0]);
+    for (size_t c = 1; c < rows[r].size(); ++c) SetItemText(row, static_cast<int>(c), rows[r][c]);
   }
 }
 
 std::vector<std::u16string> CEditableListCtrl::ColumnTexts(int column) const {
   std::vector<std::u16string> texts;
-  const auto count = static_cast<int>(SendMessageW(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
-  for (int row = 0; row < count; ++row) texts.push_back(FromWide(std::wstring_view(CellText(m_hWnd, row, column))));
+  for (int row = 0, count = GetItemCount(); row < count; ++row) texts.push_back(GetItemText(row, column));
   return texts;
 }
 
 std::vector<size_t> CEditableListCtrl::SelectedRows() const {
   std::vector<size_t> rows;
-  for (int row = -1; (row = static_cast<int>(SendMessageW(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0;)
-    rows.push_back(static_cast<size_t>(row));
+  for (int row = -1; (row = GetNextItem(row, LVNI_SELECTED)) >= 0;) rows.push_back(static_cast<size_t>(row));
   return rows;
 }
 
@@ -202,7 +155,7 @@ void CEditableListCtrl::EndEdit() {
   HWND edit = m_edit.GetSafeHwnd();
   if (edit == nullptr) return;
   MoveWindow(edit, 0, 0, 0, 0, FALSE);
-  ShowWindow(edit, SW_HIDE);
+  ::ShowWindow(edit, SW_HIDE);
   // After Enter or Escape the focus comes back to the list. An edit that ended because the user
   // clicked elsewhere leaves the focus there: taking it back would swallow that click (a button
   // loses its pressed state with the focus).
@@ -220,12 +173,7 @@ LRESULT CALLBACK CEditableListCtrl::SubclassProc(HWND window, UINT message, WPAR
       return result;
     }
     case kListEditAccept: {
-      const auto row = static_cast<int>(wParam);
-      LVITEMW item{};
-      item.iSubItem = static_cast<int>(lParam);
-      std::wstring text = WindowText(self->m_edit.GetSafeHwnd());
-      item.pszText = text.data();
-      SendMessageW(window, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+      self->SetItemText(static_cast<int>(wParam), static_cast<int>(lParam), self->m_edit.GetWindowText());
       self->EndEdit();
       SendMessageW(GetParent(window), kListEditAccept, wParam, lParam);
       return 0;

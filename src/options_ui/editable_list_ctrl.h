@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/controls.h"
+
 namespace vk {
 
 // Messages of the in-place editing, between the edit box and its list, and from the list to the
@@ -18,14 +20,13 @@ class CEditableListCtrl;
 
 // The one-line edit box that a CEditableListCtrl puts over the cell being edited. Enter accepts
 // the text, Escape abandons it, and losing the focus any other way accepts it.
-class CListCtrlSubEdit {
+class CListCtrlSubEdit : public CEdit {
  public:
   CListCtrlSubEdit() = default;
   ~CListCtrlSubEdit();
   CListCtrlSubEdit(const CListCtrlSubEdit&) = delete;
   CListCtrlSubEdit& operator=(const CListCtrlSubEdit&) = delete;
 
-  HWND GetSafeHwnd() const { return m_hWnd; }
   void DestroyWindow();
 
   int m_nRow = -1;
@@ -39,14 +40,13 @@ class CListCtrlSubEdit {
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR data);
 
-  HWND m_hWnd = nullptr;
   CEditableListCtrl* m_pList = nullptr;
 };
 
 // A report-style list view whose cells from the first editable column on can be edited in
 // place: a double-click opens the edit box over the cell. The list tells its parent about each
 // edit with the kListEdit... messages.
-class CEditableListCtrl {
+class CEditableListCtrl : public CListCtrl {
  public:
   CEditableListCtrl() = default;
   ~CEditableListCtrl();
@@ -55,7 +55,6 @@ class CEditableListCtrl {
 
   // Takes over the dialog's list view control.
   bool SubclassDlgItem(int id, HWND dialog);
-  HWND GetSafeHwnd() const { return m_hWnd; }
 
   // Double-clicks on columns before this one open no edit box.
   void SetFirstEditableColumn(int column) { m_nFirstEditableColumn = column; }
@@ -63,8 +62,7 @@ class CEditableListCtrl {
 
   CListCtrlSubEdit& SubEdit() { return m_edit; }
 
-  // The size dialogs' use of the list: centred columns, rows of texts, the selection.
-  void InsertColumn(int column, const std::u16string& heading, int width);
+  // The size dialogs' use of the list: rows of texts, one column's texts, the selection.
   void SetRows(const std::vector<std::vector<std::u16string>>& rows);
   std::vector<std::u16string> ColumnTexts(int column) const;
   std::vector<size_t> SelectedRows() const;
@@ -79,7 +77,6 @@ class CEditableListCtrl {
   void EndEdit();
   void Detach();
 
-  HWND m_hWnd = nullptr;
   int m_nFirstEditableColumn = 0;
   CListCtrlSubEdit m_edit;
 };

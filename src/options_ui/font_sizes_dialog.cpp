@@ -21,14 +21,14 @@ CFontSizesDialog::CFontSizesDialog(int32_t funcState)
     : CDialog(L"#" + std::to_wstring(kFontSizesDialogTemplate)), m_nFuncState(funcState) {}
 
 BOOL CFontSizesDialog::OnInitDialog() {
-  HWND sizes = GetDlgItem(kFontSizeListId);
-  for (const std::u16string& size : FontSizeChoices()) SendMessageW(sizes, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(size)));
+  CComboBox sizes(m_hWnd, kFontSizeListId);
+  for (const std::u16string& size : FontSizeChoices()) sizes.AddString(size);
 
   m_list.SubclassDlgItem(kFontSizeMapListId, m_hWnd);
-  SendMessageW(m_list.GetSafeHwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  m_list.InsertColumn(0, u"Excel Points", 80);
-  m_list.InsertColumn(1, u"Height", 80);
-  m_list.InsertColumn(2, u"Width", 80);
+  m_list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  m_list.InsertColumn(0, u"Excel Points", LVCFMT_CENTER, 80);
+  m_list.InsertColumn(1, u"Height", LVCFMT_CENTER, 80);
+  m_list.InsertColumn(2, u"Width", LVCFMT_CENTER, 80);
   // The points decide the order of the map; only height and width are edited in place.
   m_list.SetFirstEditableColumn(1);
 

@@ -10,9 +10,9 @@ namespace {
 
 void SetUpList(CEditableListCtrl& list, HWND dialog, int id, const char16_t* label, const char16_t* size) {
   list.SubclassDlgItem(id, dialog);
-  SendMessageW(list.GetSafeHwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  list.InsertColumn(0, label, 50);
-  list.InsertColumn(1, size, 80);
+  list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  list.InsertColumn(0, label, LVCFMT_CENTER, 50);
+  list.InsertColumn(1, size, LVCFMT_CENTER, 80);
   // The labels follow from the positions; only the sizes are the user's.
   list.SetFirstEditableColumn(1);
 }

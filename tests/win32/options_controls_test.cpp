@@ -78,14 +78,14 @@ TEST(ColourPicker, AttachFillsTheDefaultTableAndSelectsTheFirst) {
   HostWindow host;
   host.AddChild(WC_COMBOBOXW, kPickerStyle, kPickerId, {10, 10, 200, 200});
   CColourPickerCB picker;
-  ASSERT_TRUE(picker.Attach(host.Window(), kPickerId));
+  ASSERT_TRUE(picker.SubclassDlgItem(kPickerId, host.Window()));
   EXPECT_EQ(picker.GetCount(), 256);
   EXPECT_EQ(picker.GetCurSel(), 0);
   EXPECT_EQ(picker.GetItem(0), (ColourEntry{u"Red", RGB(255, 0, 0)}));
   EXPECT_EQ(picker.GetItem(4), (ColourEntry{u"Blue", RGB(0, 0, 255)}));
   EXPECT_EQ(picker.GetItem(7), (ColourEntry{u"8", RGB(0x80, 0x80, 0x80)}));
   EXPECT_EQ(picker.GetItem(255), (ColourEntry{u"ByLayer", RGB(255, 255, 255)}));
-  EXPECT_FALSE(CColourPickerCB().Attach(host.Window(), 999));
+  EXPECT_FALSE(CColourPickerCB().SubclassDlgItem(999, host.Window()));
 }
 
 TEST(ColourPicker, APublishedPaletteReplacesTheItems) {
@@ -98,7 +98,7 @@ TEST(ColourPicker, APublishedPaletteReplacesTheItems) {
   HostWindow host;
   host.AddChild(WC_COMBOBOXW, kPickerStyle, kPickerId, {10, 10, 200, 200});
   CColourPickerCB picker;
-  ASSERT_TRUE(picker.Attach(host.Window(), kPickerId));
+  ASSERT_TRUE(picker.SubclassDlgItem(kPickerId, host.Window()));
   picker.SetCurSel(9);
   picker.ReplaceItems(block.m_palette);
 
@@ -164,7 +164,7 @@ TEST(ColourPicker, DrawsASwatchFramedInBlackThenTheName) {
   HostWindow host;
   HWND combo = host.AddChild(WC_COMBOBOXW, kPickerStyle, kPickerId, {10, 10, 200, 200});
   CColourPickerCB picker;
-  ASSERT_TRUE(picker.Attach(host.Window(), kPickerId));
+  ASSERT_TRUE(picker.SubclassDlgItem(kPickerId, host.Window()));
   ItemCanvas canvas;
   const COLORREF window = GetSysColor(COLOR_WINDOW), highlight = GetSysColor(COLOR_HIGHLIGHT);
   const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
@@ -208,7 +208,7 @@ TEST(ColourPicker, TheBoxItselfIsDrawnThroughItsParent) {
   HostWindow host;
   HWND combo = host.AddChild(WC_COMBOBOXW, kPickerStyle, kPickerId, {10, 10, 200, 200});
   CColourPickerCB picker;
-  ASSERT_TRUE(picker.Attach(host.Window(), kPickerId));
+  ASSERT_TRUE(picker.SubclassDlgItem(kPickerId, host.Window()));
   host.picker = &picker;
   picker.SetCurSel(4);
   // The box paints its selected item by asking its parent; a blue swatch must show up in it.
