@@ -34,7 +34,7 @@ int DroppedWidth(const CComboBox& list) {
 
 }  // namespace
 
-CLayerColorPage::CLayerColorPage() : CPropertyPage(L"IDD_A1346D70_03DD_4ABF_86FC_E8E3EE16685E") {}
+CLayerColorPage::CLayerColorPage() : COptionsPage(L"IDD_A1346D70_03DD_4ABF_86FC_E8E3EE16685E") {}
 
 BOOL CLayerColorPage::OnInitDialog() {
   m_thin.SubclassDlgItem(kThinColourId, m_hWnd);
@@ -165,7 +165,5 @@ void CLayerColorPage::RefreshAfterLoad() {
   BorderColourRule();
   TextColourRule();
 }
-
-int32_t CLayerColorPage::ActivePosition() const { return GetSheet() ? GetSheet()->GetActiveIndex() : 0; }
 
 }  // namespace vk

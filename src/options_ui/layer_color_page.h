@@ -4,7 +4,7 @@
 #include "options_ui/colour_picker.h"
 #include "settings/cad_state_source.h"
 #include "settings/layer_color_page_model.h"
-#include "ui/win32/property_sheet.h"
+#include "options_ui/options_page.h"
 
 namespace vk {
 
@@ -19,7 +19,7 @@ inline constexpr int kThinColourId = 242, kThickColourId = 243, kRegularColourId
 // The Layer & Color page: the layers the receiver puts each kind of object on, offered from
 // the layers of the receiver's drawing, and how border and text colours are chosen, with the
 // receiver's own palette in the colour lists when it publishes one.
-class CLayerColorPage : public CPropertyPage {
+class CLayerColorPage : public COptionsPage {
  public:
   CLayerColorPage();
 
@@ -29,15 +29,11 @@ class CLayerColorPage : public CPropertyPage {
   // shared memory, unless another source is set (it must outlive the page's window).
   void SetCadStateSource(CadStateSource* source) { m_pCadState = source; }
 
-  // The FuncState of the options being edited (the sheet's).
-  int32_t FuncState() const { return m_nFuncState; }
-  void SetFuncState(int32_t funcState) { m_nFuncState = funcState; }
-
   // After a file was loaded into m_model: show it and run the colour rules.
-  void RefreshAfterLoad();
+  void RefreshAfterLoad() override;
   // The table type chosen on the Object & Font Map page: relabels and enables controls. Does
   // nothing before the page's window exists.
-  void OnTableType(bool anonymousBlock);
+  void OnTableType(bool anonymousBlock) override;
 
  protected:
   BOOL OnInitDialog() override;
@@ -51,11 +47,9 @@ class CLayerColorPage : public CPropertyPage {
   void ShowCadState();
   void BorderColourRule();
   void TextColourRule();
-  int32_t ActivePosition() const;
 
   CColourPickerCB m_thin, m_thick, m_regular, m_bold;
   CadStateSource* m_pCadState = nullptr;
-  int32_t m_nFuncState = 0;
 };
 
 }  // namespace vk

@@ -7,7 +7,7 @@
 
 namespace vk {
 
-CScalePage::CScalePage() : CPropertyPage(L"IDD_C6490801_37B6_4520_B168_398E08615BCF") {}
+CScalePage::CScalePage() : COptionsPage(L"IDD_C6490801_37B6_4520_B168_398E08615BCF") {}
 
 BOOL CScalePage::OnInitDialog() {
   for (int id : {kCellScaleListId, kFontScaleListId}) {
@@ -142,7 +142,5 @@ void CScalePage::RefreshAfterLoad() {
   CellRule();
   TextHeightRule();
 }
-
-int32_t CScalePage::ActivePosition() const { return GetSheet() ? GetSheet()->GetActiveIndex() : 0; }
 
 }  // namespace vk

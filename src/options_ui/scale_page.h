@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "settings/scale_page_model.h"
-#include "ui/win32/property_sheet.h"
+#include "options_ui/options_page.h"
 
 namespace vk {
 
@@ -16,18 +16,14 @@ inline constexpr int kDefineFontSizesId = 271, kFontSizesButtonId = 273;
 
 // The Scale page: how the receiver sizes cells and text, by scale presets or custom numbers,
 // and the two size dialogs for explicit column widths, row heights and text heights.
-class CScalePage : public CPropertyPage {
+class CScalePage : public COptionsPage {
  public:
   CScalePage();
 
   CScalePageModel m_model;
 
-  // The FuncState of the options being edited (the sheet's); the size dialogs get it too.
-  int32_t FuncState() const { return m_nFuncState; }
-  void SetFuncState(int32_t funcState) { m_nFuncState = funcState; }
-
   // After a file was loaded into m_model: show it and run the two rules.
-  void RefreshAfterLoad();
+  void RefreshAfterLoad() override;
 
  protected:
   BOOL OnInitDialog() override;
@@ -42,9 +38,7 @@ class CScalePage : public CPropertyPage {
   void TextHeightRule();
   void ChoosePreset(int listId);
   void NumberEdited(int listId);
-  int32_t ActivePosition() const;
 
-  int32_t m_nFuncState = 0;
   bool m_bShowing = false;
 };
 
