@@ -1,0 +1,270 @@
+// The Layer & Color and Scale pages in the Options sheet, through their real controls under
+// Wine: what they show from the registry and the CAD state block, their rules, what marks them
+// modified, what OK stores and the messages that refuse it, and the size dialogs they open.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "options_ui/layer_color_page.h"
+#include "options_ui/options_sheet.h"
+#include "options_ui/scale_page.h"
+#include "options_ui/table_size_dialog.h"
+#include "settings/cad_state_block.h"
+#include "settings/win32/win32_cad_state_source.h"
+#include "test_hive.h"
+#include "ui/user_messages.h"
+#include "ui/win32/controls.h"
+#include "ui/win32/win32_text.h"
+#include "win32/published_cad_state.h"
+#include "win32/ui_driver.h"
+
+namespace vk {
+namespace {
+
+using test::ItemText;
+using test::kCurrentOptionsPath;
+using test::kProductPath;
+using test::TestHive;
+using test::UiDriver;
+using Texts = std::vector<std::u16string>;
+
+constexpr int kLayerPage = 0, kScalePage = 1;
+constexpr int kLayerLists[] = {kBorderLayerId, kTextLayerId, kShapeLayerId, kImageLayerId, kFillLayerId};
+constexpr int kPickers[] = {kThinColourId, kThickColourId, kRegularColourId, kBoldColourId};
+
+Texts ListItems(HWND page, int id) {
+  CComboBox list(page, id);
+  Texts items;
+  for (int n = 0; n < list.GetCount(); ++n) items.push_back(list.GetLBText(n));
+  return items;
+}
+
+// The sheet opened modeless on a fresh profile, with the CAD state block read from a mapping of
+// this test's own (publish before opening).
+class OptionsPagesTest : public testing::Test {
+ protected:
+  void Publish(const std::u16string& text) { published_ = std::make_unique<test::PublishedCadState>(cadStateName_, text); }
+  void Open(int page = kLayerPage, int32_t funcState = 0, LANGID language = kLangEnglish) {
+    hive_.WriteNumber(kProductPath, u"ActivePageIndex", page);
+    sheet_.m_nFuncState = funcState;
+    sheet_.SetLanguage(language);
+    sheet_.m_layerColorPage.SetCadStateSource(&cadState_);
+    ASSERT_TRUE(sheet_.Create());
+  }
+  HWND Page(int position) const { return sheet_.GetPage(position)->GetSafeHwnd(); }
+  void Press(int button) { SendMessageW(sheet_.GetSafeHwnd(), PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0); }
+  bool Enabled(int position, int id) const { return IsWindowEnabled(GetDlgItem(Page(position), id)) != FALSE; }
+  bool Checked(int position, int id) const { return CButton(Page(position), id).GetCheck() == BST_CHECKED; }
+  void ClickRadio(int position, std::initializer_list<int> group, int id) {
+    for (int member : group) CButton(Page(position), member).SetCheck(member == id ? BST_CHECKED : BST_UNCHECKED);
+    test::Click(Page(position), id);
+  }
+  void ClickBox(int position, int id) {
+    CButton box(Page(position), id);
+    box.SetCheck(box.GetCheck() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+    test::Click(Page(position), id);
+  }
+  // Types into the edit field of a drop-down combo box, as the user does: the box tells the page.
+  void TypeLayer(int id, const std::u16string& text) {
+    HWND edit = FindWindowExW(GetDlgItem(Page(kLayerPage), id), nullptr, L"Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (char16_t c : text) SendMessageW(edit, WM_CHAR, c, 0);
+  }
+
+  TestHive hive_;
+  UiDriver driver_;
+  const std::u16string cadStateName_ = test::UniqueCadStateName("pages");
+  std::unique_ptr<test::PublishedCadState> published_;
+  CWin32CadStateSource cadState_{cadStateName_};
+  COptionsSheet sheet_{u"Options"};
+};
+
+// ---- Layer & Color --------------------------------------------------------------------------
+
+TEST_F(OptionsPagesTest, LayerListsAndPalettesComeFromTheCadStateBlock) {
+  const std::u16string longName = u"A layer name far wider than the list itself";
+  Publish(std::u16string(kCadLayerListMarker) + u"|0|*Walls||Doors|\n" + kCadLayerListMarker + u" \u58C1|" + longName +
+          u"\n" + kCadPaletteMarker + u"|255|65280|16711680");
+  hive_.WriteNumber(kProductPath, u"ThinColorIndex", 8);
+  Open();
+  HWND page = Page(kLayerPage);
+  const Texts layers = ListItems(page, kBorderLayerId);
+  EXPECT_EQ(layers.size(), 5u);
+  EXPECT_TRUE(std::is_sorted(layers.begin(), layers.end(), [](const auto& a, const auto& b) {
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, W(a), -1, W(b), -1) == CSTR_LESS_THAN;
+  }));
+  for (const char16_t* name : {u"0", u"Walls", u"Doors", u"\u58C1"})
+    EXPECT_NE(std::find(layers.begin(), layers.end(), name), layers.end()) << std::string(name, name + 1);
+  for (int id : kLayerLists) EXPECT_EQ(ListItems(page, id), layers) << id;
+
+  // Dropped down, every list is as wide as the Border list's widest name needs.
+  CComboBox border(page, kBorderLayerId);
+  HDC dc = GetDC(border.GetSafeHwnd());
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(border.Send(WM_GETFONT)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, W(longName), static_cast<int>(longName.size()), &size);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(border.GetSafeHwnd(), dc);
+  const int expected = size.cx + metrics.tmAveCharWidth + GetSystemMetrics(SM_CXVSCROLL) + 2 * GetSystemMetrics(SM_CXEDGE);
+  for (int id : kLayerLists) EXPECT_EQ(CComboBox(page, id).GetDroppedWidth(), expected) << id;
+
+  for (int id : kPickers) {
+    CColourPickerCB picker;
+    picker.Attach(page, id);
+    EXPECT_EQ(picker.GetCount(), 257);
+    EXPECT_EQ(picker.GetItem(1), (ColourEntry{u"1", RGB(0, 255, 0)}));
+    EXPECT_EQ(picker.GetItem(3), (ColourEntry{u"", 0}));
+  }
+  // A stored 8 is position 7: in a published palette the item "7".
+  EXPECT_EQ(CComboBox(page, kThinColourId).GetCurSel(), 7);
+  EXPECT_EQ(CComboBox(page, kThickColourId).GetCurSel(), 0);
+}
+
+TEST_F(OptionsPagesTest, WithoutACadSideTheListsAreEmptyAndThePickersHoldTheDefaultTable) {
+  hive_.WriteNumber(kProductPath, u"ThinColorIndex", 5);
+  hive_.WriteNumber(kProductPath, u"BoldColorIndex", 8);
+  hive_.WriteText(kProductPath, u"BorderLayer", u"*");
+  hive_.WriteText(kProductPath, u"TextLayer", u"Te*xt");
+  hive_.WriteText(kProductPath, u"AutoShapeLayer", u"Not listed");
+  Open();
+  HWND page = Page(kLayerPage);
+  for (int id : kLayerLists) EXPECT_EQ(CComboBox(page, id).GetCount(), 0) << id;
+  EXPECT_EQ(ItemText(page, kBorderLayerId), u"");
+  EXPECT_EQ(ItemText(page, kTextLayerId), u"");
+  EXPECT_EQ(ItemText(page, kShapeLayerId), u"Not listed");
+  CColourPickerCB thin, bold;
+  thin.Attach(page, kThinColourId);
+  bold.Attach(page, kBoldColourId);
+  EXPECT_EQ(thin.GetCount(), 256);
+  EXPECT_EQ(thin.GetItem(thin.GetCurSel()).name, u"Blue");
+  EXPECT_EQ(bold.GetItem(bold.GetCurSel()).name, u"8");
+
+  // OK stores what the page shows: an empty layer as "*", colours as positions plus 1.
+  Press(PSBTN_OK);
+  EXPECT_TRUE(sheet_.IsEnded());
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"BorderLayer"), u"*");
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"TextLayer"), u"*");
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"AutoShapeLayer"), u"Not listed");
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ThinColorIndex"), 5);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ThickColorIndex"), 1);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"BoldColorIndex"), 8);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"LineClrOpt"), 1);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ActivePageIndex"), 0);
+}
+
+TEST_F(OptionsPagesTest, ColourRulesEnableThePickersOfTheThirdChoice) {
+  hive_.WriteNumber(kProductPath, u"LineClrOpt", 0);
+  hive_.WriteNumber(kProductPath, u"TextClrOpt", 2);
+  Open();
+  EXPECT_TRUE(Checked(kLayerPage, kLineByLayerId));
+  EXPECT_TRUE(Checked(kLayerPage, kTextByStyleId));
+  EXPECT_FALSE(Enabled(kLayerPage, kThinColourId));
+  EXPECT_FALSE(Enabled(kLayerPage, kThickColourId));
+  EXPECT_TRUE(Enabled(kLayerPage, kRegularColourId));
+  EXPECT_TRUE(Enabled(kLayerPage, kBoldColourId));
+  EXPECT_TRUE(sheet_.m_layerColorPage.IsModified());  // the rules ran on opening
+
+  ClickRadio(kLayerPage, {kLineByLayerId, kLineAciId, kLineByWeightId}, kLineByWeightId);
+  ClickRadio(kLayerPage, {kTextByLayerId, kTextAciId, kTextByStyleId}, kTextAciId);
+  EXPECT_TRUE(Enabled(kLayerPage, kThinColourId));
+  EXPECT_TRUE(Enabled(kLayerPage, kThickColourId));
+  EXPECT_FALSE(Enabled(kLayerPage, kRegularColourId));
+  EXPECT_FALSE(Enabled(kLayerPage, kBoldColourId));
+  Press(PSBTN_OK);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"LineClrOpt"), 2);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"TextClrOpt"), 1);
+}
+
+TEST_F(OptionsPagesTest, WhatMarksTheLayerPageModified) {
+  Publish(std::u16string(kCadLayerListMarker) + u"|0|Walls");
+  Open();
+  HWND page = Page(kLayerPage);
+  CLayerColorPage& layer = sheet_.m_layerColorPage;
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    bool marks;
+  };
+  const Case cases[] = {
+      {"thin colour", [&] { test::Choose(page, kThinColourId, 3); }, true},
+      {"bold colour", [&] { test::Choose(page, kBoldColourId, 3); }, true},
+      {"border list", [&] { test::Choose(page, kBorderLayerId, 1); }, true},
+      {"image list", [&] { test::Choose(page, kImageLayerId, 1); }, true},
+      {"text typed", [&] { TypeLayer(kTextLayerId, u"Typed"); }, true},
+      {"shape typed", [&] { TypeLayer(kShapeLayerId, u"Typed"); }, true},
+      {"fill list", [&] { test::Choose(page, kFillLayerId, 1); }, false},
+      {"fill typed", [&] { TypeLayer(kFillLayerId, u"Typed"); }, false},
+      {"fill by layer", [&] { ClickBox(kLayerPage, kFillColorByLayerId); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    layer.SetModified(false);
+    c.act();
+    EXPECT_EQ(layer.IsModified(), c.marks);
+  }
+  // Stored on OK all the same.
+  Press(PSBTN_OK);
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"FillLayer"), u"Typed");
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"FillColorByLayer"), 1);
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"TextLayer"), u"Typed");
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"BorderLayer"), u"Walls");
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ThinColorIndex"), 4);
+}
+
+TEST_F(OptionsPagesTest, ATableRelabelsTheLayerPageInEnglishInEitherLanguage) {
+  for (LANGID language : {kLangEnglish, kLangJapanese}) {
+    SCOPED_TRACE(language);
+    TestHive hive;
+    hive.WriteNumber(kProductPath, u"TableObjOpt", 1);
+    COptionsSheet sheet(u"Options");
+    sheet.SetLanguage(language);
+    ASSERT_TRUE(sheet.Create());
+    HWND page = sheet.m_layerColorPage.GetSafeHwnd();
+    EXPECT_EQ(ItemText(page, kFillColorByLayerId), u"Apply Table Style's Fill Color");
+    EXPECT_EQ(ItemText(page, kLineByLayerId), u"Table Style");
+    EXPECT_EQ(ItemText(page, kTextByLayerId), u"Table Style");
+    for (int id : kLayerLists) EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, id))) << id;
+
+    // Choosing an anonymous block on the Object & Font Map page turns them back.
+    ASSERT_TRUE(sheet.SetActivePage(2));
+    HWND object = sheet.m_objectPage.GetSafeHwnd();
+    CButton(object, 1002).SetCheck(BST_UNCHECKED);
+    CButton(object, 1000).SetCheck(BST_CHECKED);
+    test::Click(object, 1000);
+    EXPECT_EQ(ItemText(page, kFillColorByLayerId), u"Fill Color By Layer");
+    EXPECT_EQ(ItemText(page, kLineByLayerId), u"By Layer");
+    EXPECT_EQ(ItemText(page, kTextByLayerId), u"By Layer");
+    for (int id : kLayerLists) EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, id))) << id;
+  }
+}
+
+TEST_F(OptionsPagesTest, AnInvalidLayerNameIsReportedTheSheetClosesAndOnlyThatPageStoresNothing) {
+  hive_.WriteText(kProductPath, u"TextLayer", u"Old");
+  Open(kScalePage);
+  TypeLayer(kTextLayerId, u"Walls, north");
+  test::Type(Page(kScalePage), kCellExcelPointsId, u"36");
+  Press(PSBTN_OK);
+  EXPECT_TRUE(sheet_.IsEnded());
+  ASSERT_EQ(driver_.messageBoxes.size(), 1u);
+  EXPECT_EQ(driver_.messageBoxes[0].text,
+            u"Invalid characters in layer name.\n\nThe following characters are not valid in layer names:\n<>/\":?*|,=`");
+  EXPECT_EQ(driver_.messageBoxes[0].caption, MessageCaption());
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"TextLayer"), u"Old");
+  EXPECT_FALSE(hive_.Read(kProductPath, u"LineClrOpt"));
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"CellExcelPoints"), u"36");
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ActivePageIndex"), kScalePage);
+}
+
+}  // namespace
+}  // namespace vk
