@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "options_ui/font_sizes_dialog.h"
 #include "options_ui/layer_color_page.h"
 #include "options_ui/options_sheet.h"
 #include "options_ui/scale_page.h"
@@ -264,6 +265,185 @@ TEST_F(OptionsPagesTest, AnInvalidLayerNameIsReportedTheSheetClosesAndOnlyThatPa
   EXPECT_FALSE(hive_.Read(kProductPath, u"LineClrOpt"));
   EXPECT_EQ(hive_.ReadText(kProductPath, u"CellExcelPoints"), u"36");
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ActivePageIndex"), kScalePage);
+}
+
+// ---- Scale ----------------------------------------------------------------------------------
+
+TEST_F(OptionsPagesTest, ScalePageShowsTheStoredScalesAndBothPresetLists) {
+  hive_.WriteNumber(kProductPath, u"CellScaleIndex", 40);
+  hive_.WriteNumber(kProductPath, u"FontScaleIndex", 17);
+  hive_.WriteText(kProductPath, u"FontExcelPoints", u"0.333333333333333333");
+  Open(kScalePage);
+  HWND page = Page(kScalePage);
+  for (int id : {kCellScaleListId, kFontScaleListId}) {
+    const Texts items = ListItems(page, id);
+    ASSERT_EQ(items.size(), 32u);
+    EXPECT_EQ(items[0], u"Custom");
+    EXPECT_EQ(items[12], u"2:1");
+    EXPECT_EQ(items[17], u"1/128\" = 1'0\"");
+    EXPECT_EQ(items[31], u"1'0\" = 1'0\"");
+    for (int n = 0; n < 32; ++n) EXPECT_EQ(CComboBox(page, id).GetItemData(n), n);
+  }
+  EXPECT_TRUE(Checked(kScalePage, kCellScaleId));
+  EXPECT_TRUE(Checked(kScalePage, kFontAutofitId));
+  EXPECT_EQ(ItemText(page, kCellDrawingUnitsId), u"1");
+  EXPECT_EQ(ItemText(page, kCellExcelPointsId), u"72");
+  EXPECT_EQ(ItemText(page, kFontExcelPointsId), u"0.333333333333333");
+  EXPECT_EQ(CComboBox(page, kCellScaleListId).GetCurSel(), -1);  // 40 is beyond the list
+  EXPECT_EQ(CComboBox(page, kFontScaleListId).GetCurSel(), 17);
+
+  test::Type(page, kFontExcelPointsId, u"72");
+  Press(PSBTN_OK);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"CellScaleIndex"), 1);  // no selection is stored as 1
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ActivePageIndex"), kScalePage);
+}
+
+TEST_F(OptionsPagesTest, CellAndTextHeightRules) {
+  hive_.WriteNumber(kProductPath, u"CellScaleOpt", 0);
+  hive_.WriteNumber(kProductPath, u"FontScaleOpt", 1);
+  hive_.WriteNumber(kProductPath, u"DefineCellWidthsHeights", 1);
+  hive_.WriteNumber(kProductPath, u"DefineFontSizes", 1);
+  Open(kScalePage);
+  for (int id : {kCellScaleListId, kCellDrawingUnitsId, kCellExcelPointsId, kDefineCellSizesId, kFontAutofitId})
+    EXPECT_FALSE(Enabled(kScalePage, id)) << id;
+  EXPECT_TRUE(Enabled(kScalePage, kCellSizesButtonId));  // the sizes stay reachable
+  for (int id : {kFontScaleListId, kFontDrawingUnitsId, kFontExcelPointsId, kDefineFontSizesId, kFontSizesButtonId,
+                 kCellAutofitId})
+    EXPECT_TRUE(Enabled(kScalePage, id)) << id;
+
+  // Autofitting the text clears "Set the text heights." but the cell rule leaves its own box.
+  ClickRadio(kScalePage, {kCellAutofitId, kCellScaleId}, kCellScaleId);
+  ClickRadio(kScalePage, {kFontAutofitId, kFontScaleId}, kFontAutofitId);
+  EXPECT_FALSE(Checked(kScalePage, kDefineFontSizesId));
+  EXPECT_FALSE(Enabled(kScalePage, kFontSizesButtonId));
+  EXPECT_FALSE(Enabled(kScalePage, kDefineFontSizesId));
+  EXPECT_FALSE(Enabled(kScalePage, kCellAutofitId));
+  EXPECT_TRUE(Checked(kScalePage, kDefineCellSizesId));
+  EXPECT_TRUE(Enabled(kScalePage, kFontAutofitId));
+  ClickBox(kScalePage, kDefineCellSizesId);
+  EXPECT_FALSE(Enabled(kScalePage, kCellSizesButtonId));
+
+  Press(PSBTN_OK);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"CellScaleOpt"), 1);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"FontScaleOpt"), 0);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"DefineFontSizes"), 0);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"DefineCellWidthsHeights"), 0);
+}
+
+TEST_F(OptionsPagesTest, PresetsFillTheNumbersAndTypingSelectsCustom) {
+  hive_.WriteNumber(kProductPath, u"FontScaleOpt", 1);
+  hive_.WriteNumber(kProductPath, u"CellScaleIndex", 3);
+  Open(kScalePage);
+  HWND page = Page(kScalePage);
+  sheet_.m_scalePage.SetModified(false);
+  test::Type(page, kCellExcelPointsId, u"2");
+  EXPECT_EQ(CComboBox(page, kCellScaleListId).GetCurSel(), 0);
+  EXPECT_TRUE(sheet_.m_scalePage.IsModified());
+
+  test::Choose(page, kCellScaleListId, 10);  // 1:50
+  EXPECT_EQ(ItemText(page, kCellDrawingUnitsId), u"1");
+  EXPECT_EQ(ItemText(page, kCellExcelPointsId), u"50");
+  EXPECT_EQ(CComboBox(page, kCellScaleListId).GetCurSel(), 10);  // the chosen preset stays
+  test::Choose(page, kFontScaleListId, 15);                       // 10:1
+  EXPECT_EQ(ItemText(page, kFontExcelPointsId), u"0.1");
+  test::Choose(page, kFontScaleListId, 0);  // Custom changes nothing
+  EXPECT_EQ(ItemText(page, kFontExcelPointsId), u"0.1");
+
+  Press(PSBTN_OK);
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"CellScaleIndex"), 10);
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"CellDrawingUnits"), u"1");
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"CellExcelPoints"), u"50");
+  EXPECT_EQ(hive_.ReadNumber(kProductPath, u"FontScaleIndex"), 0);
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"FontExcelPoints"), u"0.1");
+}
+
+TEST_F(OptionsPagesTest, ScalesThatAreNotPositiveAreRefusedButThePageIsRecorded) {
+  struct Case {
+    int id;
+    const char16_t* text;
+    const char16_t* message;
+  };
+  const Case cases[] = {
+      {kCellDrawingUnitsId, u"0", u"Please enter a positive real in drawing units field."},
+      {kFontDrawingUnitsId, u"-1", u"Please enter a positive real in drawing units field."},
+      {kFontExcelPointsId, u"0.0000001", u"Please enter a positive real in Excel points field."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    TestHive hive;
+    hive.WriteNumber(kProductPath, u"ActivePageIndex", kScalePage);
+    driver_.messageBoxes.clear();
+    COptionsSheet sheet(u"Options");
+    ASSERT_TRUE(sheet.Create());
+    test::Type(sheet.m_scalePage.GetSafeHwnd(), c.id, c.text);
+    SendMessageW(sheet.GetSafeHwnd(), PSM_PRESSBUTTON, PSBTN_OK, 0);
+    EXPECT_TRUE(sheet.IsEnded());
+    ASSERT_EQ(driver_.messageBoxes.size(), 1u);
+    EXPECT_EQ(driver_.messageBoxes[0].text, c.message);
+    EXPECT_FALSE(hive.Read(kProductPath, u"CellScaleOpt"));
+    EXPECT_EQ(hive.ReadNumber(kProductPath, u"ActivePageIndex"), kScalePage);
+  }
+}
+
+// The column widths dialog opened from the page, modal over the sheet, on the sheet's option key;
+// Enter in a cell being edited ends the edit, not the dialog.
+TEST_F(OptionsPagesTest, TheSizeButtonsOpenTheirDialogsOnTheSheetsOptionKey) {
+  hive_.WriteNumber(kProductPath, u"UseGlobalOption", 0);
+  hive_.WriteNumber(kCurrentOptionsPath, u"DefineCellWidthsHeights", 1);
+  hive_.WriteText(kCurrentOptionsPath, u"ColumnWidths", u"10;20");
+  Open(kScalePage, 1);
+  HWND page = Page(kScalePage);
+  HWND dialog = nullptr;
+  std::u16string caption;
+  bool enterKeptTheDialog = false;
+  driver_.Then([&] {
+    dialog = FindWindowW(L"#32770", L"Set the column widths and row heights");
+    if (dialog == nullptr) return false;
+    caption = test::WindowText(dialog);
+    test::Type(dialog, kSizeTextId, u"30");
+    test::Click(dialog, kAddColumnId);
+    // Edit the first width in place and press Enter through the dialog's own message loop.
+    HWND list = GetDlgItem(dialog, kColumnListId);
+    RECT cell{};
+    CListCtrl(list).GetSubItemRect(0, 1, LVIR_LABEL, &cell);
+    SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+    HWND edit = GetDlgItem(list, kListSubEditId);
+    if (edit == nullptr || GetFocus() != edit) return true;
+    SetWindowTextW(edit, L"11");
+    PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+    return true;
+  }).Then([&] {
+    enterKeptTheDialog = IsWindow(dialog) && !IsWindowVisible(GetDlgItem(GetDlgItem(dialog, kColumnListId), kListSubEditId));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return true;
+  });
+  PostMessageW(page, WM_COMMAND, MAKEWPARAM(kCellSizesButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, kCellSizesButtonId)));
+  ASSERT_TRUE(driver_.Run());
+  EXPECT_EQ(caption, u"Set the column widths and row heights");
+  EXPECT_TRUE(enterKeptTheDialog);
+  EXPECT_EQ(hive_.ReadText(kCurrentOptionsPath, u"ColumnWidths"), u"11;20;30");
+  EXPECT_FALSE(hive_.Read(kProductPath, u"ColumnWidths"));
+
+  // The font size map likewise; Cancel stores nothing.
+  hive_.WriteText(kCurrentOptionsPath, u"FontSizes", u"8:2*");
+  ClickRadio(kScalePage, {kFontAutofitId, kFontScaleId}, kFontScaleId);
+  ClickBox(kScalePage, kDefineFontSizesId);
+  ASSERT_TRUE(Enabled(kScalePage, kFontSizesButtonId));
+  std::u16string rows;
+  driver_.Then([&] {
+    HWND map = FindWindowW(L"#32770", L"Font Size Map");
+    if (map == nullptr) return false;
+    test::Type(map, kFontSizeListId, u"9");
+    test::Type(map, kTextHeightId, u"3");
+    test::Click(map, kAddFontSizeId);
+    rows = CListCtrl(GetDlgItem(map, kFontSizeMapListId)).GetItemText(1, 0);
+    PostMessageW(map, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return true;
+  });
+  PostMessageW(page, WM_COMMAND, MAKEWPARAM(kFontSizesButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, kFontSizesButtonId)));
+  ASSERT_TRUE(driver_.Run());
+  EXPECT_EQ(rows, u"9");
+  EXPECT_EQ(hive_.ReadText(kCurrentOptionsPath, u"FontSizes"), u"8:2*");
 }
 
 }  // namespace
