@@ -567,6 +567,84 @@ TEST_F(OptionsSheetTest, APicturesFolderThatCannotBeMadeIsReportedAndOkStillClos
   EXPECT_EQ(hive_.ReadText(kProductPath, u"BorderLayer"), u"*");  // the other made page stored
 }
 
+TEST_F(OptionsSheetTest, PagesCarryTheirCaptionsInEitherLanguageWithEnglishListItems) {
+  struct Caption {
+    int position, id;
+    std::u16string english, japanese;
+  };
+  const Caption captions[] = {
+      {2, 1000, u"Anonymous Block", u"\u7121\u540d \u30d6\u30ed\u30c3\u30af"},
+      {2, 1002, u"AutoCAD Table", u"AutoCAD \u8868"},
+      {2, 1004, u"Line", u"\u7dda\u5206"},
+      {2, 203, u"Excel Font", u"Excel\u306e\u30d5\u30a9\u30f3\u30c8"},
+      {2, 1009, u"Shading", u"\u30b7\u30a7\u30fc\u30c7\u30a3\u30f3\u30b0"},
+      {2, 265, u"White Shading", u"\u767d\u3044\u30b7\u30a7\u30fc\u30c7\u30a3\u30f3\u30b0"},
+      {2, 263, u"Form Control", u"Form Control"},
+      {2, 268, u"Apply Table Style's Text Alignment", u"Apply Table Style's Text Alignment"},
+      {3, 233, u"Offset Decenders:", u"\u5e73\u884c\u79fb\u52d5\u306e\u6587\u5b57:"},
+      {3, 221, u"Import the print area only",
+       u"\u5370\u5237\u533a\u57df\u3060\u3051\u30a4\u30f3\u30dd\u30fc\u30c8\u3057\u307e\u3059\u3002"},
+      {3, 223, u"Embed Workbook", u"\u30d6\u30c3\u30af\u3092\u57cb\u3081\u8fbc\u3080\u3002"},
+      {3, 262, u"Paragraph", u"\u6bb5\u843d"},
+      {3, 228, u"...", u"..."},
+  };
+  for (LANGID language : {kLangEnglish, kLangJapanese}) {
+    SCOPED_TRACE(language);
+    TestSheet sheet;
+    sheet.SetLanguage(language);
+    ASSERT_TRUE(sheet.Create());
+    sheet.SetActivePage(2);
+    sheet.SetActivePage(3);
+    for (const Caption& c : captions)
+      EXPECT_EQ(ItemText(sheet.GetPage(c.position)->GetSafeHwnd(), c.id), language == kLangEnglish ? c.english : c.japanese)
+          << c.id;
+    EXPECT_EQ(CComboBox(sheet.m_objectPage.GetSafeHwnd(), 1028).GetLBText(0), u"MText");
+    EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), 232).GetLBText(1), u"Relative path");
+    EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), 269).GetLBText(0), u"Left Top");
+  }
+}
+
+TEST_F(OptionsSheetTest, BrowsingForThePicturesFolderFillsItsField) {
+  hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
+  Open();
+  const std::u16string before = ItemText(PageWindow(3), 227);
+  for (int answer : {IDCANCEL, IDOK}) {
+    SCOPED_TRACE(answer);
+    UiDriver driver;
+    std::u16string title;
+    driver.Then([&] {
+      PostMessageW(PageWindow(3), WM_COMMAND, MAKEWPARAM(228, BN_CLICKED), 0);
+      return true;
+    });
+    driver.Then([&] {
+      HWND browser = driver.LastDialog();
+      if (browser == nullptr || browser == Sheet() || FindWindowExW(browser, nullptr, WC_TREEVIEWW, nullptr) == nullptr)
+        return false;
+      for (HWND child = GetWindow(browser, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (test::WindowText(child) == u"Pick a Directory") title = u"Pick a Directory";
+      EXPECT_EQ(GetWindow(browser, GW_OWNER), Sheet());  // the page's top-level window
+      PostMessageW(browser, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+      return true;
+    });
+    ASSERT_TRUE(driver.Run());
+    // Let the browser's loop end and the page hear of the answer.
+    for (int i = 0; i < 20; ++i) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+      Sleep(10);
+    }
+    EXPECT_EQ(title, u"Pick a Directory");
+    if (answer == IDCANCEL) {
+      EXPECT_EQ(ItemText(PageWindow(3), 227), before);
+      EXPECT_FALSE(ApplyEnabled());
+    } else {
+      EXPECT_NE(ItemText(PageWindow(3), 227), before);
+      EXPECT_FALSE(ItemText(PageWindow(3), 227).empty());
+      EXPECT_TRUE(ApplyEnabled());
+    }
+  }
+}
+
 // ---- modal -------------------------------------------------------------------------------
 
 TEST_F(OptionsSheetTest, RunsModallyLikeTheOptionsCommandShowsIt) {
