@@ -533,14 +533,15 @@ TEST_F(OptionsSheetTest, OtherPageListsFieldsAndWhatMarksItModified) {
   EXPECT_EQ(ItemText(page, 234), u"gjqpy");
   EXPECT_FALSE(Enabled(3, 234));  // Offset Decenders is clear
 
-  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_FALSE(sheet_.m_otherPage.IsModified());
   for (int id : {221, 222, 223, 262}) ClickBox(3, id);
   test::Type(page, 211, u"1.5");
-  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_FALSE(sheet_.m_otherPage.IsModified());
   ClickBox(3, 233);
   EXPECT_TRUE(Enabled(3, 234));
-  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_FALSE(sheet_.m_otherPage.IsModified());
   test::Type(page, 234, u"  jq ");
+  EXPECT_TRUE(sheet_.m_otherPage.IsModified());
   EXPECT_TRUE(ApplyEnabled());
 
   Press(PSBTN_OK);
@@ -636,11 +637,11 @@ TEST_F(OptionsSheetTest, BrowsingForThePicturesFolderFillsItsField) {
     EXPECT_EQ(title, u"Pick a Directory");
     if (answer == IDCANCEL) {
       EXPECT_EQ(ItemText(PageWindow(3), 227), before);
-      EXPECT_FALSE(ApplyEnabled());
+      EXPECT_FALSE(sheet_.m_otherPage.IsModified());
     } else {
       EXPECT_NE(ItemText(PageWindow(3), 227), before);
       EXPECT_FALSE(ItemText(PageWindow(3), 227).empty());
-      EXPECT_TRUE(ApplyEnabled());
+      EXPECT_TRUE(sheet_.m_otherPage.IsModified());
     }
   }
 }
