@@ -392,6 +392,79 @@ TEST_F(OptionsSheetTest, SaveToFileWritesWhatThePagesShowForTheReader) {
   EXPECT_FALSE(temp.Exists(u"refused.opt"));
 }
 
+// The real Template menu and the platform's Save dialog, answered as a user would.
+// Answers the file dialog that the Template menu's item at `item` opens: notes its offered name
+// and owner, then chooses `path`.
+struct FileDialogAnswer {
+  std::u16string offeredName;
+  HWND owner = nullptr;
+};
+
+void ChooseThroughTemplateMenu(UiDriver& driver, HWND sheet, int item, const std::u16string& path,
+                               FileDialogAnswer& answer) {
+  driver.Then([=] {
+    PostMessageW(sheet, WM_COMMAND, MAKEWPARAM(kTemplateButtonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(sheet, kTemplateButtonId)));
+    return true;
+  });
+  driver.Then([=] {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu == nullptr || !IsWindowVisible(menu)) return false;
+    for (int i = 0; i <= item; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    return true;
+  });
+  driver.Then([=, &driver, &answer] {
+    HWND dialog = driver.LastDialog();
+    if (dialog == nullptr || dialog == sheet) return false;
+    HWND name = GetDlgItem(dialog, 0x480);  // the file name field
+    if (name == nullptr) name = GetDlgItem(dialog, 0x47c);
+    if (name == nullptr) return false;
+    answer.offeredName = test::WindowText(name);
+    answer.owner = GetWindow(dialog, GW_OWNER);
+    SetWindowTextW(name, reinterpret_cast<const wchar_t*>(path.c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return true;
+  });
+}
+
+TEST(OptionsSheetFileDialogs, SaveAndLoadGoThroughTheMenuAndThePlatformsFileDialogs) {
+  TestHive hive;
+  test::TestShell shell(u"C:\\Users\\me\\Documents");
+  TempFolder temp;
+  hive.WriteNumber(kProductPath, u"ActivePageIndex", 3);
+  COptionsSheet sheet(u"Options");
+  ASSERT_TRUE(sheet.Create());
+  HWND window = sheet.GetSafeHwnd();
+  UiDriver driver;
+  FileDialogAnswer save;
+  ChooseThroughTemplateMenu(driver, window, 1, temp.File(u"menu"), save);
+  driver.Then([&] { return temp.Exists(u"menu.opt"); });
+  ASSERT_TRUE(driver.Run());
+  EXPECT_EQ(save.offeredName, u"Untitled");
+  EXPECT_EQ(save.owner, window);
+  const std::vector<unsigned char> saved = temp.Read(u"menu.opt");
+  CLayerColorPageModel layer;
+  CScalePageModel scale;
+  CObjectPageModel object;
+  COtherPageModel other;
+  EXPECT_EQ(COptionsFile::Read(std::vector<uint8_t>(saved.begin(), saved.end()), {layer, scale, object, other}),
+            COptionsFile::ReadResult::Ok);
+  EXPECT_EQ(other.m_strPicturesFolder, u"C:\\Users\\me\\Documents\\Vellumark Pictures\\");
+  EXPECT_FALSE(hive.Read(kProductPath, u"OptionFileFolder"));  // saving does not move it
+
+  // Loading it back puts the saved rotation into the field again.
+  HWND otherPage = sheet.m_otherPage.GetSafeHwnd();
+  test::Type(otherPage, 225, u"77");
+  UiDriver loading;
+  FileDialogAnswer load;
+  ChooseThroughTemplateMenu(loading, window, 0, temp.File(u"menu.opt"), load);
+  loading.Then([&] { return ItemText(otherPage, 225) == u"0"; });
+  EXPECT_TRUE(loading.Run());
+  EXPECT_TRUE(load.offeredName.empty());
+  EXPECT_EQ(hive.ReadText(kProductPath, u"OptionFileFolder"), temp.Path() + u"\\");
+}
+
 // ---- Object & Font Map page --------------------------------------------------------------
 
 TEST_F(OptionsSheetTest, ObjectPageShowsImportObjAndStoresItBack) {
