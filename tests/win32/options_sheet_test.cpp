@@ -139,6 +139,20 @@ TEST_F(OptionsSheetTest, OpensOnTheStoredPageWithTheFirstPageMadeAndOkStoresOnly
   }
 }
 
+TEST_F(OptionsSheetTest, ApplyStoresAndKeepsTheSheetOpen) {
+  hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
+  Open();
+  test::Type(PageWindow(3), 225, u"90");
+  EXPECT_TRUE(ApplyEnabled());
+  Press(PSBTN_APPLYNOW);
+  EXPECT_FALSE(sheet_.IsEnded());
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"RotationDegree"), u"90");
+  EXPECT_FALSE(sheet_.m_otherPage.IsModified());
+  test::Type(PageWindow(3), 225, u"45");
+  Press(PSBTN_CANCEL);
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"RotationDegree"), u"90");
+}
+
 TEST_F(OptionsSheetTest, CancelStoresNothing) {
   hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
   Open();
@@ -159,6 +173,7 @@ TEST_F(OptionsSheetTest, TemplateButtonSitsLeftOfOkInEitherLanguage) {
     HWND window = sheet.GetSafeHwnd();
     HWND button = GetDlgItem(window, kTemplateButtonId);
     ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kHelpButtonId)));
     EXPECT_EQ(test::WindowText(button), language == kLangEnglish ? u"Template" : u"\u30c6\u30f3\u30d7\u30ec\u30fc\u30c8");
     wchar_t className[32] = {};
     GetClassNameW(button, className, 32);
