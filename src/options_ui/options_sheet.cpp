@@ -18,6 +18,7 @@ namespace {
 // Filter pairs separated by zeros, ending with two.
 constexpr wchar_t kFileFilter[] = L"Vellumark Options Files (*.opt)\0*.opt\0All Files (*.*)\0*.*\0";
 
+// Both dialogs are owned by the sheet, so that they stay in front of it.
 std::optional<std::u16string> AskPath(HWND owner, bool save, const std::u16string& initialFolder) {
   std::vector<wchar_t> file(MAX_PATH * 4, L'\0');
   if (save) lstrcpynW(file.data(), L"Untitled", static_cast<int>(file.size()));
@@ -142,7 +143,9 @@ bool COptionsSheet::CreateAllPages() {
 
 void COptionsSheet::LoadFromFile() {
   const std::optional<std::u16string> path = AskLoadPath();
-  // A page left unmade would load its fields from the registry when first shown, over the file's.
+  // A page left unmade would load its fields from the registry when first shown, over the file's:
+  // when a page refuses to be left (its message shown) nothing is loaded and OptionFileFolder
+  // stays as it was.
   if (!path || !CreateAllPages()) return;
   const OptionsPages pages{m_layerColorPage.m_model, m_scalePage.m_model, m_objectPage.m_model, m_otherPage.m_model};
   // Records the file's folder for the next dialog and reports its own failures.

@@ -139,6 +139,20 @@ TEST_F(OptionsSheetTest, OpensOnTheStoredPageWithTheFirstPageMadeAndOkStoresOnly
   }
 }
 
+TEST_F(OptionsSheetTest, ApplyStoresAndKeepsTheSheetOpen) {
+  hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
+  Open();
+  test::Type(PageWindow(3), 225, u"90");
+  EXPECT_TRUE(ApplyEnabled());
+  Press(PSBTN_APPLYNOW);
+  EXPECT_FALSE(sheet_.IsEnded());
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"RotationDegree"), u"90");
+  EXPECT_FALSE(sheet_.m_otherPage.IsModified());
+  test::Type(PageWindow(3), 225, u"45");
+  Press(PSBTN_CANCEL);
+  EXPECT_EQ(hive_.ReadText(kProductPath, u"RotationDegree"), u"90");
+}
+
 TEST_F(OptionsSheetTest, CancelStoresNothing) {
   hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
   Open();
@@ -159,6 +173,7 @@ TEST_F(OptionsSheetTest, TemplateButtonSitsLeftOfOkInEitherLanguage) {
     HWND window = sheet.GetSafeHwnd();
     HWND button = GetDlgItem(window, kTemplateButtonId);
     ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, kHelpButtonId)));
     EXPECT_EQ(test::WindowText(button), language == kLangEnglish ? u"Template" : u"\u30c6\u30f3\u30d7\u30ec\u30fc\u30c8");
     wchar_t className[32] = {};
     GetClassNameW(button, className, 32);
@@ -392,6 +407,79 @@ TEST_F(OptionsSheetTest, SaveToFileWritesWhatThePagesShowForTheReader) {
   EXPECT_FALSE(temp.Exists(u"refused.opt"));
 }
 
+// The real Template menu and the platform's Save dialog, answered as a user would.
+// Answers the file dialog that the Template menu's item at `item` opens: notes its offered name
+// and owner, then chooses `path`.
+struct FileDialogAnswer {
+  std::u16string offeredName;
+  HWND owner = nullptr;
+};
+
+void ChooseThroughTemplateMenu(UiDriver& driver, HWND sheet, int item, const std::u16string& path,
+                               FileDialogAnswer& answer) {
+  driver.Then([=] {
+    PostMessageW(sheet, WM_COMMAND, MAKEWPARAM(kTemplateButtonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(sheet, kTemplateButtonId)));
+    return true;
+  });
+  driver.Then([=] {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu == nullptr || !IsWindowVisible(menu)) return false;
+    for (int i = 0; i <= item; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    return true;
+  });
+  driver.Then([=, &driver, &answer] {
+    HWND dialog = driver.LastDialog();
+    if (dialog == nullptr || dialog == sheet) return false;
+    HWND name = GetDlgItem(dialog, 0x480);  // the file name field
+    if (name == nullptr) name = GetDlgItem(dialog, 0x47c);
+    if (name == nullptr) return false;
+    answer.offeredName = test::WindowText(name);
+    answer.owner = GetWindow(dialog, GW_OWNER);
+    SetWindowTextW(name, reinterpret_cast<const wchar_t*>(path.c_str()));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return true;
+  });
+}
+
+TEST(OptionsSheetFileDialogs, SaveAndLoadGoThroughTheMenuAndThePlatformsFileDialogs) {
+  TestHive hive;
+  test::TestShell shell(u"C:\\Users\\me\\Documents");
+  TempFolder temp;
+  hive.WriteNumber(kProductPath, u"ActivePageIndex", 3);
+  COptionsSheet sheet(u"Options");
+  ASSERT_TRUE(sheet.Create());
+  HWND window = sheet.GetSafeHwnd();
+  UiDriver driver;
+  FileDialogAnswer save;
+  ChooseThroughTemplateMenu(driver, window, 1, temp.File(u"menu"), save);
+  driver.Then([&] { return temp.Exists(u"menu.opt"); });
+  ASSERT_TRUE(driver.Run());
+  EXPECT_EQ(save.offeredName, u"Untitled");
+  EXPECT_EQ(save.owner, window);
+  const std::vector<unsigned char> saved = temp.Read(u"menu.opt");
+  CLayerColorPageModel layer;
+  CScalePageModel scale;
+  CObjectPageModel object;
+  COtherPageModel other;
+  EXPECT_EQ(COptionsFile::Read(std::vector<uint8_t>(saved.begin(), saved.end()), {layer, scale, object, other}),
+            COptionsFile::ReadResult::Ok);
+  EXPECT_EQ(other.m_strPicturesFolder, u"C:\\Users\\me\\Documents\\Vellumark Pictures\\");
+  EXPECT_FALSE(hive.Read(kProductPath, u"OptionFileFolder"));  // saving does not move it
+
+  // Loading it back puts the saved rotation into the field again.
+  HWND otherPage = sheet.m_otherPage.GetSafeHwnd();
+  test::Type(otherPage, 225, u"77");
+  UiDriver loading;
+  FileDialogAnswer load;
+  ChooseThroughTemplateMenu(loading, window, 0, temp.File(u"menu.opt"), load);
+  loading.Then([&] { return ItemText(otherPage, 225) == u"0"; });
+  EXPECT_TRUE(loading.Run());
+  EXPECT_TRUE(load.offeredName.empty());
+  EXPECT_EQ(hive.ReadText(kProductPath, u"OptionFileFolder"), temp.Path() + u"\\");
+}
+
 // ---- Object & Font Map page --------------------------------------------------------------
 
 TEST_F(OptionsSheetTest, ObjectPageShowsImportObjAndStoresItBack) {
@@ -533,14 +621,15 @@ TEST_F(OptionsSheetTest, OtherPageListsFieldsAndWhatMarksItModified) {
   EXPECT_EQ(ItemText(page, 234), u"gjqpy");
   EXPECT_FALSE(Enabled(3, 234));  // Offset Decenders is clear
 
-  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_FALSE(sheet_.m_otherPage.IsModified());
   for (int id : {221, 222, 223, 262}) ClickBox(3, id);
   test::Type(page, 211, u"1.5");
-  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_FALSE(sheet_.m_otherPage.IsModified());
   ClickBox(3, 233);
   EXPECT_TRUE(Enabled(3, 234));
-  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_FALSE(sheet_.m_otherPage.IsModified());
   test::Type(page, 234, u"  jq ");
+  EXPECT_TRUE(sheet_.m_otherPage.IsModified());
   EXPECT_TRUE(ApplyEnabled());
 
   Press(PSBTN_OK);
@@ -565,6 +654,84 @@ TEST_F(OptionsSheetTest, APicturesFolderThatCannotBeMadeIsReportedAndOkStillClos
   EXPECT_EQ(driver_.messageBoxes[0].text, u"Failed to create " + temp.File(u"gone") + u"\\Pictures");
   EXPECT_FALSE(hive_.Read(kProductPath, u"RotationDegree"));
   EXPECT_EQ(hive_.ReadText(kProductPath, u"BorderLayer"), u"*");  // the other made page stored
+}
+
+TEST_F(OptionsSheetTest, PagesCarryTheirCaptionsInEitherLanguageWithEnglishListItems) {
+  struct Caption {
+    int position, id;
+    std::u16string english, japanese;
+  };
+  const Caption captions[] = {
+      {2, 1000, u"Anonymous Block", u"\u7121\u540d \u30d6\u30ed\u30c3\u30af"},
+      {2, 1002, u"AutoCAD Table", u"AutoCAD \u8868"},
+      {2, 1004, u"Line", u"\u7dda\u5206"},
+      {2, 203, u"Excel Font", u"Excel\u306e\u30d5\u30a9\u30f3\u30c8"},
+      {2, 1009, u"Shading", u"\u30b7\u30a7\u30fc\u30c7\u30a3\u30f3\u30b0"},
+      {2, 265, u"White Shading", u"\u767d\u3044\u30b7\u30a7\u30fc\u30c7\u30a3\u30f3\u30b0"},
+      {2, 263, u"Form Control", u"Form Control"},
+      {2, 268, u"Apply Table Style's Text Alignment", u"Apply Table Style's Text Alignment"},
+      {3, 233, u"Offset Decenders:", u"\u5e73\u884c\u79fb\u52d5\u306e\u6587\u5b57:"},
+      {3, 221, u"Import the print area only",
+       u"\u5370\u5237\u533a\u57df\u3060\u3051\u30a4\u30f3\u30dd\u30fc\u30c8\u3057\u307e\u3059\u3002"},
+      {3, 223, u"Embed Workbook", u"\u30d6\u30c3\u30af\u3092\u57cb\u3081\u8fbc\u3080\u3002"},
+      {3, 262, u"Paragraph", u"\u6bb5\u843d"},
+      {3, 228, u"...", u"..."},
+  };
+  for (LANGID language : {kLangEnglish, kLangJapanese}) {
+    SCOPED_TRACE(language);
+    TestSheet sheet;
+    sheet.SetLanguage(language);
+    ASSERT_TRUE(sheet.Create());
+    sheet.SetActivePage(2);
+    sheet.SetActivePage(3);
+    for (const Caption& c : captions)
+      EXPECT_EQ(ItemText(sheet.GetPage(c.position)->GetSafeHwnd(), c.id), language == kLangEnglish ? c.english : c.japanese)
+          << c.id;
+    EXPECT_EQ(CComboBox(sheet.m_objectPage.GetSafeHwnd(), 1028).GetLBText(0), u"MText");
+    EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), 232).GetLBText(1), u"Relative path");
+    EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), 269).GetLBText(0), u"Left Top");
+  }
+}
+
+TEST_F(OptionsSheetTest, BrowsingForThePicturesFolderFillsItsField) {
+  hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
+  Open();
+  const std::u16string before = ItemText(PageWindow(3), 227);
+  for (int answer : {IDCANCEL, IDOK}) {
+    SCOPED_TRACE(answer);
+    UiDriver driver;
+    std::u16string title;
+    driver.Then([&] {
+      PostMessageW(PageWindow(3), WM_COMMAND, MAKEWPARAM(228, BN_CLICKED), 0);
+      return true;
+    });
+    driver.Then([&] {
+      HWND browser = driver.LastDialog();
+      if (browser == nullptr || browser == Sheet() || FindWindowExW(browser, nullptr, WC_TREEVIEWW, nullptr) == nullptr)
+        return false;
+      for (HWND child = GetWindow(browser, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (test::WindowText(child) == u"Pick a Directory") title = u"Pick a Directory";
+      EXPECT_EQ(GetWindow(browser, GW_OWNER), Sheet());  // the page's top-level window
+      PostMessageW(browser, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+      return true;
+    });
+    ASSERT_TRUE(driver.Run());
+    // Let the browser's loop end and the page hear of the answer.
+    for (int i = 0; i < 20; ++i) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+      Sleep(10);
+    }
+    EXPECT_EQ(title, u"Pick a Directory");
+    if (answer == IDCANCEL) {
+      EXPECT_EQ(ItemText(PageWindow(3), 227), before);
+      EXPECT_FALSE(sheet_.m_otherPage.IsModified());
+    } else {
+      EXPECT_NE(ItemText(PageWindow(3), 227), before);
+      EXPECT_FALSE(ItemText(PageWindow(3), 227).empty());
+      EXPECT_TRUE(sheet_.m_otherPage.IsModified());
+    }
+  }
 }
 
 // ---- modal -------------------------------------------------------------------------------

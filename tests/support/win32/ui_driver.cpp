@@ -30,7 +30,6 @@ std::u16string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dial
 void Click(HWND dialog, int id) {
   HWND button = GetDlgItem(dialog, id);
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-  (void)button;
 }
 
 void Type(HWND dialog, int id, const std::u16string& text) {

@@ -58,8 +58,8 @@ class UiDriver {
 // The text of a window, and of a dialog's child by id.
 std::u16string WindowText(HWND window);
 std::u16string ItemText(HWND dialog, int id);
-// A click on a button as the user makes it (posted BN_CLICKED through BM_CLICK's path is sent
-// here: use it only for buttons that open no modal window).
+// Tells the dialog that its button was clicked, as a click does (sent: use it only for buttons
+// that open no modal window; post WM_COMMAND for those).
 void Click(HWND dialog, int id);
 // Types a text into an edit (replaces it, the parent sees EN_CHANGE).
 void Type(HWND dialog, int id, const std::u16string& text);
