@@ -72,12 +72,16 @@ void CScalePage::ChoosePreset(int listId) {
   const int position = CComboBox(m_hWnd, listId).GetCurSel();
   if (position < 1) return;  // "Custom" changes nothing
   const bool cell = listId == kCellScaleListId;
-  (cell ? m_model.m_dCellDrawingUnits : m_model.m_dFontDrawingUnits) = 1;
-  (cell ? m_model.m_dCellExcelPoints : m_model.m_dFontExcelPoints) = kScaleList[static_cast<size_t>(position)].excelPoints;
+  if (cell) {
+    m_model.ChooseCellScale(position);
+  } else {
+    m_model.ChooseFontScale(position);
+  }
   m_bShowing = true;
-  CWnd(m_hWnd, cell ? kCellDrawingUnitsId : kFontDrawingUnitsId).SetWindowText(FormatNumberField(1));
+  CWnd(m_hWnd, cell ? kCellDrawingUnitsId : kFontDrawingUnitsId)
+      .SetWindowText(FormatNumberField(cell ? m_model.m_dCellDrawingUnits : m_model.m_dFontDrawingUnits));
   CWnd(m_hWnd, cell ? kCellExcelPointsId : kFontExcelPointsId)
-      .SetWindowText(FormatNumberField(kScaleList[static_cast<size_t>(position)].excelPoints));
+      .SetWindowText(FormatNumberField(cell ? m_model.m_dCellExcelPoints : m_model.m_dFontExcelPoints));
   m_bShowing = false;
   SetModified();
 }
