@@ -267,6 +267,39 @@ TEST_F(OptionsPagesTest, AnInvalidLayerNameIsReportedTheSheetClosesAndOnlyThatPa
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ActivePageIndex"), kScalePage);
 }
 
+// ---- both languages -------------------------------------------------------------------------
+
+TEST_F(OptionsPagesTest, BothPagesHaveEveryControlInEitherLanguage) {
+  const int layerIds[] = {kBorderLayerId, kTextLayerId, kShapeLayerId, kImageLayerId, kFillLayerId, kFillColorByLayerId,
+                          kLineByLayerId, kLineAciId, kLineByWeightId, kTextByLayerId, kTextAciId, kTextByStyleId,
+                          kThinColourId, kThickColourId, kRegularColourId, kBoldColourId};
+  const int scaleIds[] = {kCellAutofitId, kCellScaleId, kCellScaleListId, kCellDrawingUnitsId, kCellExcelPointsId,
+                          kDefineCellSizesId, kCellSizesButtonId, kFontAutofitId, kFontScaleId, kFontScaleListId,
+                          kFontDrawingUnitsId, kFontExcelPointsId, kDefineFontSizesId, kFontSizesButtonId};
+  struct Case {
+    LANGID language;
+    const char16_t* layerCaption;  // of the third border colour choice
+    const char16_t* scaleCaption;  // of "Autofit cell to font height"
+  };
+  for (const Case& c : {Case{kLangEnglish, u"By Border Lineweight", u"Autofit cell to font height"},
+                        Case{kLangJapanese, u"\u7dda\u306e\u592a\u3055\u306b\u3088\u3063\u3066",
+                             u"\u30d5\u30a9\u30f3\u30c8\u306e\u9ad8\u3055\u306b\u30bb\u30eb\u3092\u81ea\u52d5\u8abf\u6574"}}) {
+    SCOPED_TRACE(c.language);
+    TestHive hive;
+    COptionsSheet sheet(u"Options");
+    sheet.SetLanguage(c.language);
+    ASSERT_TRUE(sheet.Create());
+    ASSERT_TRUE(sheet.SetActivePage(kScalePage));
+    HWND layer = sheet.m_layerColorPage.GetSafeHwnd(), scale = sheet.m_scalePage.GetSafeHwnd();
+    for (int id : layerIds) EXPECT_NE(GetDlgItem(layer, id), nullptr) << id;
+    for (int id : scaleIds) EXPECT_NE(GetDlgItem(scale, id), nullptr) << id;
+    EXPECT_EQ(ItemText(layer, kLineByWeightId), c.layerCaption);
+    EXPECT_EQ(ItemText(scale, kCellAutofitId), c.scaleCaption);
+    EXPECT_EQ(CComboBox(layer, kBoldColourId).GetCount(), 256);
+    EXPECT_EQ(CComboBox(scale, kFontScaleListId).GetCount(), 32);
+  }
+}
+
 // ---- Scale ----------------------------------------------------------------------------------
 
 TEST_F(OptionsPagesTest, ScalePageShowsTheStoredScalesAndBothPresetLists) {
