@@ -267,9 +267,30 @@ TEST_F(OptionsPagesTest, AnInvalidLayerNameIsReportedTheSheetClosesAndOnlyThatPa
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ActivePageIndex"), kScalePage);
 }
 
+// Every control lies inside its window, and no two shown controls (group boxes aside) overlap.
+void ExpectLaidOut(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  std::vector<std::pair<int, RECT>> shown;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom) << GetDlgCtrlID(child);
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    const bool groupBox = (style & BS_TYPEMASK) == BS_GROUPBOX && GetDlgCtrlID(child) == 0xFFFF;
+    if ((style & WS_VISIBLE) && !groupBox) shown.push_back({GetDlgCtrlID(child), r});
+  }
+  for (size_t i = 0; i < shown.size(); ++i)
+    for (size_t j = i + 1; j < shown.size(); ++j) {
+      RECT both{};
+      EXPECT_FALSE(IntersectRect(&both, &shown[i].second, &shown[j].second)) << shown[i].first << " and " << shown[j].first;
+    }
+}
+
 // ---- both languages -------------------------------------------------------------------------
 
-TEST_F(OptionsPagesTest, BothPagesHaveEveryControlInEitherLanguage) {
+TEST_F(OptionsPagesTest, EveryControlInPlaceInEitherLanguage) {
   const int layerIds[] = {kBorderLayerId, kTextLayerId, kShapeLayerId, kImageLayerId, kFillLayerId, kFillColorByLayerId,
                           kLineByLayerId, kLineAciId, kLineByWeightId, kTextByLayerId, kTextAciId, kTextByStyleId,
                           kThinColourId, kThickColourId, kRegularColourId, kBoldColourId};
@@ -297,7 +318,16 @@ TEST_F(OptionsPagesTest, BothPagesHaveEveryControlInEitherLanguage) {
     EXPECT_EQ(ItemText(scale, kCellAutofitId), c.scaleCaption);
     EXPECT_EQ(CComboBox(layer, kBoldColourId).GetCount(), 256);
     EXPECT_EQ(CComboBox(scale, kFontScaleListId).GetCount(), 32);
+    ExpectLaidOut(layer);
+    ExpectLaidOut(scale);
   }
+  // The size dialogs, English only.
+  CTableSizeDialog widths(0);
+  ASSERT_TRUE(widths.Create());
+  ExpectLaidOut(widths.GetSafeHwnd());
+  CFontSizesDialog sizes(0);
+  ASSERT_TRUE(sizes.Create());
+  ExpectLaidOut(sizes.GetSafeHwnd());
 }
 
 // ---- Scale ----------------------------------------------------------------------------------

@@ -687,6 +687,28 @@ TEST_F(OptionsSheetTest, PagesCarryTheirCaptionsInEitherLanguageWithEnglishListI
     for (const Caption& c : captions)
       EXPECT_EQ(ItemText(sheet.GetPage(c.position)->GetSafeHwnd(), c.id), language == kLangEnglish ? c.english : c.japanese)
           << c.id;
+    // Every control lies inside its page, and no two shown controls (group boxes aside) overlap.
+    for (HWND page : {sheet.m_objectPage.GetSafeHwnd(), sheet.m_otherPage.GetSafeHwnd()}) {
+      RECT client{};
+      GetClientRect(page, &client);
+      std::vector<std::pair<int, RECT>> shown;
+      for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
+            << GetDlgCtrlID(child);
+        const bool groupBox = (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
+                              GetDlgCtrlID(child) == 0xFFFF;
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) && !groupBox) shown.push_back({GetDlgCtrlID(child), r});
+      }
+      for (size_t i = 0; i < shown.size(); ++i)
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+          RECT both{};
+          RECT a = shown[i].second, b = shown[j].second;
+          EXPECT_FALSE(IntersectRect(&both, &a, &b)) << shown[i].first << " and " << shown[j].first;
+        }
+    }
     EXPECT_EQ(CComboBox(sheet.m_objectPage.GetSafeHwnd(), 1028).GetLBText(0), u"MText");
     EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), 232).GetLBText(1), u"Relative path");
     EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), 269).GetLBText(0), u"Left Top");

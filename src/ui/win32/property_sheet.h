@@ -19,7 +19,9 @@ class CPropertySheet;
 //
 // How a page is written:
 //   - Its template: pass the template's resource name (L"IDD_...") to the constructor. The tab
-//     shows the template's caption.
+//     shows the template's caption. Give every language's template the sheet's own face
+//     (FONT 8, "MS Shell Dlg", which Japanese systems map to their dialog font): the sheet sizes
+//     its pages in its own dialog units, so a page with a larger face is cut off.
 //   - Its fields: plain members. List them once in DoDataExchange with the DDX_ functions
 //     (data_exchange.h); UpdateData(false) shows them, UpdateData(true) takes the controls'
 //     values and refuses a number field that holds no number (message shown, false returned).
@@ -36,8 +38,9 @@ class CPropertySheet;
 //                      sheet open on this page, so pages that refuse their values in a message
 //                      and still let OK close the sheet return true.
 //       OnReset        Cancel.
-//       OnMessage      any other message of the page window (WM_DRAWITEM, WM_MEASUREITEM...,
-//                      also those that come before WM_INITDIALOG); true when handled.
+//       OnMessage      sees every message of the page window first (WM_DRAWITEM,
+//                      WM_MEASUREITEM..., also those that come before WM_INITDIALOG); true when
+//                      handled, and then the handlers above do not run.
 //   - IsShowingFields() tells a change notification (EN_CHANGE...) caused by showing the fields
 //     from one the user caused.
 //   - SetModified() enables the sheet's Apply button; GetSheet() is the sheet it belongs to.
