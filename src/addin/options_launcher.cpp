@@ -1,16 +1,22 @@
 #include "addin/options_launcher.h"
 
+#include "options_ui/options_sheet.h"
+
 namespace vk {
 
 namespace {
 
-// Until the Options sheet exists the command has nothing to open.
-class NoSheetLauncher final : public OptionsLauncher {
+// The real sheet, modal and ownerless; its result is of no interest to the command.
+class SheetLauncher final : public OptionsLauncher {
  public:
-  void Show(const std::u16string&, int32_t) override {}
+  void Show(const std::u16string& title, int32_t funcState) override {
+    COptionsSheet sheet(title, nullptr, 0);
+    sheet.m_nFuncState = funcState;
+    sheet.DoModal();
+  }
 };
 
-NoSheetLauncher g_productLauncher;
+SheetLauncher g_productLauncher;
 OptionsLauncher* g_current = nullptr;
 
 }  // namespace

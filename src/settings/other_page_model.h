@@ -29,6 +29,9 @@ class COtherPageModel {
 
   void LoadOptions(int32_t funcState);
   void SaveOptions(int32_t funcState) const;
+  // The LineSpacing text as stored: the field's spacing, "1.16" when outside 0.5 to 4, with a
+  // "-" in front when Paragraph is clear.
+  std::u16string StoredLineSpacing() const;
   // The path checks (creating a relative pictures folder below the drawing's folder), then the
   // fields and the active page. False when a check refused: its message shown, nothing stored.
   bool Apply(int32_t funcState, int32_t activePage);

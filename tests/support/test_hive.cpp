@@ -109,4 +109,20 @@ void TestHive::WriteText(std::u16string_view path, std::u16string_view name, std
   Write(path, name, RegType::Sz, bytes);
 }
 
+std::optional<int32_t> TestHive::ReadNumber(std::u16string_view path, std::u16string_view name) {
+  const auto v = Read(path, name);
+  if (!v || v->type != RegType::Dword || v->data.size() != 4) return std::nullopt;
+  int32_t value = 0;
+  std::memcpy(&value, v->data.data(), 4);
+  return value;
+}
+
+std::optional<std::u16string> TestHive::ReadText(std::u16string_view path, std::u16string_view name) {
+  const auto v = Read(path, name);
+  if (!v || v->type != RegType::Sz || v->data.size() < 2) return std::nullopt;
+  std::u16string text(v->data.size() / 2 - 1, u'\0');
+  std::memcpy(text.data(), v->data.data(), text.size() * 2);
+  return text;
+}
+
 }  // namespace vk::test

@@ -39,6 +39,9 @@ class TestHive {
   void Write(std::u16string_view path, std::u16string_view name, RegType type, const std::vector<uint8_t>& data);
   void WriteNumber(std::u16string_view path, std::u16string_view name, int32_t value);
   void WriteText(std::u16string_view path, std::u16string_view name, std::u16string_view text);
+  // A stored REG_DWORD / REG_SZ as its number / text; nothing when missing or of another type.
+  std::optional<int32_t> ReadNumber(std::u16string_view path, std::u16string_view name);
+  std::optional<std::u16string> ReadText(std::u16string_view path, std::u16string_view name);
 
  private:
   std::unique_ptr<RegistryKey> OpenBelowSoftware(std::u16string_view path, bool create);

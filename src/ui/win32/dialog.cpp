@@ -22,8 +22,9 @@ class CreatingScope {
   CDialog* m_previous;
 };
 
-bool ReturnsResultDirectly(UINT message) {
-  // Dialog procedures return these results themselves instead of through DWLP_MSGRESULT.
+}  // namespace
+
+bool DialogReturnsResultDirectly(UINT message) {
   switch (message) {
     case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC: case WM_COMPAREITEM:
@@ -34,27 +35,14 @@ bool ReturnsResultDirectly(UINT message) {
   }
 }
 
-}  // namespace
-
 CDialog::CDialog(std::wstring templateName) : m_template(std::move(templateName)) {}
 
 CDialog::~CDialog() {
   if (m_hWnd != nullptr) DestroyWindow();
 }
 
-LANGID CDialog::ThreadLanguage() {
-  return PRIMARYLANGID(LANGIDFROMLCID(GetThreadLocale())) == LANG_JAPANESE ? kLangJapanese : kLangEnglish;
-}
-
 const DLGTEMPLATE* CDialog::LoadTemplate() const {
-  HMODULE module = ResourceModule::Get();
-  LANGID language = m_language != 0 ? m_language : ThreadLanguage();
-  HRSRC resource = FindResourceExW(module, RT_DIALOG, m_template.c_str(), language);
-  if (resource == nullptr) resource = FindResourceExW(module, RT_DIALOG, m_template.c_str(), kLangEnglish);
-  if (resource == nullptr) resource = FindResourceW(module, m_template.c_str(), RT_DIALOG);
-  if (resource == nullptr) return nullptr;
-  HGLOBAL loaded = LoadResource(module, resource);
-  return loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+  return ResourceModule::DialogTemplate(m_template.c_str(), m_language);
 }
 
 bool CDialog::Create(HWND parent) {
@@ -153,7 +141,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
   INT_PTR handled = FALSE;
   LRESULT result = 0;
   if (self->OnMessage(message, wParam, lParam, &result)) {
-    if (ReturnsResultDirectly(message)) {
+    if (DialogReturnsResultDirectly(message)) {
       handled = static_cast<INT_PTR>(result);
     } else {
       SetWindowLongPtrW(window, DWLP_MSGRESULT, static_cast<LONG_PTR>(result));

@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "ui/win32/resource_module.h"
+
 namespace vk {
 
-inline constexpr LANGID kLangEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);  // 1033
-inline constexpr LANGID kLangJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);   // 1041
+// Messages whose result a dialog procedure returns itself instead of through DWLP_MSGRESULT.
+bool DialogReturnsResultDirectly(UINT message);
 
 // A dialog made from a template of the resource module, modeless (Create) or modal (DoModal),
 // with virtual handlers. Templates are loaded by explicit language rather than left to the
@@ -19,9 +21,8 @@ class CDialog {
   CDialog(const CDialog&) = delete;
   CDialog& operator=(const CDialog&) = delete;
 
-  // The templates' language for the calling thread: Japanese for a Japanese thread locale,
-  // English otherwise.
-  static LANGID ThreadLanguage();
+  // The templates' language for the calling thread (see ResourceModule).
+  static LANGID ThreadLanguage() { return ResourceModule::ThreadLanguage(); }
 
   // Chooses the template language for the next Create/DoModal; 0 follows ThreadLanguage.
   void SetLanguage(LANGID language) { m_language = language; }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -254,6 +255,36 @@ TEST_F(HostRunTest, RangeImportWithAShapeSelectedIsRefusedButTheCallbackSucceeds
   ASSERT_EQ(run.received.messages.size(), 1u);
   EXPECT_EQ(run.received.messages[0].kind, kWmLinkEnd);
   EXPECT_EQ(run.received.messages[0].lParam, 2);
+}
+
+// The Options button opens the real sheet, which a user outside the module finds and answers:
+// OK after a change stores it in the option set the sheet edits; Cancel stores nothing.
+TEST_F(HostRunTest, OptionsOpensTheSheetAndOkStoresTheChangedValue) {
+  struct Case {
+    int32_t funcState;
+    const wchar_t* answer;
+    const char* line;
+    const char16_t* key;
+    std::optional<std::u16string> rotation;
+  };
+  const Case cases[] = {
+      {1, L"--options 225 33 ", "sheet [Current Vellumark Options] 225=33 -> OK", test::kCurrentOptionsPath, u"33"},
+      {0, L"--options 225 -12.5 ", "sheet [Options] 225=-12.5 -> OK", test::kProductPath, u"-12.5"},
+      {0, L"", "sheet [Options] -> Cancel", test::kProductPath, std::nullopt},
+  };
+  const std::wstring fixture = WriteTemp(ReadFixture("sample.json"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    test::TestHive hive;
+    hive.WriteNumber(test::kProductPath, u"FuncState", c.funcState);
+    hive.WriteNumber(test::kProductPath, u"ActivePageIndex", 3);  // opens on the Other page
+    HostAndReceiver run = RunWithReceiver(fixture, std::wstring(c.answer) + L"OnRibbonOptions");
+    EXPECT_EQ(run.host.exitCode, 0);
+    EXPECT_TRUE(run.host.Has(c.line));
+    EXPECT_TRUE(run.host.Has("invoke OnRibbonOptions (DISPID 5) 0x00000000"));
+    EXPECT_EQ(hive.ReadText(c.key, u"RotationDegree"), c.rotation);
+    EXPECT_EQ(hive.ReadNumber(test::kProductPath, u"ActivePageIndex"), 3);
+  }
 }
 
 }  // namespace

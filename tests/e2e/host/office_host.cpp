@@ -3,7 +3,7 @@
 //
 //   vk_office_host [--register] [--unregister] [--answer yes|no] [--wait-receiver]
 //                  [--close-receiver] [--pw <status> <document> [--pw-press <button>]]
-//                  --fixture <workbook.json> [callback...]
+//                  [--options <control id> <text>] --fixture <workbook.json> [callback...]
 //
 // Creates "Vellumark.VK2019" by ProgID (after DllRegisterServer of Vellumark.dll beside this
 // program with --register), connects it with the stand-in Excel served over COM and a COMAddIn
@@ -16,7 +16,11 @@
 // entry "VellumarkPW.Connect" whose object answers QueryDocument with that status and document;
 // its confirmation dialog is answered with the button named by --pw-press (check-in, update,
 // free, cancel or close; cancel by default), and the connector's calls are printed at the end.
+// The Options sheet is answered as a user outside the module would: found by its window class,
+// its caption printed; with --options the text is typed into the shown page's control of that
+// id and OK pressed, otherwise Cancel.
 #include <windows.h>
+#include <commctrl.h>
 #include <ole2.h>
 #include <ocidl.h>
 
@@ -60,6 +64,11 @@ const PwPress kPwPresses[] = {{L"check-in", WM_COMMAND, IDOK},
                               {L"close", WM_CLOSE, 0}};
 const PwPress* g_pwPress = &kPwPresses[3];
 
+// The Options sheet: the control to type into (0: none, press Cancel) and the text.
+int g_optionsControl = 0;
+std::wstring g_optionsText;
+HWND g_optionsSheet = nullptr;
+
 // The class key whose presence tells the add-in that the connector is installed.
 const std::wstring kPwClassKey(vk::W(vk::CProjectWiseCheck::InstalledKeyPath()));
 
@@ -96,10 +105,46 @@ void AnswerPwDialog(HWND dialog) {
   PostMessageW(dialog, g_pwPress->message, g_pwPress->message == WM_COMMAND ? MAKEWPARAM(g_pwPress->id, BN_CLICKED) : 0, 0);
 }
 
+// The sheet's pages are made while it opens; its modal loop runs this timer once they are.
+void CALLBACK AnswerOptionsSheet(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND sheet = g_optionsSheet;
+  if (sheet == nullptr || !IsWindow(sheet)) {
+    KillTimer(nullptr, timer);
+    return;
+  }
+  HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  if (page == nullptr) return;
+  KillTimer(nullptr, timer);
+  g_optionsSheet = nullptr;
+  wchar_t caption[256] = {};
+  GetWindowTextW(sheet, caption, 256);
+  std::string act = "sheet [" + Utf8(caption) + "]";
+  HWND control = g_optionsControl != 0 ? GetDlgItem(page, g_optionsControl) : nullptr;
+  if (control != nullptr) {
+    SetWindowTextW(control, g_optionsText.c_str());
+    act += " " + std::to_string(g_optionsControl) + "=" + Utf8(g_optionsText) + " -> OK";
+  } else {
+    act += " -> Cancel";
+  }
+  Line(act);
+  PostMessageW(sheet, PSM_PRESSBUTTON, control != nullptr ? PSBTN_OK : PSBTN_CANCEL, 0);
+}
+
+bool IsPropertySheet(HWND window) {
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  return std::wstring(className) == L"#32770" && FindWindowExW(window, nullptr, L"SysTabControl32", nullptr) != nullptr;
+}
+
 // Message boxes of the add-in: print their text and answer them once the box is active.
 LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
     HWND box = reinterpret_cast<HWND>(wParam);
+    if (g_optionsSheet == nullptr && IsPropertySheet(box) && GetParent(box) == nullptr) {
+      g_optionsSheet = box;
+      SetTimer(nullptr, 0, 20, &AnswerOptionsSheet);
+      return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
     wchar_t className[16] = {};
     GetClassNameW(box, className, 16);
     if (std::wstring(className) == L"#32770" && GetDlgItem(box, vk::kPwFreeId) && GetDlgItem(box, vk::kPwUpdateServerCopyId)) {
@@ -221,6 +266,10 @@ int Run(const std::vector<std::wstring>& args) {
       withConnector = true;
       pwStatus = static_cast<int32_t>(std::wcstol(args[i + 1].c_str(), nullptr, 10));
       pwDocument = args[i + 2];
+      i += 2;
+    } else if (args[i] == L"--options" && i + 2 < args.size()) {
+      g_optionsControl = static_cast<int>(std::wcstol(args[i + 1].c_str(), nullptr, 10));
+      g_optionsText = args[i + 2];
       i += 2;
     } else if (args[i] == L"--pw-press" && i + 1 < args.size()) {
       ++i;

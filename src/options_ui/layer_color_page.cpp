@@ -1,0 +1,169 @@
+#include "options_ui/layer_color_page.h"
+
+#include <algorithm>
+
+#include "settings/cad_state_block.h"
+#include "settings/win32/win32_cad_state_source.h"
+#include "ui/win32/controls.h"
+#include "automation/win32/win32_text.h"
+
+namespace vk {
+
+namespace {
+
+constexpr int kLayerLists[] = {kBorderLayerId, kTextLayerId, kShapeLayerId, kImageLayerId, kFillLayerId};
+
+// The widest item of a list in the list's font, plus what the drop-down adds around its text.
+int DroppedWidth(const CComboBox& list) {
+  HWND window = list.GetSafeHwnd();
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (int n = 0; n < list.GetCount(); ++n) {
+    const std::wstring text = ToWide(list.GetLBText(n));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return widest + metrics.tmAveCharWidth + GetSystemMetrics(SM_CXVSCROLL) + 2 * GetSystemMetrics(SM_CXEDGE);
+}
+
+}  // namespace
+
+CLayerColorPage::CLayerColorPage() : COptionsPage(L"IDD_A1346D70_03DD_4ABF_86FC_E8E3EE16685E") {}
+
+BOOL CLayerColorPage::OnInitDialog() {
+  m_thin.SubclassDlgItem(kThinColourId, m_hWnd);
+  m_thick.SubclassDlgItem(kThickColourId, m_hWnd);
+  m_regular.SubclassDlgItem(kRegularColourId, m_hWnd);
+  m_bold.SubclassDlgItem(kBoldColourId, m_hWnd);
+  LoadOptions();
+  return TRUE;
+}
+
+void CLayerColorPage::LoadOptions() {
+  ShowCadState();
+  m_model.LoadOptions(FuncState());
+  OnTableType(m_model.IsAnonymousTable());
+  UpdateData(false);
+  BorderColourRule();
+  TextColourRule();
+}
+
+void CLayerColorPage::ShowCadState() {
+  CWin32CadStateSource sharedMemory;
+  const CCadStateBlock block = CCadStateBlock::Read(m_pCadState ? *m_pCadState : sharedMemory);
+  if (!block.m_layers.empty()) {
+    for (int id : kLayerLists) {
+      CComboBox list(m_hWnd, id);
+      for (const std::u16string& layer : block.m_layers) list.AddString(layer);
+    }
+    const int width = DroppedWidth(CComboBox(m_hWnd, kBorderLayerId));
+    for (int id : kLayerLists) CComboBox(m_hWnd, id).SetDroppedWidth(width);
+  }
+  if (block.HasPalette()) {
+    for (CColourPickerCB* picker : {&m_thin, &m_thick, &m_regular, &m_bold}) picker->ReplaceItems(block.m_palette);
+  }
+}
+
+void CLayerColorPage::DoDataExchange(CDataExchange& dx) {
+  DDX_Text(dx, kBorderLayerId, m_model.m_strBorderLayer);
+  DDX_Text(dx, kTextLayerId, m_model.m_strTextLayer);
+  DDX_Text(dx, kShapeLayerId, m_model.m_strShapeLayer);
+  DDX_Text(dx, kImageLayerId, m_model.m_strImageLayer);
+  DDX_Text(dx, kFillLayerId, m_model.m_strFillLayer);
+  DDX_Check(dx, kFillColorByLayerId, m_model.m_nFillColorByLayer);
+  DDX_Radio(dx, {kLineByLayerId, kLineAciId, kLineByWeightId}, m_model.m_nLineClrOpt);
+  DDX_Radio(dx, {kTextByLayerId, kTextAciId, kTextByStyleId}, m_model.m_nTextClrOpt);
+  DDX_CBIndex(dx, kThinColourId, m_model.m_nThinColor);
+  DDX_CBIndex(dx, kThickColourId, m_model.m_nThickColor);
+  DDX_CBIndex(dx, kRegularColourId, m_model.m_nRegularColor);
+  DDX_CBIndex(dx, kBoldColourId, m_model.m_nBoldColor);
+}
+
+void CLayerColorPage::BorderColourRule() {
+  if (!UpdateData(true)) return;
+  m_thin.EnableWindow(m_model.m_nLineClrOpt == 2);
+  m_thick.EnableWindow(m_model.m_nLineClrOpt == 2);
+  SetModified();
+}
+
+void CLayerColorPage::TextColourRule() {
+  if (!UpdateData(true)) return;
+  m_regular.EnableWindow(m_model.m_nTextClrOpt == 2);
+  m_bold.EnableWindow(m_model.m_nTextClrOpt == 2);
+  SetModified();
+}
+
+void CLayerColorPage::OnTableType(bool anonymousBlock) {
+  if (m_hWnd == nullptr) return;
+  // English whatever the template's language: these captions have never been translated.
+  CWnd(m_hWnd, kFillColorByLayerId).SetWindowText(anonymousBlock ? u"Fill Color By Layer" : u"Apply Table Style's Fill Color");
+  CWnd(m_hWnd, kTextByLayerId).SetWindowText(anonymousBlock ? u"By Layer" : u"Table Style");
+  CWnd(m_hWnd, kLineByLayerId).SetWindowText(anonymousBlock ? u"By Layer" : u"Table Style");
+  for (int id : kLayerLists) CWnd(m_hWnd, id).EnableWindow(anonymousBlock);
+}
+
+bool CLayerColorPage::OnCommand(int id, int code, HWND) {
+  switch (id) {
+    case kLineByLayerId:
+    case kLineAciId:
+    case kLineByWeightId:
+      if (code != BN_CLICKED) return false;
+      BorderColourRule();
+      return true;
+    case kTextByLayerId:
+    case kTextAciId:
+    case kTextByStyleId:
+      if (code != BN_CLICKED) return false;
+      TextColourRule();
+      return true;
+    case kThinColourId:
+    case kThickColourId:
+    case kRegularColourId:
+    case kBoldColourId:
+      if (code != CBN_SELCHANGE) return false;
+      SetModified();
+      return true;
+    case kBorderLayerId:
+    case kTextLayerId:
+    case kShapeLayerId:
+    case kImageLayerId:
+      if (code != CBN_SELCHANGE && code != CBN_EDITCHANGE) return false;
+      SetModified();
+      return true;
+    default:
+      // The Fill list and "Fill Color By Layer" are stored all the same but do not enable Apply.
+      return false;
+  }
+}
+
+bool CLayerColorPage::OnApply() {
+  // The page refuses its values in a message and still lets OK close the sheet.
+  if (UpdateData(true)) m_model.Apply(FuncState(), ActivePosition());
+  return true;
+}
+
+bool CLayerColorPage::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
+  if (message != WM_DRAWITEM) return false;
+  for (const CColourPickerCB* picker : {&m_thin, &m_thick, &m_regular, &m_bold}) {
+    if (picker->ReflectDrawItem(lParam)) {
+      *result = TRUE;
+      return true;
+    }
+  }
+  return false;
+}
+
+void CLayerColorPage::RefreshAfterLoad() {
+  if (m_hWnd == nullptr) return;
+  UpdateData(false);
+  BorderColourRule();
+  TextColourRule();
+}
+
+}  // namespace vk

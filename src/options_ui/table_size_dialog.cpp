@@ -1,0 +1,74 @@
+#include "options_ui/table_size_dialog.h"
+
+#include <commctrl.h>
+
+#include "settings/registry.h"
+
+namespace vk {
+
+namespace {
+
+void SetUpList(CEditableListCtrl& list, HWND dialog, int id, const char16_t* label, const char16_t* size) {
+  list.SubclassDlgItem(id, dialog);
+  list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  list.InsertColumn(0, label, LVCFMT_CENTER, 50);
+  list.InsertColumn(1, size, LVCFMT_CENTER, 80);
+  // The labels follow from the positions; only the sizes are the user's.
+  list.SetFirstEditableColumn(1);
+}
+
+}  // namespace
+
+CTableSizeDialog::CTableSizeDialog(int32_t funcState)
+    : CDialog(L"#" + std::to_wstring(kTableSizeDialogTemplate)), m_nFuncState(funcState) {}
+
+BOOL CTableSizeDialog::OnInitDialog() {
+  SetUpList(m_columnList, m_hWnd, kColumnListId, u"Column", u"Width");
+  SetUpList(m_rowList, m_hWnd, kRowListId, u"Row", u"Height");
+  m_table.Load(SheetOptionKey(m_nFuncState));
+  ShowList(SizeList::ColumnWidths);
+  ShowList(SizeList::RowHeights);
+  return TRUE;
+}
+
+void CTableSizeDialog::ShowList(SizeList list) {
+  std::vector<std::vector<std::u16string>> rows;
+  const auto& sizes = m_table.Sizes(list);
+  for (size_t n = 0; n < sizes.size(); ++n) rows.push_back({CSizeTable::Label(list, n + 1), sizes[n]});
+  List(list).SetRows(rows);
+}
+
+void CTableSizeDialog::TakeCells() {
+  for (SizeList list : {SizeList::ColumnWidths, SizeList::RowHeights}) m_table.SetSizes(list, List(list).ColumnTexts(1));
+}
+
+void CTableSizeDialog::Add(SizeList list) {
+  TakeCells();
+  if (m_table.Add(list, GetDlgItemText(kSizeTextId))) ShowList(list);
+}
+
+void CTableSizeDialog::Remove(SizeList list) {
+  TakeCells();
+  if (m_table.Remove(list, List(list).SelectedRows())) ShowList(list);
+}
+
+bool CTableSizeDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
+  if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
+  switch (LOWORD(wParam)) {
+    case kAddColumnId: Add(SizeList::ColumnWidths); break;
+    case kRemoveColumnId: Remove(SizeList::ColumnWidths); break;
+    case kAddRowId: Add(SizeList::RowHeights); break;
+    case kRemoveRowId: Remove(SizeList::RowHeights); break;
+    default: return false;
+  }
+  *result = 0;
+  return true;
+}
+
+void CTableSizeDialog::OnOK() {
+  TakeCells();
+  m_table.Store(SheetOptionKey(m_nFuncState));
+  CDialog::OnOK();
+}
+
+}  // namespace vk
