@@ -385,7 +385,8 @@ TEST(TablePass, AFaultAtAnyCallOfARichImportEndsCleanly) {
   }
   auto insideAStep = [](const std::string& key) {
     for (const char* prefix : {"Interior.", "Border.", "Borders.", "Font.", "Characters.", "Workbook.Colors",
-                               "Range.Characters", "Range.HasFormula", "Range.Formula", "Range.NumberFormat"}) {
+                               "Range.Characters", "Range.HasFormula", "Range.Formula", "Range.NumberFormat",
+                               "Range.FormatConditions", "FormatConditions.", "FormatCondition."}) {
       if (key.rfind(prefix, 0) == 0) return true;
     }
     return false;
