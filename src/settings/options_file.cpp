@@ -10,6 +10,7 @@
 #include "settings/other_page_model.h"
 #include "settings/scale_page_model.h"
 #include "ui/user_messages.h"
+#include "ui/utf8_text.h"
 
 namespace vk {
 
@@ -33,28 +34,7 @@ std::FILE* OpenFile(const std::u16string& path, bool write) {
   return _wfopen(wide.c_str(), write ? L"wb" : L"rb");
 #else
   // Native builds: the path is the host's, handed over as UTF-16.
-  std::string utf8;
-  for (size_t i = 0; i < path.size(); ++i) {
-    uint32_t c = path[i];
-    if (c >= 0xD800 && c < 0xDC00 && i + 1 < path.size() && path[i + 1] >= 0xDC00 && path[i + 1] < 0xE000)
-      c = 0x10000 + ((c - 0xD800) << 10) + (path[++i] - 0xDC00);
-    if (c < 0x80) {
-      utf8 += static_cast<char>(c);
-    } else if (c < 0x800) {
-      utf8 += static_cast<char>(0xC0 | (c >> 6));
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      utf8 += static_cast<char>(0xE0 | (c >> 12));
-      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      utf8 += static_cast<char>(0xF0 | (c >> 18));
-      utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return std::fopen(utf8.c_str(), write ? "wb" : "rb");
+  return std::fopen(ToUtf8(path).c_str(), write ? "wb" : "rb");
 #endif
 }
 

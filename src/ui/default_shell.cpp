@@ -14,55 +14,17 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/utf8_text.h"
+
 namespace vk::platform {
 
 namespace {
 
 // Windows paths onto the host: UTF-8, backslashes as '/'.
 std::string HostPath(const std::u16string& path) {
-  std::string out;
-  out.reserve(path.size());
-  for (size_t i = 0; i < path.size(); ++i) {
-    char32_t c = path[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < path.size() && path[i + 1] >= 0xDC00 && path[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (path[++i] - 0xDC00);
-    }
-    if (c == u'\\') c = u'/';
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-std::u16string FromHost(const std::string& text) {
-  std::u16string out;
-  for (size_t i = 0; i < text.size();) {
-    unsigned char b = static_cast<unsigned char>(text[i]);
-    char32_t c = b;
-    size_t extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    if (extra != 0) c = b & (0x3F >> extra);
-    ++i;
-    for (size_t k = 0; k < extra && i < text.size(); ++k, ++i) c = (c << 6) | (text[i] & 0x3F);
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (c >> 10));
-      out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(c);
-    }
+  std::string out = ToUtf8(path);
+  for (char& c : out) {
+    if (c == '\\') c = '/';
   }
   return out;
 }
@@ -73,7 +35,7 @@ class HostShell final : public Shell {
   std::optional<std::u16string> PersonalFolder() override {
     const char* home = std::getenv("HOME");
     if (home == nullptr || *home == '\0') return std::nullopt;
-    return FromHost(std::string(home) + "/Documents");
+    return FromUtf8(std::string(home) + "/Documents");
   }
 
   // The host has no share modes: an advisory lock held for the life of the stream keeps a

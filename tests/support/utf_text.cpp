@@ -1,5 +1,7 @@
 #include "utf_text.h"
 
+#include "ui/utf8_text.h"
+
 #include <stdexcept>
 
 namespace vk::fake {
@@ -35,32 +37,7 @@ std::u16string Utf16(std::string_view utf8) {
   return out;
 }
 
-std::string Utf8(std::u16string_view utf16) {
-  std::string out;
-  for (size_t i = 0; i < utf16.size(); ++i) {
-    char32_t code = utf16[i];
-    if (code >= 0xD800 && code < 0xDC00 && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
-        utf16[i + 1] < 0xE000) {
-      code = 0x10000 + ((code - 0xD800) << 10) + (utf16[++i] - 0xDC00);
-    }
-    if (code < 0x80) {
-      out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-  }
-  return out;
-}
+std::string Utf8(std::u16string_view utf16) { return ToUtf8(utf16); }
 
 char16_t FoldCase(char16_t c) {
   if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - u'a' + u'A');

@@ -7,39 +7,13 @@
 #include <nlohmann/json.hpp>
 
 #include "link/cell_record.h"
+#include "ui/utf8_text.h"
 
 namespace vk::decoder {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string Utf8(std::u16string_view text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    uint32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = 0xFFFD;  // a lone surrogate cannot be written as UTF-8
-    }
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return out;
-}
 
 std::string Dump(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
@@ -103,7 +77,7 @@ std::string TableStartLine(int64_t rows, int64_t columns) {
 std::string EndLine(int64_t reason) { return Dump(Json{{"event", "end"}, {"reason", reason}}); }
 
 std::string MessageLine(std::u16string_view text, std::u16string_view caption) {
-  return Dump(Json{{"event", "message"}, {"text", Utf8(text)}, {"caption", Utf8(caption)}});
+  return Dump(Json{{"event", "message"}, {"text", ToUtf8(text)}, {"caption", ToUtf8(caption)}});
 }
 
 std::string ResultLine(std::string_view command, int64_t result) {
@@ -148,16 +122,16 @@ std::string RecordLine(const uint8_t* bytes, size_t size) {
             {"bottomEdge", Edge(r.bottomEdge)},
             {"diagonalDown", Diagonal(r.diagonalDown)},
             {"diagonalUp", Diagonal(r.diagonalUp)},
-            {"address", Utf8(FieldText(r.address))},
-            {"mergeAddress", Utf8(FieldText(r.mergeAddress))},
-            {"text", Utf8(FieldText(r.text))},
-            {"textUnescaped", Utf8(Unescape(FieldText(r.text)))},
-            {"formula", Utf8(FieldText(r.formula))},
-            {"runs", Utf8(FieldText(r.runs))},
-            {"fontName", Utf8(FieldText(r.fontName))},
-            {"areaAddress", Utf8(FieldText(r.areaAddress))},
-            {"sheetName", Utf8(FieldText(r.sheetName))},
-            {"numberFormat", Utf8(FieldText(r.numberFormat))},
+            {"address", ToUtf8(FieldText(r.address))},
+            {"mergeAddress", ToUtf8(FieldText(r.mergeAddress))},
+            {"text", ToUtf8(FieldText(r.text))},
+            {"textUnescaped", ToUtf8(Unescape(FieldText(r.text)))},
+            {"formula", ToUtf8(FieldText(r.formula))},
+            {"runs", ToUtf8(FieldText(r.runs))},
+            {"fontName", ToUtf8(FieldText(r.fontName))},
+            {"areaAddress", ToUtf8(FieldText(r.areaAddress))},
+            {"sheetName", ToUtf8(FieldText(r.sheetName))},
+            {"numberFormat", ToUtf8(FieldText(r.numberFormat))},
             {"reservedZero", ReservedZero(r)}};
   return Dump(json);
 }
@@ -168,10 +142,10 @@ std::string DescribeRecord(const uint8_t* bytes, size_t size) {
   const CellRecord& r = *record;
   const std::u16string_view address = FieldText(r.address);
   if (address.empty()) return "(hidden) " + Short(r.width) + " x " + Short(r.height) + " pt";
-  std::string line = Utf8(address);
-  if (FieldText(r.mergeAddress) != address) line += " in " + Utf8(FieldText(r.mergeAddress));
-  line += "  \"" + Utf8(Unescape(FieldText(r.text))) + "\"";
-  line += "  " + Utf8(FieldText(r.fontName)) + " " + Short(r.fontSize);
+  std::string line = ToUtf8(address);
+  if (FieldText(r.mergeAddress) != address) line += " in " + ToUtf8(FieldText(r.mergeAddress));
+  line += "  \"" + ToUtf8(Unescape(FieldText(r.text))) + "\"";
+  line += "  " + ToUtf8(FieldText(r.fontName)) + " " + Short(r.fontSize);
   if (r.bold) line += " bold";
   if (r.italic) line += " italic";
   if (r.underline != kXlNone) line += " underline";
@@ -179,7 +153,7 @@ std::string DescribeRecord(const uint8_t* bytes, size_t size) {
   if (r.superscript) line += " super";
   if (r.subscript) line += " sub";
   if (r.fontColor != 0) line += " " + RgbText(r.fontColor);
-  if (!FieldText(r.runs).empty()) line += "  runs " + Utf8(FieldText(r.runs));
+  if (!FieldText(r.runs).empty()) line += "  runs " + ToUtf8(FieldText(r.runs));
   line += "  align " + std::to_string(r.horizontalAlignment);
   if (r.fillColorIndex != kXlNone) {
     line += "  fill " + RgbText(r.fillColor) + " pattern " + std::to_string(r.fillPattern);
@@ -198,7 +172,7 @@ std::string DescribeRecord(const uint8_t* bytes, size_t size) {
     borders += std::string(" ") + name + ":" + std::to_string(line2->lineStyle) + "/" + std::to_string(line2->weight);
   }
   if (!borders.empty()) line += "  borders" + borders;
-  if (!FieldText(r.formula).empty()) line += "  " + Utf8(FieldText(r.formula)) + " [" + Utf8(FieldText(r.numberFormat)) + "]";
+  if (!FieldText(r.formula).empty()) line += "  " + ToUtf8(FieldText(r.formula)) + " [" + ToUtf8(FieldText(r.numberFormat)) + "]";
   return line;
 }
 
