@@ -110,7 +110,7 @@ std::u16string MakeAbsoluteAddress(int32_t row, int32_t column) {
     ShowWarning(u"The row index and column index should be a positive number.");
     return {};
   }
-  return u"$" + CUtiFunc::ColumnLetters(column) + u"$" + Widen(std::to_string(row));
+  return u"$" + CUtiFunc::ColumnLetters(column) + u"$" + DecimalText(row);
 }
 
 // The "$" before the row is optional, and a third column letter is read (Excel 2007 and later

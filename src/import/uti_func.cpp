@@ -1,5 +1,7 @@
 #include "import/uti_func.h"
 
+#include "ui/text_format.h"
+
 #include <cmath>
 
 #include "ui/shell.h"
@@ -18,16 +20,9 @@ std::u16string CUtiFunc::DocumentsFolder() {
   return *folder;
 }
 
-// Columns 1 to 702 come out as one or two letters exactly as before; past ZZ the same bijective
-// base-26 scheme goes on to three letters (703 is AAA, 16384 is XFD, as Excel names them) instead
-// of running past 'Z' into punctuation.
-std::u16string CUtiFunc::ColumnLetters(int column) {
-  std::u16string letters;
-  for (long long n = column; n > 0; n = (n - 1) / 26) {
-    letters.insert(letters.begin(), static_cast<char16_t>(u'A' + (n - 1) % 26));
-  }
-  return letters;
-}
+// Columns 1 to 702 come out as one or two letters exactly as before; past ZZ three letters
+// instead of characters beyond 'Z'.
+std::u16string CUtiFunc::ColumnLetters(int column) { return vk::ColumnLetters(column); }
 
 void CUtiFunc::AddTrailingBackslash(std::u16string& path) {
   if (path.empty() || path.back() != u'\\') path += u'\\';

@@ -8,6 +8,7 @@
 #include "settings/registry.h"
 #include "ui/file_error.h"
 #include "ui/shell.h"
+#include "ui/text_format.h"
 
 namespace vk {
 
@@ -29,8 +30,6 @@ std::tm Now() {
   return local ? *local : std::tm{};
 }
 
-std::u16string Ascii(std::string_view text) { return std::u16string(text.begin(), text.end()); }
-
 // "%B %d, %Y %H:%M:%S" in the classic locale, spelled out here so that neither the C library's
 // current locale nor its month names can change the bytes.
 std::u16string FormatTime(const std::tm& t) {
@@ -40,10 +39,8 @@ std::u16string FormatTime(const std::tm& t) {
   char text[64];
   std::snprintf(text, sizeof text, "%s %02d, %d %02d:%02d:%02d", kMonths[month], t.tm_mday, t.tm_year + 1900,
                 t.tm_hour, t.tm_min, t.tm_sec);
-  return Ascii(text);
+  return Widen(text);
 }
-
-std::u16string Decimal(int32_t number) { return Ascii(std::to_string(number)); }
 
 bool IsWorkbookExtension(std::u16string_view ext) {
   auto equalsNoCase = [&](std::string_view other) {
@@ -116,7 +113,7 @@ void CLogFile::WriteLine(std::u16string_view tag, int32_t number) {
   const std::u16string_view ext = TagExtension(tag);
   std::u16string line(!ext.empty() && !IsWorkbookExtension(ext) ? ext : tag);
   line += u": ";
-  line += Decimal(number);
+  line += DecimalText(number);
   line += u"\r\n";
   if (!Write(line)) {
     // Reported once; the import goes on without its log rather than with a message per line.

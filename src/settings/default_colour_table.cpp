@@ -1,5 +1,7 @@
 #include "settings/default_colour_table.h"
 
+#include "ui/text_format.h"
+
 namespace vk {
 namespace {
 
@@ -41,14 +43,6 @@ constexpr uint32_t kRgb[256] = {
 
 constexpr const char16_t* kNamedColours[] = {u"Red", u"Yellow", u"Green", u"Cyan", u"Blue", u"Magenta", u"White"};
 
-std::u16string Decimal(int n) {
-  std::u16string digits;
-  do {
-    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
-    n /= 10;
-  } while (n);
-  return digits;
-}
 
 std::vector<ColourEntry> Build() {
   std::vector<ColourEntry> table;
@@ -56,7 +50,7 @@ std::vector<ColourEntry> Build() {
   for (int p = 0; p < 256; ++p) {
     const uint32_t rgb = kRgb[p];
     const uint32_t colour = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
-    std::u16string name = p < 7 ? kNamedColours[p] : p == 255 ? u"ByLayer" : Decimal(p + 1);
+    std::u16string name = p < 7 ? kNamedColours[p] : p == 255 ? u"ByLayer" : DecimalText(p + 1);
     table.push_back({std::move(name), colour});
   }
   return table;

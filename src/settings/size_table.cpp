@@ -6,6 +6,7 @@
 #include "settings/font_size_map.h"
 #include "settings/option_table.h"
 #include "settings/token_splitter.h"
+#include "ui/text_format.h"
 #include "ui/user_messages.h"
 
 namespace vk {
@@ -22,23 +23,8 @@ std::u16string CSizeTable::Format(const std::vector<std::u16string>& sizes) {
 }
 
 std::u16string CSizeTable::Label(SizeList list, size_t n) {
-  if (list == SizeList::RowHeights) {
-    std::u16string digits;
-    do {
-      digits.insert(digits.begin(), static_cast<char16_t>(u'0' + n % 10));
-      n /= 10;
-    } while (n);
-    return digits;
-  }
-  // Spreadsheet column letters: A..Z, AA..ZZ, and past the 702nd column three letters (AAA is
-  // 703) rather than characters beyond Z, so every label is still a column name.
-  std::u16string letters;
-  while (n > 0) {
-    --n;
-    letters.insert(letters.begin(), static_cast<char16_t>(u'A' + n % 26));
-    n /= 26;
-  }
-  return letters;
+  const auto number = static_cast<int64_t>(n);
+  return list == SizeList::RowHeights ? DecimalText(number) : ColumnLetters(number);
 }
 
 void CSizeTable::Load(std::u16string_view optionKey) {

@@ -1,5 +1,7 @@
 #include "ui/text_format.h"
 
+#include <string>
+
 #include <cstdio>
 
 namespace vk {
@@ -52,6 +54,16 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
     out.append(Widen(buffer));
   }
   return out;
+}
+
+std::u16string DecimalText(int64_t number) { return Widen(std::to_string(number)); }
+
+std::u16string ColumnLetters(int64_t column) {
+  std::u16string letters;
+  for (int64_t n = column; n > 0; n = (n - 1) / 26) {
+    letters.insert(letters.begin(), static_cast<char16_t>(u'A' + (n - 1) % 26));
+  }
+  return letters;
 }
 
 }  // namespace vk

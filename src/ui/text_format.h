@@ -18,4 +18,12 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
 // ASCII/Latin text to UTF-16 (the product's fixed texts are ASCII).
 std::u16string Widen(std::string_view text);
 
+// A number in decimal digits, with a minus sign when negative.
+std::u16string DecimalText(int64_t number);
+
+// Spreadsheet column letters: A to Z, AA to ZZ, then on past the 702nd column with three
+// letters (703 is AAA, 16384 is XFD, as Excel names them) rather than characters beyond Z.
+// Empty below 1.
+std::u16string ColumnLetters(int64_t column);
+
 }  // namespace vk
