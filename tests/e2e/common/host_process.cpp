@@ -15,14 +15,6 @@ std::vector<std::string> HostRun::Starting(const std::string& prefix) const {
   return out;
 }
 
-std::wstring ProgramFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder;
-}
-
 std::wstring TempFile(const std::wstring& stem) {
   wchar_t temp[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temp);

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "win32/program_folder.h"
+
 namespace vk::test {
 
 // One run of the stand-in Office host (vk_office_host.exe beside the running program): its exit
@@ -17,8 +19,6 @@ struct HostRun {
 
 HostRun RunHost(const std::wstring& arguments);
 
-// Folder of the running program, with a trailing backslash.
-std::wstring ProgramFolder();
 // A file name in the temporary folder that no other test process uses.
 std::wstring TempFile(const std::wstring& stem);
 

@@ -33,6 +33,7 @@
 #include "addin/office_interfaces.h"
 #include "automation/win32/dispatch_object.h"
 #include "fake_excel.h"
+#include "win32/program_folder.h"
 #include "fake_project_wise_connector.h"
 #include "import/project_wise_check.h"
 #include "import/win32/pw_confirm_dialog.h"
@@ -172,13 +173,6 @@ LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-std::wstring ModuleFolder() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  return folder.substr(0, folder.find_last_of(L'\\') + 1);
-}
-
 HRESULT CallExport(HMODULE module, const char* name) {
   auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
   return entry ? entry() : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
@@ -313,7 +307,7 @@ int Run(const std::vector<std::wstring>& args) {
 
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   HHOOK hook = SetWindowsHookExW(WH_CBT, &MessageHook, nullptr, GetCurrentThreadId());
-  const std::wstring dllPath = ModuleFolder() + L"Vellumark.dll";
+  const std::wstring dllPath = vk::test::ProgramFolder() + L"Vellumark.dll";
   if (doRegister) {
     HMODULE dll = LoadLibraryW(dllPath.c_str());
     Report("DllRegisterServer", dll ? CallExport(dll, "DllRegisterServer") : HRESULT_FROM_WIN32(GetLastError()));

@@ -2,18 +2,11 @@
 
 #include "link/link_channel.h"
 #include "receiver_log.h"
+#include "win32/program_folder.h"
 
 namespace vk::test {
 
 namespace {
-
-std::wstring ProgramFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder;
-}
 
 HWND FindReceiverWindow() { return FindWindowW(nullptr, reinterpret_cast<const wchar_t*>(kReceiverTitle)); }
 
