@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "settings/list_selection.h"
 #include "settings/option_table.h"
 #include "settings/real_text.h"
 #include "ui/user_messages.h"
@@ -104,11 +105,7 @@ CFontSizeMap::AddResult CFontSizeMap::Add(std::u16string_view points, std::u16st
 
 bool CFontSizeMap::Remove(const std::vector<size_t>& selected) {
   if (!Ask(u"Are you sure you want to remove this point size?")) return false;
-  std::vector<size_t> rows(selected);
-  std::sort(rows.begin(), rows.end(), std::greater<>());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  for (const size_t row : rows)
-    if (row < entries_.size()) entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(row));
+  RemoveSelectedRows(entries_, selected);
   return true;
 }
 

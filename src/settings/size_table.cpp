@@ -1,9 +1,7 @@
 #include "settings/size_table.h"
 
-#include <algorithm>
-#include <functional>
-
 #include "settings/font_size_map.h"
+#include "settings/list_selection.h"
 #include "settings/option_table.h"
 #include "settings/token_splitter.h"
 #include "ui/text_format.h"
@@ -51,12 +49,7 @@ bool CSizeTable::Remove(SizeList list, const std::vector<size_t>& selected) {
   const char16_t* question = list == SizeList::ColumnWidths ? u"Are you sure you want to remove this column width?"
                                                              : u"Are you sure you want to remove this row height?";
   if (UserMessages::Current().Show(question, kSizeDialogCaption, kMbYesNo | kMbIconInformation) != kIdYes) return false;
-  std::vector<size_t> rows(selected);
-  std::sort(rows.begin(), rows.end(), std::greater<>());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  std::vector<std::u16string>& sizes = Mutable(list);
-  for (const size_t row : rows)
-    if (row < sizes.size()) sizes.erase(sizes.begin() + static_cast<std::ptrdiff_t>(row));
+  RemoveSelectedRows(Mutable(list), selected);
   return true;
 }
 
