@@ -1,5 +1,6 @@
 #include "addin/class_factory.h"
 
+#include "addin/com_boundary.h"
 #include "addin/server_module.h"
 
 namespace vk {
@@ -31,11 +32,13 @@ STDMETHODIMP CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** p
   if (!ppv) return E_POINTER;
   *ppv = nullptr;
   if (outer && !IsEqualIID(iid, IID_IUnknown)) return CLASS_E_NOAGGREGATION;
-  IUnknown* inner = create_(outer);
-  if (!inner) return E_OUTOFMEMORY;
-  HRESULT hr = inner->QueryInterface(iid, ppv);
-  inner->Release();  // the creator's reference: the object lives on only if the query succeeded
-  return hr;
+  return ComBoundary([&]() -> HRESULT {
+    IUnknown* inner = create_(outer);
+    if (!inner) return E_OUTOFMEMORY;
+    HRESULT hr = inner->QueryInterface(iid, ppv);
+    inner->Release();  // the creator's reference: the object lives on only if the query succeeded
+    return hr;
+  });
 }
 
 STDMETHODIMP CClassFactory::LockServer(BOOL lock) {
