@@ -90,7 +90,8 @@ STDMETHODIMP CXVKAddin::OnConnection(IDispatch* Application, ext_ConnectMode, ID
     Mark(150, kConnectionTag);
     CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);
     Mark(153, kConnectionTag);
-    m_nSupportWMF = ReadOption(options::kSupportWMF);
+    // Without a stored value the object keeps what it has (1 when new).
+    m_nSupportWMF = ReadOption(options::kSupportWMF, kProductKey, m_nSupportWMF);
     try {
       IDispatch* excel = nullptr;
       if (!Application ||

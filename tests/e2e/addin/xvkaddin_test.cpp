@@ -140,6 +140,15 @@ TEST_F(AddIn, ConnectionKeepsExcelReadsVersionAndPublishesItself) {
   EXPECT_TRUE(object_->m_pExcel);  // Excel is kept until the object goes
 }
 
+TEST_F(AddIn, WithoutAStoredSupportWMFTheConnectionKeepsTheObjectsValue) {
+  test::LinkWindowsLock windows;
+  EXPECT_EQ(Connect(Excel(Json("16.0")), comAddIn_), S_OK);
+  EXPECT_EQ(object_->m_nSupportWMF, 1);
+  object_->m_nSupportWMF = 0;
+  EXPECT_EQ(Connect(Excel(Json("16.0")), comAddIn_), S_OK);
+  EXPECT_EQ(object_->m_nSupportWMF, 0);
+}
+
 TEST_F(AddIn, InitAppWithoutAddInInstanceStoresExcelButReportsTheToolbarStep) {
   test::LinkWindowsLock windows;
   EXPECT_EQ(addin_->InitApp(Excel(Json("16.0"))), S_OK);
