@@ -2,6 +2,7 @@
 
 #include "addin/com_boundary.h"
 #include "addin/server_module.h"
+#include "automation/win32/com_ptr.h"
 
 namespace vk {
 
@@ -33,11 +34,11 @@ STDMETHODIMP CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** p
   *ppv = nullptr;
   if (outer && !IsEqualIID(iid, IID_IUnknown)) return CLASS_E_NOAGGREGATION;
   return ComBoundary([&]() -> HRESULT {
-    IUnknown* inner = create_(outer);
+    // The creator's reference goes with the pointer: the object lives on only if the query
+    // succeeded.
+    auto inner = ComPtr<IUnknown>::Attach(create_(outer));
     if (!inner) return E_OUTOFMEMORY;
-    HRESULT hr = inner->QueryInterface(iid, ppv);
-    inner->Release();  // the creator's reference: the object lives on only if the query succeeded
-    return hr;
+    return inner->QueryInterface(iid, ppv);
   });
 }
 

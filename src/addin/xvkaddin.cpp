@@ -7,6 +7,7 @@
 #include "addin/com_boundary.h"
 #include "addin/resource_scope.h"
 #include "automation/com_error.h"
+#include "automation/win32/com_ptr.h"
 #include "automation/win32/dispatch_object.h"
 #include "link/win32/signal_dialog.h"
 #include "settings/option_table.h"
@@ -93,27 +94,25 @@ STDMETHODIMP CXVKAddin::OnConnection(IDispatch* Application, ext_ConnectMode, ID
     // Without a stored value the object keeps what it has (1 when new).
     m_nSupportWMF = ReadOption(options::kSupportWMF, kProductKey, m_nSupportWMF);
     try {
-      IDispatch* excel = nullptr;
+      ComPtr<IDispatch> excel;
       if (!Application ||
-          FAILED(Application->QueryInterface(kIidExcelApplication, reinterpret_cast<void**>(&excel)))) {
-        excel = nullptr;
+          FAILED(Application->QueryInterface(kIidExcelApplication, reinterpret_cast<void**>(excel.Out())))) {
+        excel.Reset();
         ShowWarning(u"Can't get the application object.");
       }
       // Without Excel the connection goes on: the add-in is still published and its link dialog
       // still answers the CAD side (imports then end at once with 1300). Nothing below calls
       // through the empty reference.
-      m_pExcel = DispatchObject::Wrap(excel);
-      if (excel) excel->Release();
+      m_pExcel = DispatchObject::Wrap(excel.Get());
 
-      COMAddIn* addIn = nullptr;
+      ComPtr<COMAddIn> addIn;
       if (AddInInst) {
-        HRESULT hr = AddInInst->QueryInterface(__uuidof(COMAddIn), reinterpret_cast<void**>(&addIn));
+        HRESULT hr = AddInInst->QueryInterface(__uuidof(COMAddIn), reinterpret_cast<void**>(addIn.Out()));
         if (FAILED(hr) && hr != E_NOINTERFACE) throw ComError(hr, SystemErrorText(hr));
-        if (FAILED(hr)) addIn = nullptr;
+        if (FAILED(hr)) addIn.Reset();
       }
       if (!addIn) throw ComError(E_POINTER, SystemErrorText(E_POINTER));
       HRESULT hr = addIn->put_Object(static_cast<IXVKAddin*>(this));
-      addIn->Release();
       if (FAILED(hr)) throw ComError(hr, SystemErrorText(hr));
 
       if (m_pExcel) m_nExcelVersion = MajorVersion(m_pExcel->Get(u"Version").ToString());

@@ -13,6 +13,7 @@
 #include "addin/resource_scope.h"
 #include "addin/server_module.h"
 #include "addin/xvkaddin.h"
+#include "automation/win32/com_ptr.h"
 #include "import/project_wise_check.h"
 #include "import/win32/win32_project_wise_site.h"
 #include "settings/option_table.h"
@@ -202,12 +203,10 @@ HRESULT CXVKAddin::LoadImage(IPictureDisp** picture) {
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
   DWORD size = SizeofResource(module, found);
   if (!bytes || size == 0) return S_OK;  // no picture, as the resource could not be read
-  IStream* stream = SHCreateMemStream(static_cast<const BYTE*>(bytes), size);
+  auto stream = ComPtr<IStream>::Attach(SHCreateMemStream(static_cast<const BYTE*>(bytes), size));
   if (!stream) return E_OUTOFMEMORY;
-  HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPictureDisp,
-                              reinterpret_cast<void**>(picture));
-  stream->Release();
-  return hr;
+  return OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPictureDisp,
+                        reinterpret_cast<void**>(picture));
 }
 
 STDMETHODIMP CXVKAddin::LoadAutoCADImage(BSTR*, IPictureDisp** ppdispImage) {
