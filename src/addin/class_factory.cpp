@@ -1,6 +1,8 @@
 #include "addin/class_factory.h"
 
+#include "addin/com_boundary.h"
 #include "addin/server_module.h"
+#include "automation/win32/com_ptr.h"
 
 namespace vk {
 
@@ -31,11 +33,13 @@ STDMETHODIMP CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** p
   if (!ppv) return E_POINTER;
   *ppv = nullptr;
   if (outer && !IsEqualIID(iid, IID_IUnknown)) return CLASS_E_NOAGGREGATION;
-  IUnknown* inner = create_(outer);
-  if (!inner) return E_OUTOFMEMORY;
-  HRESULT hr = inner->QueryInterface(iid, ppv);
-  inner->Release();  // the creator's reference: the object lives on only if the query succeeded
-  return hr;
+  return ComBoundary([&]() -> HRESULT {
+    // The creator's reference goes with the pointer: the object lives on only if the query
+    // succeeded.
+    auto inner = ComPtr<IUnknown>::Attach(create_(outer));
+    if (!inner) return E_OUTOFMEMORY;
+    return inner->QueryInterface(iid, ppv);
+  });
 }
 
 STDMETHODIMP CClassFactory::LockServer(BOOL lock) {

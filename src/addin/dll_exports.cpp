@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include "addin/com_boundary.h"
 #include "addin/registrar.h"
 #include "addin/server_module.h"
 #include "addin/vellumark_app.h"
@@ -52,19 +53,25 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
-  return vk::CServerModule::GetClassObject(rclsid, riid, ppv);
+  return vk::ComBoundary([&] { return vk::CServerModule::GetClassObject(rclsid, riid, ppv); });
 }
 
-STDAPI DllCanUnloadNow() { return vk::CServerModule::CanUnload() ? S_OK : S_FALSE; }
+STDAPI DllCanUnloadNow() {
+  return vk::ComBoundary([] { return vk::CServerModule::CanUnload() ? S_OK : S_FALSE; });
+}
 
 STDAPI DllRegisterServer() {
-  HRESULT hr = vk::CRegistrar(vk::CServerModule::ModulePath()).Register(kRegistration);
-  if (FAILED(hr)) return hr;
-  return vk::CServerModule::RegisterTypeLib();
+  return vk::ComBoundary([] {
+    HRESULT hr = vk::CRegistrar(vk::CServerModule::ModulePath()).Register(kRegistration);
+    if (FAILED(hr)) return hr;
+    return vk::CServerModule::RegisterTypeLib();
+  });
 }
 
 STDAPI DllUnregisterServer() {
-  HRESULT hr = vk::CRegistrar(vk::CServerModule::ModulePath()).Unregister(kRegistration);
-  HRESULT lib = vk::CServerModule::UnregisterTypeLib();
-  return FAILED(hr) ? hr : lib;
+  return vk::ComBoundary([] {
+    HRESULT hr = vk::CRegistrar(vk::CServerModule::ModulePath()).Unregister(kRegistration);
+    HRESULT lib = vk::CServerModule::UnregisterTypeLib();
+    return FAILED(hr) ? hr : lib;
+  });
 }

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "addin/class_factory.h"
+#include "automation/win32/com_ptr.h"
 #include "ui/win32/resource_module.h"
 
 // The linker's symbol for the start of the module this code was linked into.
@@ -28,29 +29,26 @@ HRESULT CServerModule::GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) {
   *ppv = nullptr;
   for (const ObjectMapEntry& entry : objectMap_) {
     if (!IsEqualCLSID(*entry.clsid, clsid)) continue;
-    CClassFactory* factory = new (std::nothrow) CClassFactory(entry.create);
+    // The new factory's own reference goes with the pointer; the caller's comes from the query.
+    auto factory = ComPtr<IClassFactory>::Attach(new (std::nothrow) CClassFactory(entry.create));
     if (!factory) return E_OUTOFMEMORY;
-    HRESULT hr = factory->QueryInterface(iid, ppv);
-    factory->Release();
-    return hr;
+    return factory->QueryInterface(iid, ppv);
   }
   return CLASS_E_CLASSNOTAVAILABLE;
 }
 
 HRESULT CServerModule::RegisterTypeLib() {
   std::wstring path = ModulePath();
-  ITypeLib* lib = nullptr;
-  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &lib);
+  ComPtr<ITypeLib> lib;
+  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, lib.Out());
   if (FAILED(hr)) return hr;
-  hr = ::RegisterTypeLib(lib, path.data(), nullptr);
-  lib->Release();
-  return hr;
+  return ::RegisterTypeLib(lib.Get(), path.data(), nullptr);
 }
 
 HRESULT CServerModule::UnregisterTypeLib() {
   std::wstring path = ModulePath();
-  ITypeLib* lib = nullptr;
-  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &lib);
+  ComPtr<ITypeLib> lib;
+  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, lib.Out());
   if (FAILED(hr)) return hr;
   TLIBATTR* attr = nullptr;
   hr = lib->GetLibAttr(&attr);
@@ -67,7 +65,6 @@ HRESULT CServerModule::UnregisterTypeLib() {
     }
     lib->ReleaseTLibAttr(attr);
   }
-  lib->Release();
   return hr;
 }
 

@@ -40,7 +40,13 @@ class CServerModule {
   static void ObjectCreated() { ++objects_; }
   static void ObjectDestroyed() { --objects_; }
   static void Lock() { ++locks_; }
-  static void Unlock() { --locks_; }
+  // An unlock without a lock (a caller's mistake) is ignored rather than letting the count go
+  // negative, where it would keep the module from ever unloading or unload it under a lock.
+  static void Unlock() {
+    long held = locks_.load();
+    while (held > 0 && !locks_.compare_exchange_weak(held, held - 1)) {
+    }
+  }
   static bool CanUnload() { return objects_.load() == 0 && locks_.load() == 0; }
   static long ObjectCount() { return objects_.load(); }
   static long LockCount() { return locks_.load(); }

@@ -4,8 +4,10 @@
 #include <exception>
 #include <string>
 
+#include "addin/com_boundary.h"
 #include "addin/resource_scope.h"
 #include "automation/com_error.h"
+#include "automation/win32/com_ptr.h"
 #include "automation/win32/dispatch_object.h"
 #include "link/win32/signal_dialog.h"
 #include "settings/option_table.h"
@@ -74,84 +76,89 @@ STDMETHODIMP CXVKAddin::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNa
 
 STDMETHODIMP CXVKAddin::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD wFlags, DISPPARAMS* pDispParams,
                                VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) {
-  return m_typeInfo.Invoke(static_cast<IXVKAddin*>(this), dispIdMember, riid, wFlags, pDispParams, pVarResult,
-                           pExcepInfo, puArgErr);
+  return ComBoundary([&]() -> HRESULT {
+    return m_typeInfo.Invoke(static_cast<IXVKAddin*>(this), dispIdMember, riid, wFlags, pDispParams, pVarResult,
+                             pExcepInfo, puArgErr);
+  });
 }
 
 // ---- Connection -------------------------------------------------------------------------
 
 STDMETHODIMP CXVKAddin::OnConnection(IDispatch* Application, ext_ConnectMode, IDispatch* AddInInst,
                                      SAFEARRAY**) {
-  CResourceScope resources;
-  Mark(150, kConnectionTag);
-  CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);
-  Mark(153, kConnectionTag);
-  m_nSupportWMF = ReadOption(options::kSupportWMF);
-  try {
-    IDispatch* excel = nullptr;
-    if (!Application ||
-        FAILED(Application->QueryInterface(kIidExcelApplication, reinterpret_cast<void**>(&excel)))) {
-      excel = nullptr;
-      ShowWarning(u"Can't get the application object.");
-    }
-    // Without Excel the connection goes on: the add-in is still published and its link dialog
-    // still answers the CAD side (imports then end at once with 1300). Nothing below calls
-    // through the empty reference.
-    m_pExcel = DispatchObject::Wrap(excel);
-    if (excel) excel->Release();
-
-    COMAddIn* addIn = nullptr;
-    if (AddInInst) {
-      HRESULT hr = AddInInst->QueryInterface(__uuidof(COMAddIn), reinterpret_cast<void**>(&addIn));
-      if (FAILED(hr) && hr != E_NOINTERFACE) throw ComError(hr, SystemErrorText(hr));
-      if (FAILED(hr)) addIn = nullptr;
-    }
-    if (!addIn) throw ComError(E_POINTER, SystemErrorText(E_POINTER));
-    HRESULT hr = addIn->put_Object(static_cast<IXVKAddin*>(this));
-    addIn->Release();
-    if (FAILED(hr)) throw ComError(hr, SystemErrorText(hr));
-
-    if (m_pExcel) m_nExcelVersion = MajorVersion(m_pExcel->Get(u"Version").ToString());
-
-    if (!m_pSignalDialog) {
-      m_pSignalDialog = new CSignalDialog(this);
-      if (m_pSignalDialog->Create()) {
-        ::ShowWindow(m_pSignalDialog->GetSafeHwnd(), SW_HIDE);
-      } else {
-        ShowWarning(u"Can't initialize Vellumark add-in.");
+  return ComBoundary([&]() -> HRESULT {
+    CResourceScope resources;
+    Mark(150, kConnectionTag);
+    CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);
+    Mark(153, kConnectionTag);
+    // Without a stored value the object keeps what it has (1 when new).
+    m_nSupportWMF = ReadOption(options::kSupportWMF, kProductKey, m_nSupportWMF);
+    try {
+      ComPtr<IDispatch> excel;
+      if (!Application ||
+          FAILED(Application->QueryInterface(kIidExcelApplication, reinterpret_cast<void**>(excel.Out())))) {
+        excel.Reset();
+        ShowWarning(u"Can't get the application object.");
       }
-      m_pLink = m_pSignalDialog;
+      // Without Excel the connection goes on: the add-in is still published and its link dialog
+      // still answers the CAD side (imports then end at once with 1300). Nothing below calls
+      // through the empty reference.
+      m_pExcel = DispatchObject::Wrap(excel.Get());
+
+      ComPtr<COMAddIn> addIn;
+      if (AddInInst) {
+        HRESULT hr = AddInInst->QueryInterface(__uuidof(COMAddIn), reinterpret_cast<void**>(addIn.Out()));
+        if (FAILED(hr) && hr != E_NOINTERFACE) throw ComError(hr, SystemErrorText(hr));
+        if (FAILED(hr)) addIn.Reset();
+      }
+      if (!addIn) throw ComError(E_POINTER, SystemErrorText(E_POINTER));
+      HRESULT hr = addIn->put_Object(static_cast<IXVKAddin*>(this));
+      if (FAILED(hr)) throw ComError(hr, SystemErrorText(hr));
+
+      if (m_pExcel) m_nExcelVersion = MajorVersion(m_pExcel->Get(u"Version").ToString());
+
+      if (!m_pSignalDialog) {
+        m_pSignalDialog = new CSignalDialog(this);
+        if (m_pSignalDialog->Create()) {
+          ::ShowWindow(m_pSignalDialog->GetSafeHwnd(), SW_HIDE);
+        } else {
+          ShowWarning(u"Can't initialize Vellumark add-in.");
+        }
+        m_pLink = m_pSignalDialog;
+      }
+      return S_OK;
+    } catch (const ComError& e) {
+      ShowWarning(FormatText(u"Failed to add the toolbar: %s: %d", {e.ErrorMessage(), int64_t{m_nStep}}));
+    } catch (...) {
+      ShowWarning(FormatText(u"Unknown fatal error raised: %d.", {int64_t{m_nStep}}));
     }
-    return S_OK;
-  } catch (const ComError& e) {
-    ShowWarning(FormatText(u"Failed to add the toolbar: %s: %d", {e.ErrorMessage(), int64_t{m_nStep}}));
-  } catch (...) {
-    ShowWarning(FormatText(u"Unknown fatal error raised: %d.", {int64_t{m_nStep}}));
-  }
-  return S_FALSE;
+    return S_FALSE;
+  });
 }
 
 STDMETHODIMP CXVKAddin::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) {
-  CResourceScope resources;
-  try {
-    m_log.WriteLine(kConnectionTag, 452);
-    m_log.WriteLine(kConnectionTag, 463);
-    if (m_pSignalDialog) {
-      m_pSignalDialog->EndLink(kLinkEndDisconnecting);
-      m_pSignalDialog->DestroyWindow();
-      delete m_pSignalDialog;
-      m_pSignalDialog = nullptr;
-      m_pLink = nullptr;
+  return ComBoundary([&]() -> HRESULT {
+    CResourceScope resources;
+    try {
+      m_log.WriteLine(kConnectionTag, 452);
+      m_log.WriteLine(kConnectionTag, 463);
+      if (m_pSignalDialog) {
+        m_pSignalDialog->EndLink(kLinkEndDisconnecting);
+        m_pSignalDialog->DestroyWindow();
+        delete m_pSignalDialog;
+        m_pSignalDialog = nullptr;
+        m_pLink = nullptr;
+      }
+      m_log.WriteLine(kConnectionTag, 472);
+      m_log.WriteLine(kConnectionTag, 487);
+      return S_OK;
+    } catch (const ComError& e) {
+      ShowWarning(FormatText(u"Failed to disconnect from Excel: %s", {e.ErrorMessage()}));
+    } catch (...) {
+      ShowWarning(u"Unknown fatal error in ondisconnect.");
     }
-    m_log.WriteLine(kConnectionTag, 472);
-    m_log.WriteLine(kConnectionTag, 487);
-    return S_OK;
-  } catch (const ComError& e) {
-    ShowWarning(FormatText(u"Failed to disconnect from Excel: %s", {e.ErrorMessage()}));
-  } catch (...) {
-    ShowWarning(u"Unknown fatal error in ondisconnect.");
-  }
-  return S_FALSE;
+    return S_FALSE;
+  });
 }
 
 STDMETHODIMP CXVKAddin::OnAddInsUpdate(SAFEARRAY**) { return E_NOTIMPL; }
@@ -161,15 +168,17 @@ STDMETHODIMP CXVKAddin::OnStartupComplete(SAFEARRAY**) { return S_OK; }
 STDMETHODIMP CXVKAddin::OnBeginShutdown(SAFEARRAY**) { return E_NOTIMPL; }
 
 STDMETHODIMP CXVKAddin::InitApp(IDispatch* Application) {
-  CResourceScope resources;
-  OnConnection(Application, ext_cm_AfterStartup, nullptr, nullptr);
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    OnConnection(Application, ext_cm_AfterStartup, nullptr, nullptr);
+  });
 }
 
 STDMETHODIMP CXVKAddin::UninitApp() {
-  CResourceScope resources;
-  OnDisconnection(ext_dm_UserClosed, nullptr);
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    OnDisconnection(ext_dm_UserClosed, nullptr);
+  });
 }
 
 }  // namespace vk

@@ -8,10 +8,12 @@
 #include <string>
 
 #include "addin/options_launcher.h"
+#include "addin/com_boundary.h"
 #include "addin/document_opener.h"
 #include "addin/resource_scope.h"
 #include "addin/server_module.h"
 #include "addin/xvkaddin.h"
+#include "automation/win32/com_ptr.h"
 #include "import/project_wise_check.h"
 #include "import/win32/win32_project_wise_site.h"
 #include "settings/option_table.h"
@@ -89,11 +91,13 @@ std::wstring HelpFolder() {
 // ---- Ribbon ----------------------------------------------------------------------------
 
 STDMETHODIMP CXVKAddin::GetCustomUI(BSTR, BSTR* RibbonXml) {
-  CResourceScope resources;
-  if (m_nExcelVersion < kFirstRibbonVersion) return E_NOTIMPL;
-  if (!RibbonXml) return E_POINTER;
-  *RibbonXml = SysAllocString(kRibbonXml);
-  return *RibbonXml ? S_OK : E_OUTOFMEMORY;
+  return ComBoundary([&]() -> HRESULT {
+    CResourceScope resources;
+    if (m_nExcelVersion < kFirstRibbonVersion) return E_NOTIMPL;
+    if (!RibbonXml) return E_POINTER;
+    *RibbonXml = SysAllocString(kRibbonXml);
+    return *RibbonXml ? S_OK : E_OUTOFMEMORY;
+  });
 }
 
 // ---- Import commands -------------------------------------------------------------------
@@ -109,33 +113,38 @@ void CXVKAddin::RunImportCommand(int bSelectedRange) {
 }
 
 STDMETHODIMP CXVKAddin::OnRibbonFinish(IDispatch*) {
-  CResourceScope resources;
-  RunImportCommand(0);
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    RunImportCommand(0);
+  });
 }
 
 STDMETHODIMP CXVKAddin::OnRibbonRangeImport(IDispatch*) {
-  CResourceScope resources;
-  RunImportCommand(1);
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    RunImportCommand(1);
+  });
 }
 
 STDMETHODIMP CXVKAddin::Vellumark_Finish() {
-  CResourceScope resources;
-  RunImportCommand(0);
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    RunImportCommand(0);
+  });
 }
 
 STDMETHODIMP CXVKAddin::Vellumark_RangeImport() {
-  CResourceScope resources;
-  RunImportCommand(1);
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    RunImportCommand(1);
+  });
 }
 
 STDMETHODIMP CXVKAddin::ImportWorksheet(LONG bSelectedRange) {
-  CResourceScope resources;
-  RunImport(bSelectedRange);
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    RunImport(bSelectedRange);
+  });
 }
 
 // ---- Options ---------------------------------------------------------------------------
@@ -151,15 +160,17 @@ void CXVKAddin::OptionsCommand() {
 }
 
 STDMETHODIMP CXVKAddin::OnRibbonOptions(IDispatch*) {
-  CResourceScope resources;
-  OptionsCommand();
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    OptionsCommand();
+  });
 }
 
 STDMETHODIMP CXVKAddin::Vellumark_Option() {
-  CResourceScope resources;
-  OptionsCommand();
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    OptionsCommand();
+  });
 }
 
 // ---- Help ------------------------------------------------------------------------------
@@ -167,15 +178,17 @@ STDMETHODIMP CXVKAddin::Vellumark_Option() {
 void CXVKAddin::HelpCommand() { DocumentOpener::Current().Open(HelpFolder() + L"Vellumark.chm"); }
 
 STDMETHODIMP CXVKAddin::OnRibbonHelp(IDispatch*) {
-  CResourceScope resources;
-  HelpCommand();
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    HelpCommand();
+  });
 }
 
 STDMETHODIMP CXVKAddin::Vellumark_Help() {
-  CResourceScope resources;
-  HelpCommand();
-  return S_OK;
+  return ComBoundary([&] {
+    CResourceScope resources;
+    HelpCommand();
+  });
 }
 
 // ---- Picture ---------------------------------------------------------------------------
@@ -190,22 +203,24 @@ HRESULT CXVKAddin::LoadImage(IPictureDisp** picture) {
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
   DWORD size = SizeofResource(module, found);
   if (!bytes || size == 0) return S_OK;  // no picture, as the resource could not be read
-  IStream* stream = SHCreateMemStream(static_cast<const BYTE*>(bytes), size);
+  auto stream = ComPtr<IStream>::Attach(SHCreateMemStream(static_cast<const BYTE*>(bytes), size));
   if (!stream) return E_OUTOFMEMORY;
-  HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPictureDisp,
-                              reinterpret_cast<void**>(picture));
-  stream->Release();
-  return hr;
+  return OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPictureDisp,
+                        reinterpret_cast<void**>(picture));
 }
 
 STDMETHODIMP CXVKAddin::LoadAutoCADImage(BSTR*, IPictureDisp** ppdispImage) {
-  CResourceScope resources;
-  return LoadImage(ppdispImage);
+  return ComBoundary([&] {
+    CResourceScope resources;
+    return LoadImage(ppdispImage);
+  });
 }
 
 STDMETHODIMP CXVKAddin::GetAutoCADImage(IDispatch*, IPictureDisp** ppdispImage) {
-  CResourceScope resources;
-  return LoadImage(ppdispImage);
+  return ComBoundary([&] {
+    CResourceScope resources;
+    return LoadImage(ppdispImage);
+  });
 }
 
 }  // namespace vk

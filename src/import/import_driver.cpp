@@ -107,7 +107,14 @@ void CImportDriver::Mark(int32_t step, const char16_t* tag) {
 int CImportDriver::RunImport(int bSelectedRange) {
   if (m_bRunning) return kExcelBusy;
   RunningFlag running(m_bRunning);
-  return ImportSteps(bSelectedRange);
+  // The steps report their own failures; what escapes them (opening the log, reading the
+  // options before the first step, or the failure report itself failing) ends the run at the
+  // step it reached without reaching the caller, which is a COM entry point.
+  try {
+    return ImportSteps(bSelectedRange);
+  } catch (...) {
+    return m_nStep;
+  }
 }
 
 namespace {

@@ -42,6 +42,10 @@ int32_t ReadOption(const NumberOption& option, std::u16string_view optionKey) {
   return CRegistry::GetNumber(ReadKeyFor(option.place, optionKey), option.name, option.defaultValue);
 }
 
+int32_t ReadOption(const NumberOption& option, std::u16string_view optionKey, int32_t fallback) {
+  return CRegistry::GetNumber(ReadKeyFor(option.place, optionKey), option.name, fallback);
+}
+
 bool WriteOption(const NumberOption& option, std::u16string_view optionKey, int32_t value) {
   return CRegistry::SetNumber(WriteKeyFor(option.place, optionKey), option.name, value);
 }

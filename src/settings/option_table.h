@@ -127,6 +127,8 @@ std::u16string_view WriteKeyFor(OptionPlace place, std::u16string_view optionKey
 // Typed access through CRegistry. optionKey matters only for option values; product values may
 // leave it out.
 int32_t ReadOption(const NumberOption& option, std::u16string_view optionKey = kProductKey);
+// The stored value, or fallback where none is stored (a value kept from an earlier read).
+int32_t ReadOption(const NumberOption& option, std::u16string_view optionKey, int32_t fallback);
 bool WriteOption(const NumberOption& option, std::u16string_view optionKey, int32_t value);
 inline bool WriteOption(const NumberOption& option, int32_t value) { return WriteOption(option, kProductKey, value); }
 

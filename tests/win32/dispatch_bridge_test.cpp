@@ -123,10 +123,11 @@ TEST(DispatchBridge, ObjectsComeBackAsObjectsAndNothingAsNothing) {
 TEST(DispatchBridge, FailuresBecomeComErrorsWithCodeAndText) {
   ObjectPtr object = ThroughCom(std::make_shared<Recorder>());
 
-  // An exception the object reports: its own code and description.
+  // An exception the object reports: its own code with the system's text for it, not the
+  // description the object attaches.
   ComError failed = ErrorOf([&] { object->Call(u"Fail"); });
   EXPECT_EQ(failed.Error(), kExcelAppError);
-  EXPECT_EQ(failed.ErrorMessage(), u"The sheet is protected.");
+  EXPECT_EQ(failed.ErrorMessage(), SystemErrorText(kExcelAppError));
 
   // Codes Invoke returns directly: the code and the system's text for it.
   for (int32_t code : {kExcelBusy, kDispEMemberNotFound}) {

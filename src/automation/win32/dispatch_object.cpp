@@ -15,7 +15,8 @@ namespace {
 
 [[noreturn]] void Fail(HRESULT hr) { throw ComError(hr, SystemErrorText(hr)); }
 
-// The code and text an object reported with DISP_E_EXCEPTION. A bare wCode maps into the
+// The code an object reported with DISP_E_EXCEPTION, with the system's text for it: the user's
+// reports name a failure the same way whichever path it came by. A bare wCode maps into the
 // interface range as the platform's own dispatch wrappers map it.
 [[noreturn]] void FailWithException(EXCEPINFO& info) {
   if (info.pfnDeferredFillIn != nullptr) info.pfnDeferredFillIn(&info);
@@ -25,11 +26,10 @@ namespace {
   } else if (info.wCode != 0) {
     hr = info.wCode >= 0xFE00 ? static_cast<HRESULT>(0x8004FFFF) : static_cast<HRESULT>(0x80040200 + info.wCode);
   }
-  std::u16string description = info.bstrDescription ? FromWide(info.bstrDescription) : std::u16string();
   SysFreeString(info.bstrSource);
   SysFreeString(info.bstrDescription);
   SysFreeString(info.bstrHelpFile);
-  throw ComError(hr, description.empty() ? SystemErrorText(hr) : std::move(description));
+  throw ComError(hr, SystemErrorText(hr));
 }
 
 WORD FlagsOf(InvokeKind kind) {

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -136,6 +138,15 @@ TEST_F(AddIn, ConnectionKeepsExcelReadsVersionAndPublishesItself) {
   EXPECT_EQ(object_->SignalDialog(), nullptr);
   EXPECT_FALSE(IsWindow(link));
   EXPECT_TRUE(object_->m_pExcel);  // Excel is kept until the object goes
+}
+
+TEST_F(AddIn, WithoutAStoredSupportWMFTheConnectionKeepsTheObjectsValue) {
+  test::LinkWindowsLock windows;
+  EXPECT_EQ(Connect(Excel(Json("16.0")), comAddIn_), S_OK);
+  EXPECT_EQ(object_->m_nSupportWMF, 1);
+  object_->m_nSupportWMF = 0;
+  EXPECT_EQ(Connect(Excel(Json("16.0")), comAddIn_), S_OK);
+  EXPECT_EQ(object_->m_nSupportWMF, 0);
 }
 
 TEST_F(AddIn, InitAppWithoutAddInInstanceStoresExcelButReportsTheToolbarStep) {
@@ -371,6 +382,71 @@ TEST_F(AddIn, HelpFileIsFoundFromTheInstallationPath) {
     EXPECT_EQ(opener.opened[2 * i + 1], cases[i].help) << i;
   }
   EXPECT_TRUE(messages_.shown.empty());
+}
+
+// Commands whose work fails with a C++ exception that is not an automation error.
+class ThrowingLauncher final : public OptionsLauncher {
+ public:
+  ThrowingLauncher() { SetCurrent(this); }
+  ~ThrowingLauncher() override { SetCurrent(nullptr); }
+  void Show(const std::u16string&, int32_t) override { throw std::runtime_error("sheet failed"); }
+};
+
+class ThrowingOpener final : public DocumentOpener {
+ public:
+  ThrowingOpener() { SetCurrent(this); }
+  ~ThrowingOpener() override { SetCurrent(nullptr); }
+  void Open(const std::wstring&) override { throw std::bad_alloc(); }
+};
+
+// Late-bound call of a method by name, as Office makes a ribbon callback and a script a method
+// call; the method's own HRESULT, whether COM hands it back directly or as the exception's code.
+HRESULT CallByName(IDispatch* dispatch, const wchar_t* name, IDispatch* control) {
+  DISPID id = 0;
+  LPOLESTR n = const_cast<LPOLESTR>(name);
+  HRESULT hr = dispatch->GetIDsOfNames(IID_NULL, &n, 1, 0, &id);
+  if (FAILED(hr)) return hr;
+  VARIANT arg;
+  VariantInit(&arg);
+  arg.vt = VT_DISPATCH;
+  arg.pdispVal = control;
+  DISPPARAMS params{&arg, nullptr, control ? 1u : 0u, 0};
+  EXCEPINFO error{};
+  hr = dispatch->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, &error, nullptr);
+  SysFreeString(error.bstrSource);
+  SysFreeString(error.bstrDescription);
+  SysFreeString(error.bstrHelpFile);
+  return hr == DISP_E_EXCEPTION ? error.scode : hr;
+}
+
+TEST_F(AddIn, AnExceptionInACommandComesBackAsAnErrorAndTheAddInGoesOn) {
+  IDispatch* dispatch = As<IDispatch>(addin_, IID_IDispatch);
+  {
+    ThrowingLauncher launcher;
+    ThrowingOpener opener;
+    EXPECT_EQ(CallByName(dispatch, L"OnRibbonOptions", comAddIn_), E_UNEXPECTED);
+    EXPECT_EQ(CallByName(dispatch, L"Vellumark_Option", nullptr), E_UNEXPECTED);
+    EXPECT_EQ(CallByName(dispatch, L"OnRibbonHelp", comAddIn_), E_OUTOFMEMORY);
+    EXPECT_EQ(CallByName(dispatch, L"Vellumark_Help", nullptr), E_OUTOFMEMORY);
+  }
+  RecordingLauncher launcher;
+  EXPECT_EQ(CallByName(dispatch, L"OnRibbonOptions", comAddIn_), S_OK);
+  EXPECT_EQ(addin_->Vellumark_Option(), S_OK);
+  EXPECT_EQ(launcher.shown.size(), 2u);
+  dispatch->Release();
+}
+
+TEST(AddInFactory, UnlockWithoutALockLeavesTheCountAlone) {
+  IClassFactory* factory = new CClassFactory(&CXVKAddin::Create);
+  const long before = CServerModule::LockCount();
+  EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+  EXPECT_EQ(CServerModule::LockCount(), before);
+  EXPECT_EQ(factory->LockServer(TRUE), S_OK);
+  EXPECT_EQ(CServerModule::LockCount(), before + 1);
+  EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+  EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+  EXPECT_EQ(CServerModule::LockCount(), before);
+  factory->Release();
 }
 
 TEST(AddInFactory, AggregationHandsOutTheInnerUnknown) {
