@@ -3,7 +3,7 @@
 //
 //   vk_office_host [--register] [--unregister] [--answer yes|no] [--wait-receiver]
 //                  [--close-receiver] [--pw <status> <document> [--pw-press <button>]]
-//                  [--options <control id> <text>] --fixture <workbook.json> [callback...]
+//                  [--options <control id> <text>] [--time] --fixture <workbook.json> [callback...]
 //
 // Creates "Vellumark.VK2019" by ProgID (after DllRegisterServer of Vellumark.dll beside this
 // program with --register), connects it with the stand-in Excel served over COM and a COMAddIn
@@ -12,6 +12,7 @@
 // Message boxes the add-in shows are answered (OK, or Yes/No as --answer says) and printed.
 // --wait-receiver waits (up to 30 s) for the receiver window before connecting, as Excel would
 // be started after the CAD side; --close-receiver closes it at the end (the demo's receiver).
+// --time adds a line "time <callback> <ms> ms" after each ribbon call (scripts/bench-wine).
 // --pw installs a stand-in ProjectWise connector for the run: its class key, and its COM add-in
 // entry "VellumarkPW.Connect" whose object answers QueryDocument with that status and document;
 // its confirmation dialog is answered with the button named by --pw-press (check-in, update,
@@ -238,7 +239,7 @@ class StandInConnector {
 
 int Run(const std::vector<std::wstring>& args) {
   bool doRegister = false, doUnregister = false, waitReceiver = false, closeReceiver = false;
-  bool withConnector = false;
+  bool withConnector = false, timeCalls = false;
   int32_t pwStatus = 0;
   std::wstring pwDocument;
   std::wstring fixture;
@@ -252,6 +253,8 @@ int Run(const std::vector<std::wstring>& args) {
       waitReceiver = true;
     } else if (args[i] == L"--close-receiver") {
       closeReceiver = true;
+    } else if (args[i] == L"--time") {
+      timeCalls = true;
     } else if (args[i] == L"--answer" && i + 1 < args.size()) {
       g_answerYes = args[++i] == L"yes";
     } else if (args[i] == L"--fixture" && i + 1 < args.size()) {
@@ -281,7 +284,7 @@ int Run(const std::vector<std::wstring>& args) {
   if (fixture.empty()) {
     std::fprintf(stderr,
                  "usage: vk_office_host [--register] [--unregister] [--answer yes|no] [--wait-receiver] "
-                 "[--close-receiver] [--pw <status> <document> [--pw-press <button>]] --fixture <file> [callback...]\n");
+                 "[--close-receiver] [--pw <status> <document> [--pw-press <button>]] [--time] --fixture <file> [callback...]\n");
     return 2;
   }
 
@@ -368,8 +371,18 @@ int Run(const std::vector<std::wstring>& args) {
     arg.pdispVal = control;
     DISPPARAMS params{&arg, nullptr, 1, 0};
     EXCEPINFO exception{};
-    Report("invoke " + Utf8(name) + " (DISPID " + std::to_string(id) + ")",
-           dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception, nullptr));
+    LARGE_INTEGER frequency{}, start{}, end{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    hr = dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception, nullptr);
+    QueryPerformanceCounter(&end);
+    Report("invoke " + Utf8(name) + " (DISPID " + std::to_string(id) + ")", hr);
+    if (timeCalls) {
+      char ms[32];
+      std::snprintf(ms, sizeof ms, "%.1f", 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                                               static_cast<double>(frequency.QuadPart));
+      Line("time " + Utf8(name) + " " + ms + " ms");
+    }
     control->Release();
   }
 
