@@ -3,7 +3,7 @@
 
 namespace vk {
 
-// The thread's real ANSI code page (MultiByteToWideChar with CP_ACP), so that an 8-bit option
+// The thread's real ANSI code page (MultiByteToWideChar with CP_THREAD_ACP), so that an 8-bit option
 // file written on a Japanese system reads back as Japanese there.
 class CWin32AnsiCodePage final : public AnsiCodePage {
  public:
