@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "fixture_json.h"
 #include "a1_text.h"
 #include "fake_fixture_conditions.h"
 #include "fake_fixture_format.h"
@@ -18,16 +19,8 @@ namespace {
 
 using nlohmann::json;
 
-[[noreturn]] void Fail(const std::string& what) { throw std::runtime_error(what); }
-
-void OnlyKeys(const json& object, std::initializer_list<std::string_view> allowed, const std::string& where) {
-  if (!object.is_object()) Fail(where + ": expected an object");
-  for (const auto& item : object.items()) {
-    bool known = false;
-    for (std::string_view key : allowed) known = known || item.key() == key;
-    if (!known) Fail(where + ": unknown key \"" + item.key() + "\"");
-  }
-}
+using fixture::Fail;
+using fixture::OnlyKeys;
 
 std::u16string Text(const json& value, const std::string& where) {
   if (!value.is_string()) Fail(where + ": expected a string");

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "fixture_json.h"
 #include "a1_text.h"
 #include "fake_fixture_format.h"
 #include "utf_text.h"
@@ -14,7 +15,7 @@ namespace {
 
 using nlohmann::json;
 
-[[noreturn]] void Fail(const std::string& what) { throw std::runtime_error(what); }
+using fixture::Fail;
 
 // A name from a table, or the number itself.
 int32_t Enumerated(const json& value, std::initializer_list<std::pair<std::string_view, int32_t>> names,
