@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "link/record_field.h"
+
 namespace vk {
 
 // One edge line of a cell. Values are Excel's own constants and RGB colours, unconverted.
@@ -71,23 +73,6 @@ struct CellRecord {
 
 inline constexpr int32_t kCellRecordSize = 13320;
 inline constexpr int32_t kXlNone = -4142;  // Excel's "none": no underline, no line, no fill
-
-// Copies text into a fixed field, cut so that the terminator always fits; the rest of the field
-// is zeroed, so no earlier text shows through behind the terminator.
-template <size_t N>
-void SetField(char16_t (&field)[N], std::u16string_view text) noexcept {
-  const size_t n = text.size() < N - 1 ? text.size() : N - 1;
-  for (size_t i = 0; i < n; ++i) field[i] = text[i];
-  for (size_t i = n; i < N; ++i) field[i] = u'\0';
-}
-
-// The text of a field up to its terminator (or its end, for a record from elsewhere).
-template <size_t N>
-std::u16string_view FieldText(const char16_t (&field)[N]) noexcept {
-  size_t n = 0;
-  while (n < N && field[n] != u'\0') ++n;
-  return std::u16string_view(field, n);
-}
 
 static_assert(sizeof(EdgeStyle) == 16);
 static_assert(offsetof(EdgeStyle, lineStyle) == 0);

@@ -1,0 +1,3 @@
+#include "excel/shape.h"
+
+namespace vk::excel {}  // namespace vk::excel
