@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "automation/guid.h"
@@ -27,6 +28,10 @@ class AutomationObject {
   // The IID of the object's own interface type (Excel's IID for a stand-in Range), or the null
   // GUID when it has none. Served through type information so callers can cache per type.
   virtual Guid InterfaceId() const { return {}; }
+  // The name its type information gives the object's own type (IDispatch::GetTypeInfo(0), then
+  // the type's documentation); ComError when the object offers none. ActiveX controls are told
+  // apart by it.
+  virtual std::u16string TypeInfoName();
 
   Variant Get(std::u16string_view name, std::initializer_list<Variant> args = {},
               uint32_t lcid = 0) {

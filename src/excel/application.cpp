@@ -17,9 +17,14 @@ Workbook Application::ActiveWorkbook() const { return Workbook(AsObject(Get(u"Ac
 
 std::u16string Application::Version() const { return Get(u"Version").ToString(); }
 
-Range Application::ActiveCell() const { return Range(AsObject(Get(u"ActiveCell"))); }
+excel::Range Application::ActiveCell() const { return excel::Range(AsObject(Get(u"ActiveCell"))); }
 Variant Application::Evaluate(const std::u16string& formula) const {
   return Call(u"Evaluate", {Variant::String(formula)});
+}
+
+Window Application::ActiveWindow() const { return Window(AsObject(Get(u"ActiveWindow"))); }
+excel::Range Application::Range(const std::u16string& reference) const {
+  return excel::Range(AsObject(Get(u"Range", {Variant::String(reference)})));
 }
 
 }  // namespace vk::excel

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "excel/excel_object.h"
+#include "excel/window.h"
 #include "excel/workbook.h"
 #include "excel/worksheet.h"
 
@@ -21,10 +22,13 @@ class Application : public ExcelObject {
   Workbook ActiveWorkbook() const;
   std::u16string Version() const;
   // The active cell of the active sheet.
-  Range ActiveCell() const;
+  excel::Range ActiveCell() const;
   // A formula of at most 255 characters worked out on the active sheet: a value, an error
   // value, an array, or a Range for a reference.
   Variant Evaluate(const std::u16string& formula) const;
+  excel::Window ActiveWindow() const;
+  // Range(Cell1): a reference text of any sheet ("Sheet2!$A$1:$A$5") or a defined name.
+  excel::Range Range(const std::u16string& reference) const;
 };
 
 }  // namespace vk::excel

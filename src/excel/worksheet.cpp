@@ -20,4 +20,6 @@ Variant Worksheet::Evaluate(const std::u16string& formula) const {
   return Call(u"Evaluate", {Variant::String(formula)});
 }
 
+Shapes Worksheet::Shapes() const { return excel::Shapes(AsObject(Get(u"Shapes"))); }
+
 }  // namespace vk::excel

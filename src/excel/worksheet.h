@@ -4,6 +4,7 @@
 #include "excel/excel_object.h"
 #include "excel/page_setup.h"
 #include "excel/range.h"
+#include "excel/shape.h"
 
 namespace vk::excel {
 
@@ -19,6 +20,7 @@ class Worksheet : public ExcelObject {
   excel::Range UsedRange() const;
   excel::Range Cells() const;
   std::u16string Name() const;
+  excel::Shapes Shapes() const;
   // A formula worked out with this sheet's cells; see Application::Evaluate.
   Variant Evaluate(const std::u16string& formula) const;
 };

@@ -1,11 +1,145 @@
 #include "import/shapes_pass.h"
 
+#include <memory>
+
+#include "automation/com_error.h"
+#include "excel/application.h"
+#include "excel/worksheet.h"
 #include "import/import_driver.h"
+#include "import/shape_reader.h"
+#include "import/uti_func.h"
+#include "ui/debug_output.h"
+#include "ui/progress_window.h"
+#include "ui/text_format.h"
+#include "ui/user_messages.h"
 
 namespace vk {
+namespace {
 
-// Shape records do not exist yet: the pass announces nothing and sends nothing, so the message
-// sequence of an import with shapes enabled is already the final one for sheets without shapes.
-void ShapesPass(ShapesPassContext&, const AreaGeometry&) {}
+constexpr char16_t kTag[] = u"shapes_pass.cpp";
+constexpr int32_t kProgressFromShapes = 100;  // fewer shapes are read too quickly to show
+constexpr int32_t kFirstZoomedVersion = 12;
+constexpr double kNormalZoom = 100;
+
+// Shapes are read, and pictures copied, at 100 %: the window's zoom is put back afterwards.
+class ZoomAtHundred {
+ public:
+  ZoomAtHundred(CImportDriver& addin) : addin_(addin) {}
+
+  void Set() {
+    if (addin_.m_nExcelVersion < kFirstZoomedVersion) return;
+    // A window whose zoom cannot be read or set is read as it is.
+    try {
+      const excel::Application app(addin_.m_pExcel);
+      addin_.Mark(1122, kTag);
+      const excel::Window window = app.ActiveWindow();
+      addin_.Mark(1124, kTag);
+      saved_ = window.Zoom();
+      addin_.Mark(1126, kTag);
+      if (!CUtiFunc::DoubleEqual(saved_, kNormalZoom)) {
+        addin_.Mark(1129, kTag);
+        window.SetZoom(Variant::I4(static_cast<int32_t>(kNormalZoom)));
+      }
+    } catch (...) {
+    }
+  }
+
+  void PutBack() {
+    if (addin_.m_nExcelVersion < kFirstZoomedVersion) return;
+    const excel::Application app(addin_.m_pExcel);
+    addin_.Mark(1264, kTag);
+    const excel::Window window = app.ActiveWindow();
+    addin_.Mark(1266, kTag);
+    if (!CUtiFunc::DoubleEqual(saved_, kNormalZoom)) {
+      addin_.Mark(1269, kTag);
+      window.SetZoom(Variant::R8(saved_));
+    }
+  }
+
+ private:
+  CImportDriver& addin_;
+  double saved_ = kNormalZoom;
+};
+
+// One shape: its record cleared, its type fields read, then the reader takes over.
+void ReadOneShape(ShapeReader& reader, const excel::Shapes& shapes, int32_t i, int32_t n, CImportDriver& addin) {
+  addin.Mark(1174, kTag);
+  ShapeRecord& record = reader.ClearRecord();
+  addin.Mark(1176, kTag);
+  record.size = kShapeRecordSize;
+  addin.Mark(1179, kTag);
+  addin.Mark(1182, kTag);
+  const excel::Shape shape = shapes.Item(i);
+  addin.Mark(1185, kTag);
+  record.autoShapeType = shape.AutoShapeType();
+  addin.Mark(1188, kTag);
+  record.shapeType = shape.Type();
+  addin.Mark(1191, kTag);
+  record.isConnector = shape.Connector();
+  addin.Mark(1194, kTag);
+  reader.ReadShape(shape, i, n);
+}
+
+}  // namespace
+
+void ShapesPass(ShapesPassContext& context, const AreaGeometry& area) {
+  CImportDriver& addin = context.addin;
+  addin.Mark(1104, kTag);
+  const excel::Shapes shapes = context.worksheet.Shapes();
+  addin.Mark(1107, kTag);
+  const int32_t n = shapes.Count();
+  addin.Mark(1110, kTag);
+  if (n <= 0) {
+    addin.Mark(1274, kTag);
+    return;
+  }
+
+  ZoomAtHundred zoom(addin);
+  zoom.Set();
+  addin.Mark(1143, kTag);
+
+  std::unique_ptr<ProgressWindow> progress;
+  if (n >= kProgressFromShapes) {
+    progress = ProgressFactory::Current().Create();
+    if (progress) {
+      progress->SetText(FormatText(u"Reading %ld shapes.", {int64_t{n}}));
+      progress->SetRange(0, n);
+      progress->SetPos(0);
+      progress->SetStep(1);
+    }
+  }
+
+  ShapeReader reader(context, area, context.worksheet.Name());
+  for (int32_t i = 1; i <= n; ++i) {
+    context.shapeIndex = i;
+    try {
+      ReadOneShape(reader, shapes, i, n, addin);
+    } catch (const ComError& error) {
+      const std::u16string text = FormatText(u"Vellumark - AutoShapes Error: %s, %d, %d. Throw COM error ...",
+                                             {std::u16string_view(error.ErrorMessage()), int64_t{addin.m_nStep},
+                                              int64_t{i}});
+      WriteDebugOutput(text);
+      if (error.Error() == kExcelBusy) {
+        // Every further call would be refused too: the pass ends, and the driver reports it.
+        progress.reset();
+        try {
+          zoom.PutBack();
+        } catch (...) {
+        }
+        throw static_cast<int32_t>(kExcelBusy);
+      }
+      if (context.funcState != 2) ShowWarning(text);
+    } catch (...) {
+      if (context.funcState != 2) {
+        ShowWarning(FormatText(u"Vellumark - Unknown AutoShapes Error: %d, %d.",
+                               {int64_t{addin.m_nStep}, int64_t{i}}));
+      }
+    }
+    if (progress) progress->StepIt();
+  }
+  progress.reset();
+  zoom.PutBack();
+  addin.Mark(1274, kTag);
+}
 
 }  // namespace vk

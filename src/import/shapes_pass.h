@@ -24,7 +24,10 @@ struct ShapesPassContext {
   int32_t shapeIndex = -1;
 };
 
-// Sends the worksheet's shapes (those inside the area for a selection) as shape records.
+// Sends the worksheet's shapes (for a selection, those whose far corner lies inside the area)
+// as shape records, each member of a group as a shape of its own. Excel's busy refusal ends the
+// pass with an int exception carrying the code; other failures of a shape are reported and the
+// pass goes on.
 void ShapesPass(ShapesPassContext& context, const AreaGeometry& area);
 
 }  // namespace vk

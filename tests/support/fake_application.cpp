@@ -3,7 +3,10 @@
 #include "fake_com_add_ins.h"
 #include "fake_evaluator.h"
 #include "fake_excel.h"
+#include "a1_text.h"
 #include "fake_range.h"
+#include "fake_shape_parts.h"
+#include "utf_text.h"
 #include "fake_shape_selection.h"
 #include "fake_workbook.h"
 #include "fake_workbooks.h"
@@ -30,6 +33,8 @@ std::span<const FakeApplication::Member> FakeApplication::Members() {
       {u"COMAddIns", InvokeKind::PropertyGet, 0, 0, &A::COMAddIns},
       {u"ActiveCell", InvokeKind::PropertyGet, 0, 0, &A::ActiveCell},
       {u"Evaluate", InvokeKind::Method, 1, 1, &A::Evaluate},
+      {u"ActiveWindow", InvokeKind::PropertyGet, 0, 0, &A::ActiveWindow},
+      {u"Range", InvokeKind::PropertyGet, 1, 2, &A::Range},
   };
   return members;
 }
@@ -105,6 +110,30 @@ Variant FakeApplication::Evaluate(const FakeArgs& args) {
   if (!sheet) Raise();
   if (formula.size() > 255) return Variant::Error(static_cast<int32_t>(0x800A0000u + 2015u));
   return EvaluateFormula(ExcelPtr(), sheet, formula);
+}
+
+// Nothing when no workbook window is open (V:excel.application.activewindow).
+Variant FakeApplication::ActiveWindow(const FakeArgs&) {
+  if (!Excel().Book().open) return Variant::Object(nullptr);
+  return Variant::Object(std::make_shared<FakeWindow>(ExcelPtr()));
+}
+
+// Range(Cell1): a reference on the active sheet, one naming its sheet ("Lists!$A$1:$A$5"), or a
+// defined name.
+Variant FakeApplication::Range(const FakeArgs& args) {
+  if (!args.Has(0) || !args[0].IsString() || args.Has(1)) Raise();
+  FakeBook& book = Excel().Book();
+  const std::u16string& text = args[0].StringValue();
+  FakeSheet* sheet = book.ActiveSheet();
+  if (const auto parsed = ParseReference(text); parsed && !parsed->sheet.empty()) {
+    sheet = book.FindSheet(parsed->sheet);
+  } else if (!parsed) {
+    for (const auto& name : book.names) {
+      if (SameText(name.name, text)) sheet = book.FindSheet(name.sheet);
+    }
+  }
+  if (sheet == nullptr) Raise();
+  return Variant::Object(std::make_shared<FakeRange>(ExcelPtr(), sheet, FakeRange::Resolve(Excel(), sheet, args[0])));
 }
 
 }  // namespace vk::fake

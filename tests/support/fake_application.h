@@ -20,6 +20,8 @@ class FakeApplication final : public FakeObjectOf<FakeApplication> {
   Variant COMAddIns(const FakeArgs&);
   Variant ActiveCell(const FakeArgs&);
   Variant Evaluate(const FakeArgs&);
+  Variant ActiveWindow(const FakeArgs&);
+  Variant Range(const FakeArgs&);
 };
 
 }  // namespace vk::fake

@@ -37,6 +37,9 @@ class FakeBook {
   int32_t activeRow = 1;
   int32_t activeColumn = 1;
   std::vector<DefinedName> names;
+  // The active window's zoom in percent, and every value put, as put.
+  double zoom = 100;
+  std::vector<Variant> zoomPuts;
 
   // A deque keeps every sheet at its address while more are added.
   std::deque<FakeSheet> sheets;

@@ -11,6 +11,7 @@
 #include "fixture_json.h"
 #include "a1_text.h"
 #include "fake_fixture_conditions.h"
+#include "fake_fixture_shapes.h"
 #include "fake_fixture_format.h"
 #include "utf_text.h"
 
@@ -118,7 +119,7 @@ std::string SpanKey(const json& item, const std::string& where) {
 void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
   OnlyKeys(data, {"name", "standardWidth", "standardHeight", "columnWidths", "rowHeights",
                   "hiddenColumns", "hiddenRows", "usedRange", "printArea", "cells", "blocks",
-                  "merged", "printGridlines", "conditionalFormats"},
+                  "merged", "printGridlines", "conditionalFormats", "shapes"},
            where);
   LoadSheetFormat(sheet, data, where);
   if (data.contains("standardWidth")) sheet.standardWidth = Points(data["standardWidth"], where + ".standardWidth");
@@ -167,6 +168,7 @@ void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
       SetCell(sheet, area.row1, area.column1, item.value(), at);
     }
   }
+  if (data.contains("shapes")) LoadShapes(sheet, data["shapes"], where + ".shapes");
   if (data.contains("conditionalFormats")) {
     LoadConditionalFormats(sheet, data["conditionalFormats"], where + ".conditionalFormats");
   }
@@ -190,11 +192,16 @@ void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
 }
 
 FakeBook Load(const json& root) {
-  OnlyKeys(root, {"workbook", "path", "version", "activeSheet", "selection", "activeCell", "names", "sheets"}, "fixture");
+  OnlyKeys(root, {"workbook", "path", "version", "activeSheet", "selection", "activeCell", "names", "sheets", "zoom"},
+           "fixture");
   FakeBook book;
   if (root.contains("workbook")) book.name = Text(root["workbook"], "workbook");
   if (root.contains("path")) book.path = Text(root["path"], "path");
   if (root.contains("version")) book.version = Text(root["version"], "version");
+  if (root.contains("zoom")) {
+    if (!root["zoom"].is_number()) Fail("zoom: expected a percentage");
+    book.zoom = root["zoom"].get<double>();
+  }
   if (!root.contains("sheets") || !root["sheets"].is_array() || root["sheets"].empty()) {
     Fail("fixture: \"sheets\" must list at least one sheet");
   }

@@ -28,6 +28,8 @@ class FakeObject : public AutomationObject, public std::enable_shared_from_this<
 
   // "Range", "Worksheet", …: the first half of the call log's keys.
   const std::u16string& TypeName() const noexcept { return typeName_; }
+  // Excel's type information names its types as the call log does (ck: "Range", "Shape").
+  std::u16string TypeInfoName() override { return typeName_; }
 
  protected:
   FakeObject(std::shared_ptr<FakeExcel> excel, std::u16string typeName, const Guid& iid);

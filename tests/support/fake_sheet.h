@@ -10,6 +10,7 @@
 #include "cell_area.h"
 #include "fake_cell.h"
 #include "fake_condition_rule.h"
+#include "fake_shape_data.h"
 
 namespace vk::fake {
 
@@ -32,6 +33,8 @@ class FakeSheet {
   // Merged areas, each at least two cells; PageSetup.PrintGridlines.
   std::vector<CellArea> mergedAreas;
   bool printGridlines = false;
+  // Worksheet.Shapes in collection order.
+  std::vector<FakeShapeData> shapes;
 
   void SetValue(int32_t row, int32_t column, Variant value);
   const FakeCell* CellAt(int32_t row, int32_t column) const;  // null for a blank cell

@@ -4,6 +4,7 @@
 #include "fake_excel.h"
 #include "fake_page_setup.h"
 #include "fake_range.h"
+#include "fake_shape.h"
 
 namespace vk::fake {
 namespace {
@@ -23,6 +24,7 @@ std::span<const FakeWorksheet::Member> FakeWorksheet::Members() {
       {u"UsedRange", InvokeKind::PropertyGet, 0, 0, &W::UsedRange},
       {u"Cells", InvokeKind::PropertyGet, 0, 0, &W::Cells},
       {u"Evaluate", InvokeKind::Method, 1, 1, &W::Evaluate},
+      {u"Shapes", InvokeKind::PropertyGet, 0, 0, &W::Shapes},
   };
   return members;
 }
@@ -71,6 +73,10 @@ Variant FakeWorksheet::Cells(const FakeArgs&) {
 // (V:excel.worksheet.evaluate).
 Variant FakeWorksheet::Evaluate(const FakeArgs& args) {
   return EvaluateFormula(ExcelPtr(), sheet_, args[0].ToString());
+}
+
+Variant FakeWorksheet::Shapes(const FakeArgs&) {
+  return Variant::Object(std::make_shared<FakeShapes>(ExcelPtr(), &sheet_->shapes, false));
 }
 
 }  // namespace vk::fake

@@ -19,6 +19,7 @@ class FakeWorksheet final : public FakeObjectOf<FakeWorksheet> {
   Variant UsedRange(const FakeArgs&);
   Variant Cells(const FakeArgs&);
   Variant Evaluate(const FakeArgs&);
+  Variant Shapes(const FakeArgs&);
 
   FakeSheet* sheet_;
 };

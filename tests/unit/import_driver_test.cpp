@@ -196,6 +196,7 @@ TEST(RunImport, LogsEveryStepMark) {
             u"C:\\Work\\Plan.xlsx: 934\r\nData: 935\r\n: 936\r\n") +
                 u"iRow : 1\r\n" + cell(u"1", u"$A$1", true) + cell(u"2", u"$B$1", false) +
                 u"iRow : 2\r\n" + cell(u"1", u"$A$2", false) + cell(u"2", u"$B$2", false) +
+                u".cpp: 1104\r\n.cpp: 1107\r\n.cpp: 1110\r\n.cpp: 1274\r\n"  // a sheet without shapes
                 u".cpp: 1592\r\n.cpp: 1598\r\n.cpp: 1603\r\n"
                 u"Session end: December 10, 2026 09:05:07\n");
 }

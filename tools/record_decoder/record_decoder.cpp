@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "link/cell_record.h"
+#include "link/shape_record.h"
 #include "ui/utf8_text.h"
 
 namespace vk::decoder {
@@ -49,6 +50,88 @@ std::string Short(double value) {
   return buffer;
 }
 
+std::unique_ptr<ShapeRecord> AsShapeRecord(const uint8_t* bytes, size_t size) {
+  if (bytes == nullptr || size != sizeof(ShapeRecord)) return nullptr;
+  auto record = std::make_unique<ShapeRecord>();
+  std::memcpy(record.get(), bytes, sizeof(ShapeRecord));
+  return record;
+}
+
+std::string ShapeLine(const ShapeRecord& r) {
+  Json json{{"event", "shape"},
+            {"size", r.size},
+            {"left", r.left},
+            {"top", r.top},
+            {"width", r.width},
+            {"height", r.height},
+            {"rotation", r.rotation},
+            {"fontSize", r.fontSize},
+            {"lineWeight", r.lineWeight},
+            {"lineTransparency", r.lineTransparency},
+            {"fillTransparency", r.fillTransparency},
+            {"adjustment1", r.adjustment1},
+            {"adjustment2", r.adjustment2},
+            {"lineVisible", r.lineVisible},
+            {"lineColor", r.lineColor},
+            {"lineColorRgb", RgbText(r.lineColor)},
+            {"lineDashStyle", r.lineDashStyle},
+            {"beginArrowheadStyle", r.beginArrowheadStyle},
+            {"beginArrowheadLength", r.beginArrowheadLength},
+            {"beginArrowheadWidth", r.beginArrowheadWidth},
+            {"endArrowheadStyle", r.endArrowheadStyle},
+            {"endArrowheadLength", r.endArrowheadLength},
+            {"endArrowheadWidth", r.endArrowheadWidth},
+            {"fillColor", r.fillColor},
+            {"fillColorRgb", RgbText(r.fillColor)},
+            {"fillVisible", r.fillVisible},
+            {"verticalFlip", r.verticalFlip},
+            {"horizontalFlip", r.horizontalFlip},
+            {"shapeType", r.shapeType},
+            {"autoShapeType", r.autoShapeType},
+            {"controlType", r.controlType},
+            {"controlValue", r.controlValue},
+            {"controlMax", r.controlMax},
+            {"controlMin", r.controlMin},
+            {"horizontalAlignment", r.horizontalAlignment},
+            {"verticalAlignment", r.verticalAlignment},
+            {"underline", r.underline},
+            {"fontColor", r.fontColor},
+            {"fontColorRgb", RgbText(r.fontColor)},
+            {"isConnector", r.isConnector},
+            {"connectorType", r.connectorType},
+            {"bold", r.bold},
+            {"italic", r.italic},
+            {"picturePath", ToUtf8(FieldText(r.picturePath))},
+            {"fontName", ToUtf8(FieldText(r.fontName))},
+            {"text", ToUtf8(FieldText(r.text))},
+            {"reservedZero", r.reserved1 == 0 && r.reserved2[0] == 0 && r.reserved2[1] == 0}};
+  return Dump(json);
+}
+
+std::string DescribeShape(const ShapeRecord& r) {
+  std::string line = "shape type " + std::to_string(r.shapeType) + "/" + std::to_string(r.autoShapeType);
+  line += "  at " + Short(r.left) + "," + Short(r.top) + "  " + Short(r.width) + " x " + Short(r.height) + " pt";
+  if (r.rotation != 0) line += "  rot " + Short(r.rotation);
+  if (r.isConnector != 0) line += "  connector " + std::to_string(r.connectorType);
+  if (r.lineVisible != 0) line += "  line " + RgbText(r.lineColor) + " " + Short(r.lineWeight) + "pt";
+  if (r.fillVisible != 0) line += "  fill " + RgbText(r.fillColor);
+  if (r.beginArrowheadStyle > 1 || r.endArrowheadStyle > 1) {
+    line += "  arrows " + std::to_string(r.beginArrowheadStyle) + "/" + std::to_string(r.endArrowheadStyle);
+  }
+  if (r.controlType != 0) line += "  control " + std::to_string(r.controlType) + "=" + std::to_string(r.controlValue);
+  const std::u16string_view text = FieldText(r.text);
+  if (!text.empty()) {
+    std::u16string shown(text);
+    for (char16_t& c : shown) {
+      if (c == u'\n' || c == u'\r') c = u' ';
+      if (c == u'\x02') c = u'~';
+    }
+    line += "  \"" + ToUtf8(shown) + "\"  " + ToUtf8(FieldText(r.fontName)) + " " + Short(r.fontSize);
+  }
+  if (!FieldText(r.picturePath).empty()) line += "  file " + ToUtf8(FieldText(r.picturePath));
+  return line;
+}
+
 }  // namespace
 
 std::string RgbText(int32_t colour) {
@@ -85,6 +168,7 @@ std::string ResultLine(std::string_view command, int64_t result) {
 }
 
 std::string RecordLine(const uint8_t* bytes, size_t size) {
+  if (const auto shape = AsShapeRecord(bytes, size)) return ShapeLine(*shape);
   const auto record = AsCellRecord(bytes, size);
   if (!record) return Dump(Json{{"event", "record"}, {"size", size}});
   const CellRecord& r = *record;
@@ -137,6 +221,7 @@ std::string RecordLine(const uint8_t* bytes, size_t size) {
 }
 
 std::string DescribeRecord(const uint8_t* bytes, size_t size) {
+  if (const auto shape = AsShapeRecord(bytes, size)) return DescribeShape(*shape);
   const auto record = AsCellRecord(bytes, size);
   if (!record) return "record of " + std::to_string(size) + " bytes";
   const CellRecord& r = *record;

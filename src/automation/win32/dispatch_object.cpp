@@ -74,6 +74,19 @@ Guid DispatchObject::InterfaceId() const {
   return FromPlatformGuid(type_);
 }
 
+std::u16string DispatchObject::TypeInfoName() {
+  ComPtr<ITypeInfo> info;
+  HRESULT hr = dispatch_->GetTypeInfo(0, 0, info.Out());
+  if (FAILED(hr)) Fail(hr);
+  if (!info) Fail(E_POINTER);
+  BSTR name = nullptr;
+  hr = info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
+  if (FAILED(hr)) Fail(hr);
+  std::u16string result = name != nullptr ? FromWide(name) : std::u16string();
+  SysFreeString(name);
+  return result;
+}
+
 DISPID DispatchObject::Lookup(std::u16string_view member, uint32_t lcid) {
   if (!cache_) ResolveType(lcid);
   DISPID id = DISPID_UNKNOWN;

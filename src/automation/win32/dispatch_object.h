@@ -28,6 +28,7 @@ class DispatchObject final : public AutomationObject {
                  uint32_t lcid) override;
   ObjectPtr QueryInterface(const Guid& iid) override;
   Guid InterfaceId() const override;
+  std::u16string TypeInfoName() override;
 
  private:
   explicit DispatchObject(IDispatch* dispatch) : dispatch_(dispatch) {}

@@ -1,5 +1,6 @@
 #include "ui/win32/win32_services.h"
 
+#include "ui/debug_output.h"
 #include "ui/win32/progress_dialog.h"
 #include "ui/win32/resource_module.h"
 #include "ui/win32/win32_shell.h"
@@ -16,6 +17,9 @@ void InstallWin32Services(HMODULE module) {
   UserMessages::Install(&messages);
   ProgressFactory::Install(&progress);
   Shell::Install(&shell);
+  SetDebugOutputSink([](const std::u16string& text) {
+    OutputDebugStringW(reinterpret_cast<const wchar_t*>(text.c_str()));
+  });
 }
 
 }  // namespace vk

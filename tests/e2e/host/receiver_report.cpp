@@ -5,17 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "link/cell_record.h"
 #include "link/link_channel.h"
+#include "link/shape_record.h"
 #include "receiver_log.h"
 #include "record_decoder.h"
 
 namespace {
 
-constexpr uint32_t kCellRecordSize = 13320;
-constexpr uint32_t kShapeRecordSize = 5072;
-
 const char* Kind(uint32_t size) {
-  return size == kCellRecordSize ? "cell" : size == kShapeRecordSize ? "shape" : "unknown";
+  return size == static_cast<uint32_t>(vk::kCellRecordSize) ? "cell" : size == static_cast<uint32_t>(vk::kShapeRecordSize) ? "shape" : "unknown";
 }
 
 void WriteRecord(std::FILE* out, size_t index, const vk::test::ReceiverEntry& e) {
@@ -75,7 +74,7 @@ int wmain(int argc, wchar_t** argv) {
                     static_cast<long long>(e.lParam));
         break;
       case vk::kWmCopyData:
-        (e.cbData == kShapeRecordSize ? shapes : cells)++;
+        (e.cbData == static_cast<uint32_t>(vk::kShapeRecordSize) ? shapes : cells)++;
         WriteRecord(out, ++records, e);
         std::printf("    %s\n", vk::decoder::DescribeRecord(e.bytes.data(), e.bytes.size()).c_str());
         break;

@@ -109,7 +109,14 @@ HRESULT DispatchServer::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
   *info = nullptr;
   Guid iid = object_->InterfaceId();
   if (index != 0 || iid == Guid{}) return DISP_E_BADINDEX;
-  *info = ServerTypeInfo::Create(ToPlatformGuid(iid));
+  std::wstring name;
+  try {
+    const std::u16string typeName = object_->TypeInfoName();
+    name.assign(typeName.begin(), typeName.end());
+  } catch (...) {
+    // A type without a name still gives its GUID.
+  }
+  *info = ServerTypeInfo::Create(ToPlatformGuid(iid), std::move(name));
   return S_OK;
 }
 

@@ -2,7 +2,19 @@
 
 namespace vk {
 
-ITypeInfo* ServerTypeInfo::Create(const GUID& iid) { return new ServerTypeInfo(iid); }
+ITypeInfo* ServerTypeInfo::Create(const GUID& iid, std::wstring name) {
+  return new ServerTypeInfo(iid, std::move(name));
+}
+
+// Only the type's own name: what clients ask to tell controls apart.
+HRESULT ServerTypeInfo::GetDocumentation(MEMBERID id, BSTR* name, BSTR* doc, DWORD* context, BSTR* file) {
+  if (id != MEMBERID_NIL) return TYPE_E_ELEMENTNOTFOUND;
+  if (name != nullptr) *name = SysAllocString(name_.c_str());
+  if (doc != nullptr) *doc = nullptr;
+  if (context != nullptr) *context = 0;
+  if (file != nullptr) *file = nullptr;
+  return S_OK;
+}
 
 HRESULT ServerTypeInfo::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_POINTER;

@@ -3,6 +3,7 @@
 #include <oaidl.h>
 
 #include <atomic>
+#include <string>
 
 namespace vk {
 
@@ -10,8 +11,9 @@ namespace vk {
 // can cache DISPIDs per type as they do with Excel. Everything else is E_NOTIMPL.
 class ServerTypeInfo final : public ITypeInfo {
  public:
-  // A new type information object with one reference, owned by the caller.
-  static ITypeInfo* Create(const GUID& iid);
+  // A new type information object with one reference, owned by the caller; its documentation
+  // names the type.
+  static ITypeInfo* Create(const GUID& iid, std::wstring name);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
@@ -30,7 +32,7 @@ class ServerTypeInfo final : public ITypeInfo {
   HRESULT STDMETHODCALLTYPE Invoke(PVOID, MEMBERID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
     return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE GetDocumentation(MEMBERID, BSTR*, BSTR*, DWORD*, BSTR*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetDocumentation(MEMBERID id, BSTR* name, BSTR* doc, DWORD* context, BSTR* file) override;
   HRESULT STDMETHODCALLTYPE GetDllEntry(MEMBERID, INVOKEKIND, BSTR*, BSTR*, WORD*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetRefTypeInfo(HREFTYPE, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE AddressOfMember(MEMBERID, INVOKEKIND, PVOID*) override { return E_NOTIMPL; }
@@ -41,9 +43,10 @@ class ServerTypeInfo final : public ITypeInfo {
   void STDMETHODCALLTYPE ReleaseVarDesc(VARDESC*) override {}
 
  private:
-  explicit ServerTypeInfo(const GUID& iid) : iid_(iid) {}
+  ServerTypeInfo(const GUID& iid, std::wstring name) : iid_(iid), name_(std::move(name)) {}
   std::atomic<ULONG> refs_{1};
   GUID iid_;
+  std::wstring name_;
 };
 
 }  // namespace vk

@@ -1,0 +1,15 @@
+#pragma once
+#include "excel/excel_object.h"
+
+namespace vk::excel {
+
+// Excel's Window object: only its zoom is used.
+class Window : public ExcelObject {
+ public:
+  using ExcelObject::ExcelObject;
+  // Percent, 100 normal. Excel answers a Variant; it is read as a number.
+  double Zoom() const;
+  void SetZoom(const Variant& percent) const;
+};
+
+}  // namespace vk::excel

@@ -1,0 +1,153 @@
+#include "fake_fixture_shapes.h"
+
+#include <nlohmann/json.hpp>
+
+#include "fake_clipboard.h"
+#include "fake_shape_text.h"
+#include "fixture_json.h"
+#include "utf_text.h"
+
+namespace vk::fake {
+namespace {
+
+using nlohmann::json;
+using fixture::Fail;
+using fixture::OnlyKeys;
+
+float Single(const json& value, const std::string& where) {
+  if (!value.is_number()) Fail(where + ": expected a number");
+  return value.get<float>();
+}
+
+int32_t Integer(const json& value, const std::string& where) {
+  if (!value.is_number_integer()) Fail(where + ": expected an integer (an Office or Excel constant)");
+  return value.get<int32_t>();
+}
+
+bool Flag(const json& value, const std::string& where) {
+  if (!value.is_boolean()) Fail(where + ": expected true or false");
+  return value.get<bool>();
+}
+
+std::u16string Text(const json& value, const std::string& where) {
+  if (!value.is_string()) Fail(where + ": expected a string");
+  return Utf16(value.get<std::string>());
+}
+
+// "#RRGGBB", or Excel's own number (red in the low byte).
+int32_t Colour(const json& value, const std::string& where) {
+  if (value.is_number_integer()) return value.get<int32_t>();
+  if (value.is_string()) {
+    const std::string text = value.get<std::string>();
+    if (text.size() == 7 && text[0] == '#' && text.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos) {
+      const unsigned long rgb = std::stoul(text.substr(1), nullptr, 16);
+      return static_cast<int32_t>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
+    }
+  }
+  Fail(where + ": expected a colour \"#RRGGBB\" or a number");
+}
+
+FakeArrowhead Arrowhead(const json& data, const std::string& where) {
+  OnlyKeys(data, {"style", "length", "width"}, where);
+  FakeArrowhead head;
+  if (data.contains("style")) head.style = Integer(data["style"], where + ".style");
+  if (data.contains("length")) head.length = Integer(data["length"], where + ".length");
+  if (data.contains("width")) head.width = Integer(data["width"], where + ".width");
+  return head;
+}
+
+FakeShapeLine Line(const json& data, const std::string& where) {
+  OnlyKeys(data, {"visible", "color", "weight", "transparency", "dashStyle", "begin", "end"}, where);
+  FakeShapeLine line;
+  if (data.contains("visible")) line.visible = Flag(data["visible"], where + ".visible");
+  if (data.contains("color")) line.color = Colour(data["color"], where + ".color");
+  if (data.contains("weight")) line.weight = Single(data["weight"], where + ".weight");
+  if (data.contains("transparency")) line.transparency = Single(data["transparency"], where + ".transparency");
+  if (data.contains("dashStyle")) line.dashStyle = Integer(data["dashStyle"], where + ".dashStyle");
+  if (data.contains("begin")) line.begin = Arrowhead(data["begin"], where + ".begin");
+  if (data.contains("end")) line.end = Arrowhead(data["end"], where + ".end");
+  return line;
+}
+
+FakeShapeFill Fill(const json& data, const std::string& where) {
+  OnlyKeys(data, {"visible", "color", "transparency"}, where);
+  FakeShapeFill fill;
+  if (data.contains("visible")) fill.visible = Flag(data["visible"], where + ".visible");
+  if (data.contains("color")) fill.color = Colour(data["color"], where + ".color");
+  if (data.contains("transparency")) fill.transparency = Single(data["transparency"], where + ".transparency");
+  return fill;
+}
+
+FakeControl Control(const json& data, const std::string& where) {
+  OnlyKeys(data, {"type", "value", "listIndex", "listFillRange", "max", "min"}, where);
+  FakeControl control;
+  if (!data.contains("type")) Fail(where + ": \"type\" (XlFormControl) is required");
+  control.type = Integer(data["type"], where + ".type");
+  if (data.contains("value")) control.value = Integer(data["value"], where + ".value");
+  if (data.contains("listIndex")) control.listIndex = Integer(data["listIndex"], where + ".listIndex");
+  if (data.contains("listFillRange")) control.listFillRange = Text(data["listFillRange"], where + ".listFillRange");
+  if (data.contains("max")) control.max = Integer(data["max"], where + ".max");
+  if (data.contains("min")) control.min = Integer(data["min"], where + ".min");
+  return control;
+}
+
+FakeActiveX ActiveX(const json& data, const std::string& where) {
+  OnlyKeys(data, {"type", "value"}, where);
+  FakeActiveX control;
+  control.typeName = Text(data.contains("type") ? data["type"] : json(), where + ".type");
+  if (data.contains("value")) control.value = Variant::Bool(Flag(data["value"], where + ".value"));
+  return control;
+}
+
+FakeShapeData Shape(const json& data, const std::string& where) {
+  OnlyKeys(data,
+           {"name", "type", "autoShapeType", "connector", "connectorType", "left", "top", "width", "height",
+            "rotation", "visible", "horizontalFlip", "verticalFlip", "line", "fill", "adjustments", "control",
+            "activeX", "text", "clipboard", "items"},
+           where);
+  FakeShapeData shape;
+  if (!data.contains("type")) Fail(where + ": \"type\" (MsoShapeType) is required");
+  shape.type = Integer(data["type"], where + ".type");
+  if (data.contains("name")) shape.name = Text(data["name"], where + ".name");
+  if (data.contains("autoShapeType")) shape.autoShapeType = Integer(data["autoShapeType"], where + ".autoShapeType");
+  if (data.contains("connector")) shape.connector = Flag(data["connector"], where + ".connector");
+  if (data.contains("connectorType")) shape.connectorType = Integer(data["connectorType"], where + ".connectorType");
+  if (data.contains("left")) shape.left = Single(data["left"], where + ".left");
+  if (data.contains("top")) shape.top = Single(data["top"], where + ".top");
+  if (data.contains("width")) shape.width = Single(data["width"], where + ".width");
+  if (data.contains("height")) shape.height = Single(data["height"], where + ".height");
+  if (data.contains("rotation")) shape.rotation = Single(data["rotation"], where + ".rotation");
+  if (data.contains("visible")) shape.visible = Flag(data["visible"], where + ".visible");
+  if (data.contains("horizontalFlip")) shape.horizontalFlip = Flag(data["horizontalFlip"], where + ".horizontalFlip");
+  if (data.contains("verticalFlip")) shape.verticalFlip = Flag(data["verticalFlip"], where + ".verticalFlip");
+  if (data.contains("line")) shape.line = Line(data["line"], where + ".line");
+  if (data.contains("fill")) shape.fill = Fill(data["fill"], where + ".fill");
+  if (data.contains("adjustments")) {
+    if (!data["adjustments"].is_array()) Fail(where + ".adjustments: expected an array of numbers");
+    for (const json& value : data["adjustments"]) shape.adjustments.push_back(Single(value, where + ".adjustments"));
+  }
+  if (data.contains("control")) shape.control = Control(data["control"], where + ".control");
+  if (data.contains("activeX")) shape.activeX = ActiveX(data["activeX"], where + ".activeX");
+  if (data.contains("text")) shape.text = std::make_shared<FakeShapeText>(LoadShapeText(data["text"], where + ".text"));
+  if (data.contains("clipboard")) {
+    shape.clipboard = std::make_shared<ClipboardContent>(LoadClipboardContent(data["clipboard"], where + ".clipboard"));
+  }
+  if (data.contains("items")) {
+    if (!data["items"].is_array()) Fail(where + ".items: expected an array of shapes");
+    int k = 0;
+    for (const json& item : data["items"]) {
+      shape.items.push_back(Shape(item, where + ".items[" + std::to_string(k++) + "]"));
+    }
+  }
+  return shape;
+}
+
+}  // namespace
+
+void LoadShapes(FakeSheet& sheet, const json& shapes, const std::string& where) {
+  if (!shapes.is_array()) Fail(where + ": expected an array of shapes");
+  int i = 0;
+  for (const json& data : shapes) sheet.shapes.push_back(Shape(data, where + "[" + std::to_string(i++) + "]"));
+}
+
+}  // namespace vk::fake
