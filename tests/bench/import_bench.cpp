@@ -1,5 +1,5 @@
-// Time and automation calls per cell of whole imports: a 200 x 50 table through the stand-in
-// Excel and a receiver in memory. Each iteration imports a fresh copy of the workbook. The time
+// Time and automation calls per cell of whole imports of a 200 x 50 table, and per shape of a
+// sheet of 500 shapes, through the stand-in Excel and a receiver in memory. Each iteration imports a fresh copy of the workbook. The time
 // is that of the add-in's code and the stand-in together: it shows the cost of the calls, not
 // Excel's.
 #include <benchmark/benchmark.h>
@@ -25,7 +25,9 @@ std::string Table(const std::string& sheetKeys, const std::string& cell = "") {
   return R"({"sheets": [{"name": "Bench", "blocks": [{"at": "A1", "rows": [)" + rows + "]}]" + sheetKeys + "}]}";
 }
 
-void RunImports(benchmark::State& state, const std::string& book) {
+// items: the cells or shapes the counters are given per ("cell", "shape").
+void RunImports(benchmark::State& state, const std::string& book, double items = kRows * kColumns,
+                const std::string& item = "cell") {
   size_t calls = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -35,10 +37,9 @@ void RunImports(benchmark::State& state, const std::string& book) {
     if (rig.Run(0) != 0) state.SkipWithError("import failed");
     calls = rig.excel->CallCount();
   }
-  constexpr double cells = kRows * kColumns;
-  state.counters["calls_per_cell"] = static_cast<double>(calls) / cells;
-  state.counters["time_per_cell"] =
-      benchmark::Counter(cells, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["calls_per_" + item] = static_cast<double>(calls) / items;
+  state.counters["time_per_" + item] =
+      benchmark::Counter(items, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // The same table without rules: what the conditions add shows against it.
@@ -65,6 +66,29 @@ void BM_TwoConditionalFormatsPerCell(benchmark::State& state) {
   RunImports(state, book);
 }
 BENCHMARK(BM_TwoConditionalFormatsPerCell)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// 500 shapes on a sheet of one cell: rectangles with a line of text, ovals, lines with
+// arrowheads, elbow connectors and block arrows, in turn. Calls and time are counted per shape.
+void BM_Shapes(benchmark::State& state) {
+  constexpr int kShapes = 500;
+  static const std::string book = [] {
+    const char* kinds[] = {
+        R"("type":1,"autoShapeType":1,"text":"Pump P-201")",
+        R"("type":1,"autoShapeType":9)",
+        R"("type":9,"line":{"begin":{"style":2},"end":{"style":3}})",
+        R"("type":1,"connector":true,"connectorType":2,"adjustments":[0.5])",
+        R"("type":1,"autoShapeType":33,"adjustments":[0.5,0.35])",
+    };
+    std::string shapes;
+    for (int i = 0; i < kShapes; ++i) {
+      shapes += (i ? ",{" : "{") + std::string(kinds[i % 5]) + R"(,"left":)" + std::to_string(10 * (i % 40)) +
+                R"(,"top":)" + std::to_string(12 * (i / 40)) + R"(,"width":8,"height":10})";
+    }
+    return R"({"sheets": [{"name": "Bench", "cells": {"A1": 1}, "shapes": [)" + shapes + "]}]}";
+  }();
+  RunImports(state, book, kShapes, "shape");
+}
+BENCHMARK(BM_Shapes)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
