@@ -21,10 +21,16 @@ constexpr int32_t kProgressFromShapes = 100;  // fewer shapes are read too quick
 constexpr int32_t kFirstZoomedVersion = 12;
 constexpr double kNormalZoom = 100;
 
-// Shapes are read, and pictures copied, at 100 %: the window's zoom is put back afterwards.
+// Shapes are read, and pictures copied, at 100 %: the window's zoom is put back afterwards, and
+// also when a failure leaves the pass for the driver (the user's window is not left changed).
 class ZoomAtHundred {
  public:
-  ZoomAtHundred(CImportDriver& addin) : addin_(addin) {}
+  explicit ZoomAtHundred(CImportDriver& addin) : addin_(addin) {}
+  ZoomAtHundred(const ZoomAtHundred&) = delete;
+  ZoomAtHundred& operator=(const ZoomAtHundred&) = delete;
+  ~ZoomAtHundred() {
+    if (pending_) PutBackQuietly();
+  }
 
   void Set() {
     if (addin_.m_nExcelVersion < kFirstZoomedVersion) return;
@@ -44,21 +50,35 @@ class ZoomAtHundred {
     }
   }
 
-  void PutBack() {
-    if (addin_.m_nExcelVersion < kFirstZoomedVersion) return;
-    const excel::Application app(addin_.m_pExcel);
-    addin_.Mark(1264, kTag);
-    const excel::Window window = app.ActiveWindow();
-    addin_.Mark(1266, kTag);
-    if (!CUtiFunc::DoubleEqual(saved_, kNormalZoom)) {
-      addin_.Mark(1269, kTag);
-      window.SetZoom(Variant::R8(saved_));
+  // Errors here reach the caller.
+  void PutBack() { PutBack(true); }
+
+  // On the way out of a failure: without step marks, so that the failure is reported at its
+  // own step, and without errors, whose report would replace the failure's.
+  void PutBackQuietly() noexcept {
+    try {
+      PutBack(false);
+    } catch (...) {
     }
   }
 
  private:
+  void PutBack(bool mark) {
+    pending_ = false;
+    if (addin_.m_nExcelVersion < kFirstZoomedVersion) return;
+    const excel::Application app(addin_.m_pExcel);
+    if (mark) addin_.Mark(1264, kTag);
+    const excel::Window window = app.ActiveWindow();
+    if (mark) addin_.Mark(1266, kTag);
+    if (!CUtiFunc::DoubleEqual(saved_, kNormalZoom)) {
+      if (mark) addin_.Mark(1269, kTag);
+      window.SetZoom(Variant::R8(saved_));
+    }
+  }
+
   CImportDriver& addin_;
   double saved_ = kNormalZoom;
+  bool pending_ = true;
 };
 
 // One shape: its record cleared, its type fields read, then the reader takes over.
@@ -122,10 +142,7 @@ void ShapesPass(ShapesPassContext& context, const AreaGeometry& area) {
       if (error.Error() == kExcelBusy) {
         // Every further call would be refused too: the pass ends, and the driver reports it.
         progress.reset();
-        try {
-          zoom.PutBack();
-        } catch (...) {
-        }
+        zoom.PutBackQuietly();
         throw static_cast<int32_t>(kExcelBusy);
       }
       if (context.funcState != 2) ShowWarning(text);

@@ -394,15 +394,83 @@ TEST(ShapesPass, ExcelBusyEndsThePassWithTheZoomPutBack) {
   rig.SetOption(options::kShowError, 1);
   rig.excel->FailMember("Shape.VerticalFlip", kExcelBusy);
   const int result = rig.Run(0);
-  // The driver reports the pass's plain exception as an unknown failure, at the step mark the
-  // zoom's put-back left.
-  EXPECT_EQ(result, 1269);
+  // The driver reports the pass's plain exception as an unknown failure, at the failing step.
+  EXPECT_EQ(result, 1922);
   EXPECT_TRUE(rig.Records().empty());
   EXPECT_EQ(rig.excel->Book().zoomPuts, (std::vector<Variant>{Variant::I4(100), Variant::R8(75)}));
   ASSERT_EQ(rig.messages.shown.size(), 1u);
-  EXPECT_EQ(rig.messages.shown[0].text, u"Unknown Error: 1269, 1, 41, 11");
+  EXPECT_EQ(rig.messages.shown[0].text, u"Unknown Error: 1922, 1, 41, 11");
   EXPECT_EQ(rig.debugText.size(), 1u);
   EXPECT_EQ(rig.progress.alive, 0);
+}
+
+// A fault at each call of the pass: never a crash; a failure outside the loop goes to the
+// driver, one inside a shape is reported once (or silently dropped where the read is protected)
+// and the other shapes still go; the zoom comes back unless putting it back is what failed.
+TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
+  const std::string json = R"({"zoom":75,"sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":[
+    {"type":1,"autoShapeType":1,"left":10,"top":10,"width":60,"height":30,"text":"Pump"},
+    {"type":6,"left":10,"top":50,"width":100,"height":30,"items":[
+      {"type":1,"autoShapeType":9,"left":10,"top":50,"width":40,"height":30},
+      {"type":9,"left":60,"top":60,"width":50,"height":0}]},
+    {"type":8,"left":10,"top":90,"width":72,"height":18,"control":{"type":2,"listIndex":2,"listFillRange":"Shapes!$A$1:$A$3"}},
+    {"type":12,"left":10,"top":120,"width":72,"height":18,"activeX":{"type":"IMdcCheckBox","value":true}},
+    {"type":1,"autoShapeType":12,"left":100,"top":10,"width":40,"height":40}]}]})";
+  size_t first = 0, last = 0, loopStart = 0, loopEnd = 0;
+  size_t records = 0;
+  {
+    ShapesRig probe(json);
+    probe.driver.m_nSupportWMF = 0;
+    ASSERT_EQ(probe.Run(0), 0);
+    records = probe.Records().size();
+    ASSERT_EQ(records, 6u);
+    const auto& calls = probe.excel->Calls();
+    for (size_t i = 0; i < calls.size(); ++i) {
+      if (calls[i].key == "Worksheet.Shapes" && first == 0) first = i + 1;
+      if (calls[i].key == "Shapes.Item" && loopStart == 0) loopStart = i + 1;
+      if (calls[i].key.rfind("Window.", 0) == 0 || calls[i].key == "Application.ActiveWindow") last = i + 1;
+    }
+    loopEnd = last - 2;  // the put-back's two calls close the pass
+    ASSERT_GT(first, 0u);
+  }
+  auto protectedRead = [](const std::string& key) {
+    for (const char* prefix : {"Shape.OLEFormat", "OLEFormat.", "OLEObject.", "IMdcCheckBox.", "ControlFormat.List",
+                               "Application.Range", "Range.", "TextFrame.HorizontalAlignment",
+                               "TextFrame.VerticalAlignment", "TextFrame.Orientation"}) {
+      if (key.rfind(prefix, 0) == 0) return true;
+    }
+    return false;
+  };
+  for (size_t k = first; k <= last; ++k) {
+    ShapesRig rig(json);
+    rig.driver.m_nSupportWMF = 0;
+    rig.excel->FailCallAt(k, fake::kExcelError);
+    const int result = rig.Run(0);
+    ASSERT_GE(rig.excel->Calls().size(), k);
+    const std::string key = rig.excel->Calls()[k - 1].key;
+    SCOPED_TRACE(testing::Message() << "call " << k << ": " << key);
+    EXPECT_EQ(rig.progress.alive, 0);
+    if (k < loopStart && (key == "Application.ActiveWindow" || key.rfind("Window.", 0) == 0)) {
+      EXPECT_EQ(result, 0);  // the zoom is set where it can be
+      EXPECT_EQ(rig.Records().size(), records);
+      EXPECT_TRUE(rig.messages.shown.empty());
+    } else if (k < loopStart || k > loopEnd) {
+      EXPECT_NE(result, 0);  // outside the loop: the driver's failure
+      ASSERT_EQ(rig.messages.shown.size(), 1u);
+      EXPECT_EQ(rig.messages.shown[0].text.rfind(u"Zelkor Vellumark Error: ", 0), 0u);
+      if (k > loopEnd) continue;  // putting the zoom back is what failed
+    } else if (protectedRead(key)) {
+      EXPECT_EQ(result, 0);
+      EXPECT_TRUE(rig.messages.shown.empty());
+      EXPECT_GE(rig.Records().size(), records - 1);  // at most the ActiveX check box is dropped
+    } else {
+      EXPECT_EQ(result, 0);
+      ASSERT_EQ(rig.messages.shown.size(), 1u);
+      EXPECT_EQ(rig.messages.shown[0].text.rfind(u"Vellumark - AutoShapes Error: ", 0), 0u);
+      EXPECT_LT(rig.Records().size(), records);
+    }
+    EXPECT_EQ(rig.excel->Book().zoom, 75);
+  }
 }
 
 }  // namespace
