@@ -174,8 +174,9 @@ std::u16string SaveClipboardPicture(const std::u16string& baseName) {
     uint32_t code = 0;
     std::FILE* file = shell.CreateForWriting(name, &code);
     if (file == nullptr) {
-      // A file that exists but cannot be written (held by a viewer, say) stands for the picture.
-      if (shell.FileExists(name)) return name;
+      // A file that exists but cannot be written (held by a viewer, say) stands for the picture;
+      // a folder of that name does not.
+      if (shell.FileExists(name) && !shell.FolderExists(name)) return name;
       ReportSaveFailure(name, code);
       return {};
     }

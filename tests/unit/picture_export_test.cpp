@@ -202,6 +202,13 @@ TEST_F(PictureExportTest, APictureFileThatCanNeitherBeMadeNorFoundIsReportedWith
   std::fclose(holder);
   EXPECT_TRUE(messages_.shown.empty());
   EXPECT_EQ(Read(u"held.png"), (std::vector<unsigned char>{'o', 'l', 'd'}));
+
+  // A folder in the file's place is no picture: reported with the platform's access-denied code.
+  ASSERT_TRUE(Shell::Current().CreateFolder(folder_.File(u"folder.png")));
+  EXPECT_EQ(SaveClipboardPicture(folder_.File(u"folder")), u"");
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text,
+            u"Failed to save the picture file: " + folder_.File(u"folder.png") + u". Error Code: 5.");
 }
 
 TEST_F(PictureExportTest, ACopiedPictureIsTriedThreeTimesWithWaits) {
