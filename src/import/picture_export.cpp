@@ -114,7 +114,8 @@ std::u16string GetPicturesFolder() {
       // A relative folder lives below the drawing's folder, which the CAD side records. The
       // pictures go there and the records carry that full path: a path relative to Excel's
       // current folder would mean nothing to the receiver. The drawing's folder itself is never
-      // made; when it is missing the default folder is used instead.
+      // made; when the folder below it cannot be made (the drawing's folder is missing, say) the
+      // default folder is used instead.
       std::u16string joined = drawingFolder.substr(0, kMaxDrawingFolder);
       CUtiFunc::AddTrailingBackslash(joined);
       const size_t drawingLength = joined.size();
