@@ -14,7 +14,6 @@
 #include "import/shape_kind.h"
 #include "import/uti_func.h"
 #include "settings/option_table.h"
-#include "ui/pause.h"
 #include "ui/utf8_text.h"
 
 namespace vk {
@@ -27,8 +26,6 @@ constexpr int32_t kListBoxSent = 13;  // list boxes travel as 13, not Excel's 6
 constexpr int32_t kXlLeft = -4131;
 constexpr int32_t kXlTop = -4160;
 constexpr int32_t kMsoTextOrientationHorizontal = 1;
-constexpr int kPictureAttempts = 3;
-constexpr uint32_t kPictureAttemptWaitMs = 2000;
 
 bool IsZero(double value) { return CUtiFunc::DoubleEqual(value, 0) != 0; }
 
@@ -313,19 +310,11 @@ bool ShapeReader::ReadPicture(const excel::Shape& shape, int32_t index) {
   std::fflush(stdout);
   if (record_.shapeType == kMsoPicture) {
     shape.Copy();
-    bool saved = false;
-    for (int attempt = 0; attempt < kPictureAttempts && !saved; ++attempt) {
-      std::u16string written = SaveClipboardPicture(name);
-      if (!written.empty()) {
-        name = std::move(written);
-        saved = true;
-      } else {
-        Pause(kPictureAttemptWaitMs);
-      }
-    }
+    std::u16string written = SaveCopiedPicture(name);
     // A picture none of whose attempts wrote a file is left out: its name has no extension and
     // names no file, and a record pointing at nothing would only fail on the CAD side.
-    if (!saved) return false;
+    if (written.empty()) return false;
+    name = std::move(written);
   } else {
     excel::Chart(shape.Chart()).Export(name, u"BMP");  // its result is not looked at
   }

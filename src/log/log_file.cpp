@@ -7,6 +7,7 @@
 #include "settings/option_table.h"
 #include "settings/registry.h"
 #include "ui/file_error.h"
+#include "ui/path_text.h"
 #include "ui/shell.h"
 #include "ui/text_format.h"
 
@@ -59,16 +60,9 @@ bool IsWorkbookExtension(std::u16string_view ext) {
 // folder, file name, extension). A tag whose folder, name or extension is longer than the
 // runtime's part buffers has no extension here: it is written whole rather than cut or overrun.
 std::u16string_view TagExtension(std::u16string_view tag) {
-  std::u16string_view rest = tag;
-  if (rest.size() >= 2 && rest[1] == u':') rest.remove_prefix(2);
-  const size_t slash = rest.find_last_of(u"\\/");
-  const std::u16string_view folder = slash == std::u16string_view::npos ? std::u16string_view() : rest.substr(0, slash + 1);
-  const std::u16string_view name = slash == std::u16string_view::npos ? rest : rest.substr(slash + 1);
-  const size_t dot = name.rfind(u'.');
-  const std::u16string_view stem = dot == std::u16string_view::npos ? name : name.substr(0, dot);
-  const std::u16string_view ext = dot == std::u16string_view::npos ? std::u16string_view() : name.substr(dot);
-  if (folder.size() > kMaxPart || stem.size() > kMaxPart || ext.size() > kMaxPart) return {};
-  return ext;
+  const PathParts parts = SplitPath(tag);
+  if (parts.folder.size() > kMaxPart || parts.name.size() > kMaxPart || parts.extension.size() > kMaxPart) return {};
+  return parts.extension;
 }
 
 }  // namespace

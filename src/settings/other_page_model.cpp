@@ -6,6 +6,7 @@
 #include "settings/options_archive.h"
 #include "settings/page_option.h"
 #include "settings/real_text.h"
+#include "ui/path_text.h"
 #include "ui/shell.h"
 #include "ui/user_messages.h"
 
@@ -20,20 +21,6 @@ bool IsTrimmedSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r')
 
 // The longest path the platform's folder functions take, without its terminator.
 constexpr size_t kMaxPathLength = 259;
-
-// As the shell decides it: a path is relative unless it starts at a root ("\folder",
-// "\\server") or names a drive ("C:...").
-bool IsRelativePath(std::u16string_view path) {
-  if (path.empty()) return true;
-  if (path[0] == u'\\' || path[0] == u'/') return false;
-  return !(path.size() >= 2 && path[1] == u':');
-}
-
-std::u16string ParentFolder(std::u16string path) {
-  while (!path.empty() && (path.back() == u'\\' || path.back() == u'/')) path.pop_back();
-  const size_t slash = path.find_last_of(u"\\/");
-  return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
-}
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/file_error.h"
 #include "ui/utf8_text.h"
 
 namespace vk::platform {
@@ -42,9 +43,42 @@ class HostShell final : public Shell {
   // second opener out (reported as EBUSY, our sharing violation). The file is emptied only once
   // the lock is held, so a refused opener never truncates the holder's file.
   std::FILE* CreateExclusive(const std::u16string& path, int* error) override {
+    return OpenLocked(path, LOCK_EX, error);
+  }
+
+  // Shared writers take a shared lock: they keep exclusive openers out and are kept out by them.
+  std::FILE* CreateForWriting(const std::u16string& path, uint32_t* systemError) override {
+    int cause = 0;
+    std::FILE* file = OpenLocked(path, LOCK_SH, &cause);
+    if (systemError) *systemError = SystemErrorCode(cause);
+    return file;
+  }
+
+  bool CanOpenForWriting(const std::u16string& path) override {
+    const int fd = ::open(HostPath(path).c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool free = ::flock(fd, LOCK_SH | LOCK_NB) == 0;
+    ::close(fd);
+    return free;
+  }
+
+  bool CreateFolder(const std::u16string& path) override { return ::mkdir(HostPath(path).c_str(), 0777) == 0; }
+
+  bool FolderExists(const std::u16string& path) override {
+    struct stat st {};
+    return ::stat(HostPath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  }
+
+  bool FileExists(const std::u16string& path) override {
+    struct stat st {};
+    return ::stat(HostPath(path).c_str(), &st) == 0;
+  }
+
+ private:
+  static std::FILE* OpenLocked(const std::u16string& path, int lock, int* error) {
     int fd = ::open(HostPath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return Fail(error, errno);
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(fd, lock | LOCK_NB) != 0) {
       int cause = (errno == EWOULDBLOCK) ? EBUSY : errno;
       ::close(fd);
       return Fail(error, cause);
@@ -64,19 +98,6 @@ class HostShell final : public Shell {
     return file;
   }
 
-  bool CreateFolder(const std::u16string& path) override { return ::mkdir(HostPath(path).c_str(), 0777) == 0; }
-
-  bool FolderExists(const std::u16string& path) override {
-    struct stat st {};
-    return ::stat(HostPath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-  }
-
-  bool FileExists(const std::u16string& path) override {
-    struct stat st {};
-    return ::stat(HostPath(path).c_str(), &st) == 0;
-  }
-
- private:
   static std::FILE* Fail(int* error, int cause) {
     if (error) *error = cause;
     return nullptr;
@@ -106,6 +127,11 @@ class AbsentShell final : public Shell {
     if (error) *error = ENOSYS;
     return nullptr;
   }
+  std::FILE* CreateForWriting(const std::u16string&, uint32_t* systemError) override {
+    if (systemError) *systemError = 120;  // ERROR_CALL_NOT_IMPLEMENTED
+    return nullptr;
+  }
+  bool CanOpenForWriting(const std::u16string&) override { return false; }
   bool CreateFolder(const std::u16string&) override { return false; }
   bool FolderExists(const std::u16string&) override { return false; }
   bool FileExists(const std::u16string&) override { return false; }

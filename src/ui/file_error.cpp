@@ -46,6 +46,22 @@ std::u16string FileErrorMessage(int cause, std::u16string_view path) {
   return text;
 }
 
+uint32_t SystemErrorCode(int cause) {
+  switch (cause) {
+    case 0: return 0;
+    case ENOENT: case ENOTDIR: return 3;            // ERROR_PATH_NOT_FOUND
+    case EMFILE: case ENFILE: return 4;             // ERROR_TOO_MANY_OPEN_FILES
+    case EACCES: case EPERM: case EISDIR: case EROFS: return 5;  // ERROR_ACCESS_DENIED
+    case ENOMEM: return 8;                          // ERROR_NOT_ENOUGH_MEMORY
+    case EBUSY: return 32;                          // ERROR_SHARING_VIOLATION
+    case EEXIST: return 80;                         // ERROR_FILE_EXISTS
+    case EINVAL: return 87;                         // ERROR_INVALID_PARAMETER
+    case ENOSPC: return 112;                        // ERROR_DISK_FULL
+    case ENAMETOOLONG: return 206;                  // ERROR_FILENAME_EXCED_RANGE
+    default: return 31;                             // ERROR_GEN_FAILURE
+  }
+}
+
 void ReportFileError(int cause, std::u16string_view path) { ShowWarning(FileErrorMessage(cause, path)); }
 
 }  // namespace vk

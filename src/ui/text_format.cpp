@@ -56,6 +56,15 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
   return out;
 }
 
+bool SameTextIgnoringCase(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  auto fold = [](char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c; };
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (fold(a[i]) != fold(b[i])) return false;
+  }
+  return true;
+}
+
 std::u16string DecimalText(int64_t number) { return Widen(std::to_string(number)); }
 
 std::u16string ColumnLetters(int64_t column) {

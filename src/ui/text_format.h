@@ -18,6 +18,10 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
 // ASCII/Latin text to UTF-16 (the product's fixed texts are ASCII).
 std::u16string Widen(std::string_view text);
 
+// Equal texts when ASCII letters are compared without regard to case, as the platform compares
+// registered names.
+bool SameTextIgnoringCase(std::u16string_view a, std::u16string_view b);
+
 // A number in decimal digits, with a minus sign when negative.
 std::u16string DecimalText(int64_t number);
 

@@ -189,7 +189,14 @@ Variant FakeShape::TextFrame2(const FakeArgs&) {
 // Copy puts on the clipboard what Excel offers for the shape's kind, unless the shape says
 // otherwise (V:excel.shape.copy).
 Variant FakeShape::Copy(const FakeArgs&) {
-  PutOnClipboard(shape_->clipboard ? *shape_->clipboard : DefaultClipboardContent(shape_->type));
+  if (shape_->clipboard) {
+    PutOnClipboard(*shape_->clipboard);
+  } else {
+    const CopiedShape kind = shape_->type == kMsoPicture ? CopiedShape::Picture
+                             : shape_->type == kMsoChart ? CopiedShape::Chart
+                                                         : CopiedShape::AutoShape;
+    PutOnClipboard(DefaultClipboardContent(kind));
+  }
   return {};
 }
 

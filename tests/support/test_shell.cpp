@@ -57,6 +57,10 @@ TestShell::~TestShell() { Shell::SetCurrent(nullptr); }
 std::FILE* TestShell::CreateExclusive(const std::u16string& path, int* error) {
   return m_platform.CreateExclusive(path, error);
 }
+std::FILE* TestShell::CreateForWriting(const std::u16string& path, uint32_t* systemError) {
+  return m_platform.CreateForWriting(path, systemError);
+}
+bool TestShell::CanOpenForWriting(const std::u16string& path) { return m_platform.CanOpenForWriting(path); }
 bool TestShell::CreateFolder(const std::u16string& path) { return m_platform.CreateFolder(path); }
 bool TestShell::FolderExists(const std::u16string& path) { return m_platform.FolderExists(path); }
 bool TestShell::FileExists(const std::u16string& path) { return m_platform.FileExists(path); }

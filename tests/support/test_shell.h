@@ -41,6 +41,8 @@ class TestShell final : public Shell {
 
   std::optional<std::u16string> PersonalFolder() override { return m_personal; }
   std::FILE* CreateExclusive(const std::u16string& path, int* error) override;
+  std::FILE* CreateForWriting(const std::u16string& path, uint32_t* systemError) override;
+  bool CanOpenForWriting(const std::u16string& path) override;
   bool CreateFolder(const std::u16string& path) override;
   bool FolderExists(const std::u16string& path) override;
   bool FileExists(const std::u16string& path) override;

@@ -169,6 +169,8 @@ class UnwritableShell final : public Shell {
   ~UnwritableShell() override { Shell::SetCurrent(nullptr); }
   std::optional<std::u16string> PersonalFolder() override { return std::nullopt; }
   std::FILE* CreateExclusive(const std::u16string&, int*) override { return std::fopen(m_existing.string().c_str(), "rb"); }
+  std::FILE* CreateForWriting(const std::u16string&, uint32_t*) override { return nullptr; }
+  bool CanOpenForWriting(const std::u16string&) override { return false; }
   bool CreateFolder(const std::u16string&) override { return false; }
   bool FolderExists(const std::u16string&) override { return false; }
   bool FileExists(const std::u16string&) override { return false; }
@@ -202,6 +204,8 @@ class FillingShell final : public Shell {
   std::FILE* CreateExclusive(const std::u16string&, int*) override {
     return fmemopen(m_buffer.data(), m_buffer.size(), "wb");
   }
+  std::FILE* CreateForWriting(const std::u16string&, uint32_t*) override { return nullptr; }
+  bool CanOpenForWriting(const std::u16string&) override { return false; }
   bool CreateFolder(const std::u16string&) override { return false; }
   bool FolderExists(const std::u16string&) override { return false; }
   bool FileExists(const std::u16string&) override { return false; }

@@ -13,12 +13,13 @@
 
 #include "import/shape_extent.h"
 #include "import_rig.h"
+#include "test_clipboard.h"
+#include "test_clock.h"
 #include "link/shape_record.h"
 #include "record_decoder.h"
 #include "settings/option_table.h"
 #include "utf_text.h"
 #include "ui/debug_output.h"
-#include "ui/pause.h"
 
 namespace vk {
 namespace {
@@ -105,16 +106,15 @@ void ExpectRecords(const std::vector<ShapeRecord>& got, const std::vector<ShapeR
 struct ShapesRig : ImportRig {
   explicit ShapesRig(const std::string& json, uint32_t importObj = kAllObjects) : ImportRig(json) {
     SetOption(options::kImportObj, static_cast<int32_t>(importObj));
-    SetPauseForTests([this](uint32_t ms) { pauses.push_back(ms); });
     SetDebugOutputSink([this](const std::u16string& text) { debugText.push_back(text); });
   }
   ~ShapesRig() {
-    SetPauseForTests(nullptr);
     SetDebugOutputSink(nullptr);
   }
   std::vector<ShapeRecord> Records() const { return ShapeRecords(*this); }
 
-  std::vector<uint32_t> pauses;
+  test::TestClock clock{test::TestClock::LocalTime(2024, 1, 31, 17, 45)};
+  test::TestClipboard clipboard;
   std::vector<std::u16string> debugText;
 };
 

@@ -42,6 +42,21 @@ std::FILE* Win32Shell::CreateExclusive(const std::u16string& path, int* error) {
   return file;
 }
 
+std::FILE* Win32Shell::CreateForWriting(const std::u16string& path, uint32_t* systemError) {
+  _doserrno = 0;
+  std::FILE* file = _wfsopen(W(path), L"wb", _SH_DENYNO);
+  // The C runtime keeps the system's own code of a failed open.
+  if (systemError) *systemError = file != nullptr ? 0 : (_doserrno != 0 ? static_cast<uint32_t>(_doserrno) : GetLastError());
+  return file;
+}
+
+bool Win32Shell::CanOpenForWriting(const std::u16string& path) {
+  HANDLE file = CreateFileW(W(path), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
 bool Win32Shell::CreateFolder(const std::u16string& path) { return CreateDirectoryW(W(path), nullptr) != FALSE; }
 
 bool Win32Shell::FolderExists(const std::u16string& path) {

@@ -8,6 +8,8 @@ class Win32Shell final : public Shell {
  public:
   std::optional<std::u16string> PersonalFolder() override;
   std::FILE* CreateExclusive(const std::u16string& path, int* error) override;
+  std::FILE* CreateForWriting(const std::u16string& path, uint32_t* systemError) override;
+  bool CanOpenForWriting(const std::u16string& path) override;
   bool CreateFolder(const std::u16string& path) override;
   bool FolderExists(const std::u16string& path) override;
   bool FileExists(const std::u16string& path) override;

@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+#include "excel/excel_object.h"
+
+namespace vk::excel {
+
+// Excel's Chart object, of a chart shape.
+class Chart : public ExcelObject {
+ public:
+  using ExcelObject::ExcelObject;
+
+  // Writes the chart as an image file with the graphic filter named (such as "BMP"); Excel's
+  // answer, True when the file was written. Interactive is left out: the filter's defaults,
+  // no dialog.
+  Variant Export(const std::u16string& fileName, const std::u16string& filterName) const;
+};
+
+}  // namespace vk::excel
