@@ -1,5 +1,7 @@
 #pragma once
 #include "excel/excel_object.h"
+#include "excel/text_frame.h"
+#include "excel/text_frame2.h"
 
 namespace vk::excel {
 
@@ -8,6 +10,10 @@ namespace vk::excel {
 class Shape : public ExcelObject {
  public:
   using ExcelObject::ExcelObject;
+
+  // Nothing, or a failed call, for shapes without a text frame (V:excel.shape.textframe).
+  excel::TextFrame TextFrame() const;
+  excel::TextFrame2 TextFrame2() const;
 };
 
 }  // namespace vk::excel
