@@ -30,7 +30,9 @@ class MTextWriter {
   explicit MTextWriter(size_t limit);
 
   // Appends the next paragraph in the record's font; false once the text is full, when this
-  // paragraph was cut or left out and nothing more is taken.
+  // paragraph was cut or left out and nothing more is taken. A paragraph that does not fit whole
+  // is cut inside its own text with its group still closed, so the receiver never gets an open
+  // group; one of which not a character fits is left out.
   bool Add(const ShapeParagraph& paragraph, std::u16string_view fontName);
 
   const std::u16string& Text() const noexcept { return out_; }

@@ -1,5 +1,6 @@
 #include "import/paragraph_text.h"
 
+#include <iterator>
 #include <string>
 
 #include "import/mtext_writer.h"
