@@ -7,9 +7,14 @@
 namespace vk {
 namespace {
 
-// Office's white space around a paragraph: blanks, tabs and every line end (its paragraph mark
-// "\r", line breaks "\v", line feeds).
-bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+// White space around a paragraph: blanks, tabs, every line end (Office's paragraph mark "\r",
+// its line break "\v", line feeds, the Unicode separators) and the wide spaces of East Asian
+// text; the no-break spaces stay, being meant as part of the text.
+bool IsBlank(char16_t c) {
+  return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\u0085' || c == u'\u1680' ||
+         (c >= u'\u2000' && c <= u'\u200A' && c != u'\u2007') || c == u'\u2028' || c == u'\u2029' ||
+         c == u'\u205F' || c == u'\u3000';
+}
 
 std::u16string_view Trimmed(std::u16string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

@@ -123,9 +123,9 @@ TEST(ParagraphTextTest, ParagraphsBecomeFontGroups) {
     const char16_t* expected;
   };
   const Case cases[] = {
-      {"three plain lines, trimmed", FakeShapeText::Plain(u"  First line \n\tSecond\nThird  "),
+      {"three plain lines, trimmed", FakeShapeText::Plain(u"  First line \n\tSecond\u3000\nThird\u00A0 "),
        u"\u0002{\\fArial|b0|i0|c1|p0;First line}\\P{\\fArial|b0|i0|c1|p0;Second}"
-       u"\\P{\\fArial|b0|i0|c1|p0;Third}"},
+       u"\\P{\\fArial|b0|i0|c1|p0;Third\u00A0}"},
       {"bold and underline", Paragraphs({bold, underlined, mixed}),
        u"\u0002{\\fArial|b1|i0|c1|p0;Bold}\\P{\\fArial|b0|i0|c1|p0;\\LUnderlined}"
        u"\\P{\\fArial|b0|i0|c1|p0;\\LMixed}"},
