@@ -191,6 +191,7 @@ TEST(ParagraphTextTest, CutAt2047UnitsClosesTheLastGroup) {
     const char* name;
     std::vector<std::u16string> paragraphs;
     std::u16string expected;
+    size_t read = 2;  // paragraphs whose text was asked for
   };
   // The lead and the first group of 1000 take 1023 units; the second group's head "\P{\f…;" 23
   // more and its brace 1: 1000 units of its text fit.
@@ -208,7 +209,7 @@ TEST(ParagraphTextTest, CutAt2047UnitsClosesTheLastGroup) {
       {"a paragraph of which nothing fits is left out", {std::u16string(2000, u'A'), u"BC"},
        u"\u0002" + Group(std::u16string(2000, u'A'))},
       {"one long paragraph", {std::u16string(3000, u'A'), u"B", u"C"},
-       u"\u0002" + Group(std::u16string(2024, u'A'))},
+       u"\u0002" + Group(std::u16string(2024, u'A')), 1},
   };
   for (const Case& c : cases) {
     std::vector<FakeParagraph> paragraphs;
@@ -218,6 +219,8 @@ TEST(ParagraphTextTest, CutAt2047UnitsClosesTheLastGroup) {
     EXPECT_EQ(rig.Text(), c.expected) << c.name;
     EXPECT_LE(rig.Text().size(), 2047u) << c.name;
     EXPECT_EQ(rig.record.text[2047], u'\0') << c.name;
+    // Once the field is full, later paragraphs are not even read.
+    EXPECT_EQ(rig.excel->CallCount("TextRange2.Text"), c.read) << c.name;
   }
 }
 
