@@ -29,5 +29,7 @@ void Shape::Copy() const { Call(u"Copy"); }
 int32_t Shapes::Count() const { return Get(u"Count").ToInt32(); }
 // Item is a method of both collections (V:excel.shapes.item).
 Shape Shapes::Item(int32_t index) const { return Shape(AsObject(Call(u"Item", {Variant::I4(index)}))); }
+excel::TextFrame Shape::TextFrame() const { return excel::TextFrame(AsObject(Get(u"TextFrame"))); }
+excel::TextFrame2 Shape::TextFrame2() const { return excel::TextFrame2(AsObject(Get(u"TextFrame2"))); }
 
 }  // namespace vk::excel

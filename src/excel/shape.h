@@ -5,6 +5,7 @@
 #include "excel/shape_format.h"
 #include "excel/shape_parts.h"
 #include "excel/text_frame.h"
+#include "excel/text_frame2.h"
 
 namespace vk::excel {
 
@@ -40,7 +41,9 @@ class Shape : public ExcelObject {
   // The chart of a chart shape, as an object (the chart wrapper lives with the picture export).
   ObjectPtr Chart() const;
   void Copy() const;
+  // Nothing, or a failed call, for shapes without a text frame (V:excel.shape.textframe).
   excel::TextFrame TextFrame() const;
+  excel::TextFrame2 TextFrame2() const;
 };
 
 // Worksheet.Shapes, and a group's GroupItems: the same two members, Item taken as a call with a

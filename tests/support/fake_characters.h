@@ -1,15 +1,26 @@
 #pragma once
+#include <functional>
+#include <vector>
+
+#include "fake_format.h"
 #include "fake_object.h"
 
 namespace vk::fake {
 
-class FakeSheet;
+// What a Characters stretch is taken from, as it stands at the time of the call: a cell's text
+// or a shape's.
+struct FakeCharacterContent {
+  std::u16string text;
+  std::vector<FakeFontFace> faces;  // one per character, or a single one for uniform text
+  FakeFontFace ownFace;             // the font of an empty stretch
+};
 
-// Excel's Characters object: a stretch of one cell's text (V:excel.range.characters). start is
-// 1-based; the stretch ends at the text's end however long it was asked to be.
+// Excel's Characters object: a stretch of a cell's or a shape's text (V:excel.range.characters,
+// V:excel.textframe.characters). start is 1-based; the stretch ends at the text's end however
+// long it was asked to be.
 class FakeCharacters final : public FakeObjectOf<FakeCharacters> {
  public:
-  FakeCharacters(std::shared_ptr<FakeExcel> excel, const FakeSheet* sheet, int32_t row, int32_t column,
+  FakeCharacters(std::shared_ptr<FakeExcel> excel, std::function<FakeCharacterContent()> content,
                  int32_t start, int32_t length);
   static std::span<const Member> Members();
 
@@ -21,9 +32,7 @@ class FakeCharacters final : public FakeObjectOf<FakeCharacters> {
   // The 0-based first character and the count, within the text.
   std::pair<size_t, size_t> Stretch(size_t textLength) const;
 
-  const FakeSheet* sheet_;
-  int32_t row_;
-  int32_t column_;
+  std::function<FakeCharacterContent()> content_;
   int32_t start_;
   int32_t length_;  // -1: to the end
 };

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "fake_clipboard.h"
-#include "fake_shape_text.h"
+#include "fake_fixture_shape_text.h"
 #include "fixture_json.h"
 #include "utf_text.h"
 

@@ -121,8 +121,15 @@ Variant FakeRange::Characters(const FakeArgs& args) {
   const int32_t start = args.Has(0) ? args[0].ToInt32() : 1;
   const int32_t length = args.Has(1) ? args[1].ToInt32() : -1;
   if (start < 1 || (args.Has(1) && length < 0)) Raise();
-  return Variant::Object(
-      std::make_shared<FakeCharacters>(ExcelPtr(), sheet_, First().row1, First().column1, start, length));
+  const FakeSheet* sheet = sheet_;
+  const int32_t row = First().row1;
+  const int32_t column = First().column1;
+  auto content = [sheet, row, column] {
+    const FakeCell* cell = sheet->CellAt(row, column);
+    return FakeCharacterContent{DisplayText(cell), CharacterFaces(cell),
+                                FormatOf(cell).font.Over(FakeFontFace::Standard())};
+  };
+  return Variant::Object(std::make_shared<FakeCharacters>(ExcelPtr(), std::move(content), start, length));
 }
 
 }  // namespace vk::fake

@@ -4,7 +4,7 @@
 #include "fake_chart.h"
 #include "fake_excel.h"
 #include "fake_shape_parts.h"
-#include "fake_shape_text.h"
+#include "fake_text_frame.h"
 #include "utf_text.h"
 
 namespace vk::fake {
@@ -176,14 +176,18 @@ bool FakeShape::HasTextFrame() const {
   }
 }
 
+std::shared_ptr<const FakeShapeText> FakeShape::Text() const {
+  return shape_->text ? shape_->text : std::make_shared<const FakeShapeText>();
+}
+
 Variant FakeShape::TextFrame(const FakeArgs&) {
   if (!HasTextFrame()) Raise();
-  return Variant::Object(MakeFakeTextFrame(ExcelPtr(), shape_->text));
+  return Variant::Object(MakeFakeTextFrame(ExcelPtr(), Text()));
 }
 
 Variant FakeShape::TextFrame2(const FakeArgs&) {
   if (!HasTextFrame()) Raise();
-  return Variant::Object(MakeFakeTextFrame2(ExcelPtr(), shape_->text));
+  return Variant::Object(MakeFakeTextFrame2(ExcelPtr(), Text()));
 }
 
 // Copy puts on the clipboard what Excel offers for the shape's kind, unless the shape says

@@ -54,6 +54,8 @@ class FakeShape final : public FakeObjectOf<FakeShape> {
   Variant Copy(const FakeArgs&);
 
   bool HasTextFrame() const;
+  // The shape's text; an empty frame's when it has none.
+  std::shared_ptr<const FakeShapeText> Text() const;
 
   FakeShapeData* shape_;
 };

@@ -6,7 +6,9 @@
 #include "automation/com_error.h"
 #include "excel/application.h"
 #include "excel/name.h"
+#include "excel/text_frame.h"
 #include "fake_excel.h"
+#include "fake_text_frame.h"
 
 namespace vk::excel {
 namespace {
@@ -67,6 +69,28 @@ TEST(ExcelWrappersTest, ImportCallsAgainstTheStandIn) {
 
   // Find that finds nothing is Nothing, not an error.
   EXPECT_FALSE(cells.Find(Variant::String(u"no such text")));
+}
+
+TEST(ExcelWrappersTest, TextFrameCharactersAndSettings) {
+  const auto excel = fake::FakeExcel::Create();
+  auto text = std::make_shared<fake::FakeShapeText>(fake::FakeShapeText::Plain(u"Pump\nP-101"));
+  text->font.name = u"Arial";
+  text->orientation.reset();
+  const TextFrame frame(fake::MakeFakeTextFrame(excel, text));
+
+  // Characters is called as a method; left-out arguments travel as the missing-argument value.
+  EXPECT_EQ(frame.Characters().Text(), u"Pump\nP-101");
+  ASSERT_FALSE(excel->Calls().empty());
+  const auto& call = excel->Calls()[excel->Calls().size() - 2];
+  EXPECT_EQ(call.key, "TextFrame.Characters");
+  EXPECT_EQ(call.kind, InvokeKind::Method);
+  EXPECT_EQ(call.args, (std::vector<Variant>{Variant::Missing(), Variant::Missing()}));
+  EXPECT_EQ(frame.Characters(Variant::I4(1), Variant::I4(1)).Font().Name(), Variant::String(u"Arial"));
+
+  EXPECT_EQ(frame.HorizontalAlignment(), -4131);
+  EXPECT_EQ(frame.VerticalAlignment(), -4160);
+  EXPECT_EQ(ErrorOf([&] { frame.Orientation(); }), fake::kExcelError);
+  EXPECT_EQ(ErrorOf([&] { TextFrame().Characters(); }), kEPointer);
 }
 
 }  // namespace

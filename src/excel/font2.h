@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "excel/excel_object.h"
+
+namespace vk::excel {
+
+// Office's Font2, of a text range or of a bullet.
+class Font2 : public ExcelObject {
+ public:
+  using ExcelObject::ExcelObject;
+
+  int32_t Bold() const;            // MsoTriState: -1 true, 0 false, -2 mixed
+  int32_t UnderlineStyle() const;  // MsoTextUnderlineType: 0 none
+  std::u16string Name() const;
+};
+
+}  // namespace vk::excel
