@@ -235,6 +235,24 @@ TEST(OptionsFile, FormControlComesFromTheMaskAndListPositionsAreSelected) {
   EXPECT_EQ(p.scale.m_nCellScaleIndex, -1);
   EXPECT_EQ(p.scale.m_nFontScaleIndex, 31);
   EXPECT_EQ(p.other.m_nLinkPathType, -1);
+
+  // The colour lists likewise: 256 items of the default table, 257 once the receiver's palette
+  // is shown.
+  probe.layer.m_nThinColor = 256;
+  probe.layer.m_nThickColor = -2;
+  probe.layer.m_nRegularColor = 0;
+  probe.layer.m_nBoldColor = 255;
+  const Bytes withColours = COptionsFile::Write(probe.Ref());
+  Pages colours;
+  ASSERT_EQ(COptionsFile::Read(withColours, colours.Ref()), COptionsFile::ReadResult::Ok);
+  EXPECT_EQ(colours.layer.m_nThinColor, -1);
+  EXPECT_EQ(colours.layer.m_nThickColor, -1);
+  EXPECT_EQ(colours.layer.m_nRegularColor, 0);
+  EXPECT_EQ(colours.layer.m_nBoldColor, 255);
+  Pages palette;
+  palette.layer.m_nColourCount = 257;
+  ASSERT_EQ(COptionsFile::Read(withColours, palette.Ref()), COptionsFile::ReadResult::Ok);
+  EXPECT_EQ(palette.layer.m_nThinColor, 256);
 }
 
 TEST(OptionsFile, SignatureIsComparedAsText) {
