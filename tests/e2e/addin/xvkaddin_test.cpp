@@ -175,7 +175,28 @@ TEST_F(AddIn, AnApplicationWithoutExcelsInterfaceIsReportedAndTheRestGoesOn) {
   EXPECT_EQ(object_->m_nExcelVersion, 9);
   EXPECT_NE(comAddIn_->PublishedObject(), nullptr);
   EXPECT_NE(object_->SignalDialog(), nullptr);
-  EXPECT_EQ(addin_->ImportWorksheet(0), S_OK);  // the import ends at once without Excel
+  // The import ends at once without Excel: before its first step, and without a message.
+  const int32_t stepBefore = object_->m_nStep;
+  EXPECT_EQ(addin_->ImportWorksheet(0), S_OK);
+  EXPECT_EQ(object_->m_nStep, stepBefore);
+  EXPECT_EQ(messages_.shown.size(), 1u);
+}
+
+// ImportWorksheet runs the import with the caller's argument and passes none of its failures
+// on: a selected shape is refused by the import's own message, the worksheet is imported whole.
+TEST_F(AddIn, ImportWorksheetImportsWhatItIsAskedForAndAlwaysSucceeds) {
+  test::LinkWindowsLock windows;
+  ASSERT_EQ(Connect(Excel(R"({"selection":{"shape":"Rectangle 1"},"sheets":[{"name":"S","cells":{"A1":1}}]})"),
+                    comAddIn_),
+            S_OK);
+  EXPECT_EQ(addin_->ImportWorksheet(1), S_OK);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text,
+            FormatText(u"Invalid selected range: 0x%x, %d", {int64_t{E_NOINTERFACE}, int64_t{1370}}));
+  EXPECT_EQ(object_->m_nStep, 1365);
+  EXPECT_EQ(addin_->ImportWorksheet(0), S_OK);  // the worksheet: no selection asked for
+  EXPECT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(object_->m_nStep, 1603);
 }
 
 TEST_F(AddIn, DisconnectionTellsTheReceiverOnceAndWritesNothingOnTheSecond) {
