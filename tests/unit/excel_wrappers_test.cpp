@@ -5,7 +5,16 @@
 
 #include "automation/com_error.h"
 #include "excel/application.h"
+#include "excel/borders.h"
+#include "excel/characters.h"
+#include "excel/font.h"
+#include "excel/format_condition.h"
+#include "excel/interior.h"
 #include "excel/name.h"
+#include "excel/page_setup.h"
+#include "excel/range.h"
+#include "excel/workbook.h"
+#include "excel/worksheet.h"
 #include "fake_excel.h"
 
 namespace vk::excel {
@@ -67,6 +76,67 @@ TEST(ExcelWrappersTest, ImportCallsAgainstTheStandIn) {
 
   // Find that finds nothing is Nothing, not an error.
   EXPECT_FALSE(cells.Find(Variant::String(u"no such text")));
+}
+
+// Notes the interface each call names; every member answers Empty.
+class InterfaceRecorder final : public AutomationObject {
+ public:
+  Variant Invoke(std::u16string_view, InvokeKind, std::span<const Variant>, uint32_t) override {
+    named.push_back(Guid{});
+    return {};
+  }
+  Variant InvokeAs(const Guid& iid, std::u16string_view, InvokeKind, std::span<const Variant>, uint32_t) override {
+    named.push_back(iid);
+    return {};
+  }
+  ObjectPtr QueryInterface(const Guid&) override { throw ComError(kENoInterface); }
+  std::vector<Guid> named;
+};
+
+// The interface a wrapper names with each of its calls.
+template <class Wrapper>
+std::vector<Guid> InterfacesNamedBy() {
+  struct Probe : Wrapper {
+    using Wrapper::Wrapper;
+    void Touch() const {
+      this->Get(u"Any");
+      this->Call(u"Any");
+      this->Put(u"Any", Variant::I4(1));
+    }
+  };
+  auto recorder = std::make_shared<InterfaceRecorder>();
+  Probe(recorder).Touch();
+  return recorder->named;
+}
+
+// Each wrapper names Excel's interface for its object, so its member names are looked up once
+// per interface. The IIDs are Excel's, all ending -0000-0000-C000-000000000046.
+TEST(ExcelWrappersTest, EachWrapperNamesItsExcelInterface) {
+  auto excel = [](uint32_t data1) { return Guid{data1, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}}; };
+  struct Case {
+    const char* wrapper;
+    std::vector<Guid> named;
+    uint32_t iid;
+  };
+  const Case cases[] = {
+      {"Application", InterfacesNamedBy<Application>(), 0x000208D5},
+      {"Workbook", InterfacesNamedBy<Workbook>(), 0x000208DA},
+      {"Worksheet", InterfacesNamedBy<Worksheet>(), 0x000208D8},
+      {"PageSetup", InterfacesNamedBy<PageSetup>(), 0x000208B4},
+      {"Name", InterfacesNamedBy<Name>(), 0x000208B9},
+      {"Range", InterfacesNamedBy<Range>(), 0x00020846},
+      {"Font", InterfacesNamedBy<Font>(), 0x0002084D},
+      {"Interior", InterfacesNamedBy<Interior>(), 0x00020870},
+      {"Borders", InterfacesNamedBy<Borders>(), 0x00020855},
+      {"Border", InterfacesNamedBy<Border>(), 0x00020854},
+      {"Characters", InterfacesNamedBy<Characters>(), 0x00020878},
+      {"FormatConditions", InterfacesNamedBy<FormatConditions>(), 0x00024424},
+      {"FormatCondition", InterfacesNamedBy<FormatCondition>(), 0x00024425},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.wrapper);
+    EXPECT_EQ(c.named, std::vector<Guid>(3, excel(c.iid)));
+  }
 }
 
 }  // namespace
