@@ -64,24 +64,6 @@ STDMETHODIMP CXVKAddin::InterfaceSupportsErrorInfo(REFIID riid) {
   return IsEqualIID(riid, IID_IXVKAddin) ? S_OK : S_FALSE;
 }
 
-STDMETHODIMP CXVKAddin::GetTypeInfoCount(UINT* pctinfo) { return m_typeInfo.GetTypeInfoCount(pctinfo); }
-
-STDMETHODIMP CXVKAddin::GetTypeInfo(UINT iTInfo, LCID, ITypeInfo** ppTInfo) {
-  return m_typeInfo.GetTypeInfo(iTInfo, ppTInfo);
-}
-
-STDMETHODIMP CXVKAddin::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID, DISPID* rgDispId) {
-  return m_typeInfo.GetIDsOfNames(riid, rgszNames, cNames, rgDispId);
-}
-
-STDMETHODIMP CXVKAddin::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD wFlags, DISPPARAMS* pDispParams,
-                               VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) {
-  return ComBoundary([&]() -> HRESULT {
-    return m_typeInfo.Invoke(static_cast<IXVKAddin*>(this), dispIdMember, riid, wFlags, pDispParams, pVarResult,
-                             pExcepInfo, puArgErr);
-  });
-}
-
 // ---- Connection -------------------------------------------------------------------------
 
 STDMETHODIMP CXVKAddin::OnConnection(IDispatch* Application, ext_ConnectMode, IDispatch* AddInInst,

@@ -21,9 +21,9 @@ class CSignalDialog;
 // interface thread only.
 class CXVKAddin final : public CComObjectRoot,
                         public ISupportErrorInfo,
-                        public IXVKAddin,
-                        public _IDTExtensibility2,
-                        public IRibbonExtensibility,
+                        public CDispatchImpl<IXVKAddin, &LoadXVKAddinTypeInfo>,
+                        public CDispatchImpl<_IDTExtensibility2, &LoadExtensibilityTypeInfo>,
+                        public CDispatchImpl<IRibbonExtensibility, &LoadRibbonTypeInfo>,
                         public CImportDriver {
  public:
   // The class factory's creator: a new object, aggregated when outer is given.
@@ -34,14 +34,9 @@ class CXVKAddin final : public CComObjectRoot,
   // ISupportErrorInfo
   STDMETHODIMP InterfaceSupportsErrorInfo(REFIID riid) override;
 
-  // IDispatch: one implementation, described by IXVKAddin's type information, answers for the
-  // three dispatch interfaces. Hosts call the connection and ribbon interfaces through the
-  // vtable and the ribbon callbacks by name.
-  STDMETHODIMP GetTypeInfoCount(UINT* pctinfo) override;
-  STDMETHODIMP GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-  STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override;
-  STDMETHODIMP Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
-                      VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+  // IDispatch comes from each interface's CDispatchImpl, so each answers from its own type
+  // information; the object's own IDispatch (through which Office resolves the ribbon
+  // callbacks by name) is IXVKAddin's.
 
   // IXVKAddin
   STDMETHODIMP LoadAutoCADImage(BSTR* pbstrImageId, IPictureDisp** ppdispImage) override;
@@ -84,7 +79,6 @@ class CXVKAddin final : public CComObjectRoot,
   void HelpCommand();
   HRESULT LoadImage(IPictureDisp** picture);
 
-  CTypeInfoHolder m_typeInfo{IID_IXVKAddin};
   CSignalDialog* m_pSignalDialog = nullptr;  // the object behind m_pLink; owned
 };
 

@@ -22,11 +22,19 @@ class AutomationObject {
   // For PropertyPut the new value is the last element of args.
   virtual Variant Invoke(std::u16string_view member, InvokeKind kind,
                          std::span<const Variant> args, uint32_t lcid) = 0;
+  // As Invoke, for a caller that knows which interface it holds the object as (a typed Excel
+  // wrapper; the null GUID when it does not): an implementation may then resolve member names
+  // once per interface instead of once per object.
+  virtual Variant InvokeAs(const Guid& iid, std::u16string_view member, InvokeKind kind,
+                           std::span<const Variant> args, uint32_t lcid) {
+    (void)iid;
+    return Invoke(member, kind, args, lcid);
+  }
   // Asks for another interface of the same object; ComError (E_NOINTERFACE or the object's
   // own HRESULT) when the object refuses.
   virtual ObjectPtr QueryInterface(const Guid& iid) = 0;
   // The IID of the object's own interface type (Excel's IID for a stand-in Range), or the null
-  // GUID when it has none. Served through type information so callers can cache per type.
+  // GUID when it has none.
   virtual Guid InterfaceId() const { return {}; }
   // The name its type information gives the object's own type (IDispatch::GetTypeInfo(0), then
   // the type's documentation); ComError when the object offers none. ActiveX controls are told

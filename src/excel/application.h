@@ -9,9 +9,9 @@
 namespace vk::excel {
 
 // Excel's Application object.
-class Application : public ExcelObject {
+class Application : public ExcelObjectOf<kIidApplication> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   void SetScreenUpdating(bool on) const;
   // The active sheet as a worksheet; Nothing when no sheet is active.

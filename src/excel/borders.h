@@ -6,9 +6,9 @@
 namespace vk::excel {
 
 // Excel's Border object: one line of a range or a format condition.
-class Border : public ExcelObject {
+class Border : public ExcelObjectOf<kIidBorder> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   Variant LineStyle() const;
   Variant Weight() const;
@@ -16,9 +16,9 @@ class Border : public ExcelObject {
 };
 
 // Excel's Borders collection.
-class Borders : public ExcelObject {
+class Borders : public ExcelObjectOf<kIidBorders> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   // XlBordersIndex: 7 to 10 for a range's edges, 5 and 6 its diagonals; a condition's edges
   // are -4131, -4160, -4152 and -4107. Nothing when Excel has no such line.

@@ -3,13 +3,14 @@
 
 #include "excel/excel_object.h"
 #include "excel/font2.h"
+#include "excel/interface_ids.h"
 
 namespace vk::excel {
 
 // Office's BulletFormat2: the bullet or number in front of a paragraph.
-class BulletFormat2 : public ExcelObject {
+class BulletFormat2 : public ExcelObjectOf<kIidBulletFormat2> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   int32_t Type() const;       // MsoBulletType: 0 none, 1 unnumbered, 2 numbered
   int32_t Style() const;      // MsoNumberedBulletStyle

@@ -8,9 +8,9 @@
 namespace vk::excel {
 
 // Excel's Characters object: a stretch of a cell's text.
-class Characters : public ExcelObject {
+class Characters : public ExcelObjectOf<kIidCharacters> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   int32_t Count() const;
   // Qualified: the member Font hides the class name inside this class.

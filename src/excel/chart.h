@@ -2,13 +2,14 @@
 #include <string>
 
 #include "excel/excel_object.h"
+#include "excel/interface_ids.h"
 
 namespace vk::excel {
 
 // Excel's Chart object, of a chart shape.
-class Chart : public ExcelObject {
+class Chart : public ExcelObjectOf<kIidChart> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   // Writes the chart as an image file with the graphic filter named (such as "BMP"); Excel's
   // answer, True when the file was written. Interactive is left out: the filter's defaults,

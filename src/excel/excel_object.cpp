@@ -9,18 +9,23 @@ AutomationObject& ExcelObject::Target() const {
   return *object_;
 }
 
+Variant ExcelObject::Invoke(std::u16string_view member, InvokeKind kind, std::span<const Variant> args,
+                            uint32_t lcid) const {
+  return Target().InvokeAs(iid_, member, kind, args, lcid);
+}
+
 Variant ExcelObject::Get(std::u16string_view member, std::initializer_list<Variant> args,
                          uint32_t lcid) const {
-  return Target().Get(member, args, lcid);
+  return Invoke(member, InvokeKind::PropertyGet, std::span<const Variant>(args.begin(), args.size()), lcid);
 }
 
 Variant ExcelObject::Call(std::u16string_view member, std::initializer_list<Variant> args,
                           uint32_t lcid) const {
-  return Target().Call(member, args, lcid);
+  return Invoke(member, InvokeKind::Method, std::span<const Variant>(args.begin(), args.size()), lcid);
 }
 
 void ExcelObject::Put(std::u16string_view member, const Variant& value, uint32_t lcid) const {
-  Target().Put(member, value, lcid);
+  Invoke(member, InvokeKind::PropertyPut, std::span<const Variant>(&value, 1), lcid);
 }
 
 ObjectPtr ExcelObject::AsObject(const Variant& result) {

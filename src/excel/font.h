@@ -6,9 +6,9 @@ namespace vk::excel {
 // Excel's Font object, of a range, of some characters or of a format condition. Every
 // property comes back as Excel answers it: Null where the characters differ (or a condition
 // leaves it unset), so the caller decides what counts as defined.
-class Font : public ExcelObject {
+class Font : public ExcelObjectOf<kIidFont> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   Variant Bold() const;
   Variant Italic() const;

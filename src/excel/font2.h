@@ -3,13 +3,14 @@
 #include <string>
 
 #include "excel/excel_object.h"
+#include "excel/interface_ids.h"
 
 namespace vk::excel {
 
 // Office's Font2, of a text range or of a bullet.
-class Font2 : public ExcelObject {
+class Font2 : public ExcelObjectOf<kIidFont2> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   int32_t Bold() const;            // MsoTriState: -1 true, 0 false, -2 mixed
   int32_t UnderlineStyle() const;  // MsoTextUnderlineType: 0 none

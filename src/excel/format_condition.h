@@ -11,14 +11,10 @@
 
 namespace vk::excel {
 
-// The FormatCondition interface. Colour scales, data bars and icon sets are objects of their
-// own kinds that refuse it.
-inline constexpr Guid kIidFormatCondition{0x00024425, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-
 // Excel's FormatCondition object: one rule with a formula and formats.
-class FormatCondition : public ExcelObject {
+class FormatCondition : public ExcelObjectOf<kIidFormatCondition> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   // XlFormatConditionType.
   int32_t Type() const;
@@ -36,9 +32,9 @@ class FormatCondition : public ExcelObject {
 };
 
 // Excel's FormatConditions collection of a range, Item(1) being the rule of highest priority.
-class FormatConditions : public ExcelObject {
+class FormatConditions : public ExcelObjectOf<kIidFormatConditions> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   int32_t Count() const;
   // The rule's own object, whatever its kind.

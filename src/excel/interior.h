@@ -5,9 +5,9 @@ namespace vk::excel {
 
 // Excel's Interior object (the fill) of a range or a format condition; values as Excel
 // answers them.
-class Interior : public ExcelObject {
+class Interior : public ExcelObjectOf<kIidInterior> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   Variant ColorIndex() const;
   Variant Color() const;

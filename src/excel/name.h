@@ -7,9 +7,9 @@ namespace vk::excel {
 
 // Excel's Name object: a defined name. (Its Name property is NameText here: a member may not
 // share its class's name.)
-class Name : public ExcelObject {
+class Name : public ExcelObjectOf<kIidName> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   std::u16string NameText() const;
 };

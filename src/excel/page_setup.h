@@ -6,9 +6,9 @@
 namespace vk::excel {
 
 // Excel's PageSetup object of a worksheet.
-class PageSetup : public ExcelObject {
+class PageSetup : public ExcelObjectOf<kIidPageSetup> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   // A1 text of the print area; empty when the sheet has none.
   std::u16string PrintArea() const;

@@ -14,9 +14,9 @@ class FormatConditions;
 
 // Excel's Range object. Optional arguments default to the missing-argument value, so Excel
 // applies its own defaults.
-class Range : public ExcelObject {
+class Range : public ExcelObjectOf<kIidRange> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   // Absolute A1 text by default: "$B$2:$H$40", or "$A$1:$C$9,$E$1:$F$9" for several areas.
   std::u16string Address(const Variant& rowAbsolute = Variant::Missing(),

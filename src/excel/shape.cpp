@@ -14,7 +14,7 @@ int32_t Shape::Connector() const { return Get(u"Connector").ToInt32(); }
 int32_t Shape::HorizontalFlip() const { return Get(u"HorizontalFlip").ToInt32(); }
 int32_t Shape::VerticalFlip() const { return Get(u"VerticalFlip").ToInt32(); }
 int32_t Shape::FormControlType() const { return Get(u"FormControlType").ToInt32(); }
-Shapes Shape::GroupItems() const { return Shapes(AsObject(Get(u"GroupItems"))); }
+GroupShapes Shape::GroupItems() const { return GroupShapes(AsObject(Get(u"GroupItems"))); }
 OleFormat Shape::OLEFormat() const { return OleFormat(AsObject(Get(u"OLEFormat"))); }
 excel::ControlFormat Shape::ControlFormat() const { return excel::ControlFormat(AsObject(Get(u"ControlFormat"))); }
 LineFormat Shape::Line() const { return LineFormat(AsObject(Get(u"Line"))); }
@@ -26,9 +26,6 @@ excel::ConnectorFormat Shape::ConnectorFormat() const {
 ObjectPtr Shape::Chart() const { return AsObject(Get(u"Chart")); }
 void Shape::Copy() const { Call(u"Copy"); }
 
-int32_t Shapes::Count() const { return Get(u"Count").ToInt32(); }
-// Item is a method of both collections (V:excel.shapes.item).
-Shape Shapes::Item(int32_t index) const { return Shape(AsObject(Call(u"Item", {Variant::I4(index)}))); }
 excel::TextFrame Shape::TextFrame() const { return excel::TextFrame(AsObject(Get(u"TextFrame"))); }
 excel::TextFrame2 Shape::TextFrame2() const { return excel::TextFrame2(AsObject(Get(u"TextFrame2"))); }
 

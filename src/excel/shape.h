@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "excel/excel_object.h"
+#include "excel/interface_ids.h"
 #include "excel/shape_format.h"
 #include "excel/shape_parts.h"
 #include "excel/text_frame.h"
@@ -9,15 +10,18 @@
 
 namespace vk::excel {
 
-class Shapes;
+template <Guid Iid>
+class ShapeCollection;
+using Shapes = ShapeCollection<kIidShapes>;
+using GroupShapes = ShapeCollection<kIidGroupShapes>;
 
 // Excel's Shape object: a drawing object of a worksheet, or a member of a group. Geometry,
 // rotation, weights and transparencies are Single in Excel; they are widened to double here,
 // which is exact. Tri-states are MsoTriState (-1 true, 0 false). (Return types are qualified:
 // members such as Line and Fill hide class names inside this class.)
-class Shape : public ExcelObject {
+class Shape : public ExcelObjectOf<kIidShape> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   double Left() const;
   double Top() const;
@@ -31,7 +35,7 @@ class Shape : public ExcelObject {
   int32_t HorizontalFlip() const;
   int32_t VerticalFlip() const;
   int32_t FormControlType() const;  // XlFormControl; fails unless the shape is a form control
-  excel::Shapes GroupItems() const;
+  excel::GroupShapes GroupItems() const;
   excel::OleFormat OLEFormat() const;
   excel::ControlFormat ControlFormat() const;
   excel::LineFormat Line() const;
@@ -46,14 +50,15 @@ class Shape : public ExcelObject {
   excel::TextFrame2 TextFrame2() const;
 };
 
-// Worksheet.Shapes, and a group's GroupItems: the same two members, Item taken as a call with a
-// 1-based number.
-class Shapes : public ExcelObject {
+// Worksheet.Shapes and a group's GroupItems: two interfaces with the same two members, Item
+// taken as a call with a 1-based number (V:excel.shapes.item, V:excel.groupshapes.item).
+template <Guid Iid>
+class ShapeCollection : public ExcelObjectOf<Iid> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf<Iid>::ExcelObjectOf;
 
-  int32_t Count() const;
-  Shape Item(int32_t index) const;
+  int32_t Count() const { return this->Get(u"Count").ToInt32(); }
+  Shape Item(int32_t index) const { return Shape(this->AsObject(this->Call(u"Item", {Variant::I4(index)}))); }
 };
 
 }  // namespace vk::excel

@@ -2,20 +2,21 @@
 #include <cstdint>
 
 #include "excel/excel_object.h"
+#include "excel/interface_ids.h"
 
 namespace vk::excel {
 
 // Office's ColorFormat: the colour of a line or a fill.
-class ColorFormat : public ExcelObject {
+class ColorFormat : public ExcelObjectOf<kIidColorFormat> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
   int32_t RGB() const;  // red in the low byte
 };
 
 // Office's LineFormat: a line shape itself, or the outline of any other shape.
-class LineFormat : public ExcelObject {
+class LineFormat : public ExcelObjectOf<kIidLineFormat> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   int32_t BeginArrowheadStyle() const;  // MsoArrowheadStyle
   int32_t BeginArrowheadLength() const;
@@ -31,9 +32,9 @@ class LineFormat : public ExcelObject {
 };
 
 // Office's FillFormat: the inside of a shape.
-class FillFormat : public ExcelObject {
+class FillFormat : public ExcelObjectOf<kIidFillFormat> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   ColorFormat ForeColor() const;
   double Transparency() const;

@@ -3,13 +3,14 @@
 
 #include "excel/characters.h"
 #include "excel/excel_object.h"
+#include "excel/interface_ids.h"
 
 namespace vk::excel {
 
 // Excel's TextFrame of a shape: its text as Characters and how the text sits in the frame.
-class TextFrame : public ExcelObject {
+class TextFrame : public ExcelObjectOf<kIidTextFrame> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   // A method, not a collection (V:excel.textframe.characters): Start omitted means from the
   // first character, Length omitted means to the end.

@@ -4,14 +4,15 @@
 
 #include "excel/excel_object.h"
 #include "excel/font2.h"
+#include "excel/interface_ids.h"
 #include "excel/paragraph_format2.h"
 
 namespace vk::excel {
 
 // Office's TextRange2: a stretch of a shape's text, here taken paragraph by paragraph.
-class TextRange2 : public ExcelObject {
+class TextRange2 : public ExcelObjectOf<kIidTextRange2> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   // -1 is the type library's default for both (O:textrange2.paragraphs): both -1 give every
   // paragraph, a Start with Length -1 one paragraph.

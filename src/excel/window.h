@@ -1,12 +1,13 @@
 #pragma once
 #include "excel/excel_object.h"
+#include "excel/interface_ids.h"
 
 namespace vk::excel {
 
 // Excel's Window object: only its zoom is used.
-class Window : public ExcelObject {
+class Window : public ExcelObjectOf<kIidWindow> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
   // Percent, 100 normal. Excel answers a Variant; it is read as a number.
   double Zoom() const;
   void SetZoom(const Variant& percent) const;

@@ -7,9 +7,9 @@
 namespace vk::excel {
 
 // Excel's Workbook object.
-class Workbook : public ExcelObject {
+class Workbook : public ExcelObjectOf<kIidWorkbook> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   std::u16string Name() const;
   std::u16string Path() const;

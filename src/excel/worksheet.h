@@ -10,9 +10,9 @@ namespace vk::excel {
 
 // Excel's Worksheet object. (Return types are qualified: the members Range and PageSetup hide
 // the class names inside this class.)
-class Worksheet : public ExcelObject {
+class Worksheet : public ExcelObjectOf<kIidWorksheet> {
  public:
-  using ExcelObject::ExcelObject;
+  using ExcelObjectOf::ExcelObjectOf;
 
   excel::PageSetup PageSetup() const;
   // Range(Cell1[, Cell2]): a reference text or defined name, or two corners (texts or ranges).

@@ -1,7 +1,9 @@
 #include "import/shape_reader.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "automation/com_error.h"
 #include "excel/application.h"
@@ -14,6 +16,7 @@
 #include "import/shape_kind.h"
 #include "import/uti_func.h"
 #include "settings/option_table.h"
+#include "ui/shell.h"
 #include "ui/utf8_text.h"
 
 namespace vk {
@@ -175,7 +178,7 @@ void ShapeReader::SendOtherKind(const excel::Shape& shape, int32_t index) {
 
 // Members are read as shapes of their own, depth first; the group sends nothing itself.
 void ShapeReader::ReadGroup(const excel::Shape& group, int32_t count) {
-  const excel::Shapes items = group.GroupItems();
+  const excel::GroupShapes items = group.GroupItems();
   const int32_t m = items.Count();
   for (int32_t k = 1; k <= m; ++k) {
     const excel::Shape item = items.Item(k);
@@ -308,6 +311,11 @@ bool ShapeReader::ReadPicture(const excel::Shape& shape, int32_t index) {
   Mark(2019);
   std::printf("Prepare to save the pricture %s.\n", ToUtf8(name).c_str());
   std::fflush(stdout);
+  // A file that is there already belongs to an earlier import and is not ours to delete.
+  std::vector<std::u16string> existing;
+  for (const char16_t* extension : {u"", u".jpg", u".png", u".gif"}) {
+    if (Shell::Current().FileExists(name + extension)) existing.push_back(name + extension);
+  }
   if (record_.shapeType == kMsoPicture) {
     shape.Copy();
     std::u16string written = SaveCopiedPicture(name);
@@ -318,6 +326,7 @@ bool ShapeReader::ReadPicture(const excel::Shape& shape, int32_t index) {
   } else {
     excel::Chart(shape.Chart()).Export(name, u"BMP");  // its result is not looked at
   }
+  if (std::find(existing.begin(), existing.end(), name) == existing.end()) unsentFile_ = name;
   SetField(record_.picturePath, name);
   return true;
 }
@@ -387,7 +396,17 @@ bool ShapeReader::ReadText(const excel::Shape& shape) {
   return true;
 }
 
+void ShapeReader::DiscardUnsentFile() noexcept {
+  if (unsentFile_.empty()) return;
+  try {
+    Shell::Current().RemoveFile(unsentFile_);
+  } catch (...) {
+  }
+  unsentFile_.clear();
+}
+
 void ShapeReader::Send() {
+  unsentFile_.clear();
   Mark(2361);
   extents_.Add(CShapeGeoExt{record_.left, record_.top, record_.width, record_.height, 0, 0});
   if (context_.addin.m_pLink != nullptr) context_.addin.m_pLink->SendRecord(&record_, kShapeRecordSize);

@@ -21,6 +21,9 @@ class ShapeReader {
 
   // The record, cleared, with its size set.
   ShapeRecord& ClearRecord();
+  // Deletes the picture file written for a shape that then failed, unless the file was there
+  // before this import (an earlier import's drawing may still show it).
+  void DiscardUnsentFile() noexcept;
   // Reads the type fields the pass fills before handing a shape over.
   void ReadTypeFields(const excel::Shape& shape);
   // Sends one record for the shape, one per member for a group, or nothing. index and count
@@ -48,6 +51,7 @@ class ShapeReader {
   ShapeRecord record_{};
   CShapeGeoExtArray extents_;
   std::set<int32_t> memberIndexes_;
+  std::u16string unsentFile_;  // written for the shape being read, not yet sent
 };
 
 }  // namespace vk

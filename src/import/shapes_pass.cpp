@@ -139,6 +139,7 @@ void ShapesPass(ShapesPassContext& context, const AreaGeometry& area) {
                                              {std::u16string_view(error.ErrorMessage()), int64_t{addin.m_nStep},
                                               int64_t{i}});
       WriteDebugOutput(text);
+      reader.DiscardUnsentFile();
       if (error.Error() == kExcelBusy) {
         // Every further call would be refused too: the pass ends, and the driver reports it.
         progress.reset();
@@ -147,6 +148,7 @@ void ShapesPass(ShapesPassContext& context, const AreaGeometry& area) {
       }
       if (context.funcState != 2) ShowWarning(text);
     } catch (...) {
+      reader.DiscardUnsentFile();
       if (context.funcState != 2) {
         ShowWarning(FormatText(u"Vellumark - Unknown AutoShapes Error: %d, %d.",
                                {int64_t{addin.m_nStep}, int64_t{i}}));

@@ -67,6 +67,7 @@ void CLayerColorPage::ShowCadState() {
   }
   if (block.HasPalette()) {
     for (CColourPickerCB* picker : {&m_thin, &m_thick, &m_regular, &m_bold}) picker->ReplaceItems(block.m_palette);
+    m_model.m_nColourCount = static_cast<int32_t>(block.m_palette.size());
   }
 }
 

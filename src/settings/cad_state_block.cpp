@@ -46,9 +46,10 @@ CCadStateBlock CCadStateBlock::Parse(std::u16string_view text) {
   for (const auto& line : SplitTokens(text, u"\n")) {
     if (LineContent(line, kCadLayerListMarker, &content)) {
       for (auto& name : SplitTokens(content, u"|")) {
+        // The receiver marks some layers with a leading "*"; a name that was only "*" stays an
+        // (empty) item, as the receiver listed it.
         if (name.front() == u'*') name.erase(0, 1);
-        // A name that was only "*" would be an empty list item nobody can choose sensibly.
-        if (!name.empty()) block.m_layers.push_back(std::move(name));
+        block.m_layers.push_back(std::move(name));
       }
     } else if (LineContent(line, kCadPaletteMarker, &content)) {
       std::vector<ColourEntry> palette(kCadPaletteSize);

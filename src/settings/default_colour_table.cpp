@@ -6,7 +6,7 @@ namespace vk {
 namespace {
 
 // ACI 1 to 255 as RRGGBB, then ByLayer.
-constexpr uint32_t kRgb[256] = {
+constexpr uint32_t kRgb[kDefaultColourCount] = {
     0xFF0000, 0xFFFF00, 0x00FF00, 0x00FFFF, 0x0000FF, 0xFF00FF, 0xFFFFFF, 0x808080,
     0xC0C0C0, 0xFF0101, 0xFF7F7F, 0xA50000, 0xA55252, 0x7F0000, 0x7F3F3F, 0x4C0000,
     0x4C2626, 0x260000, 0x261313, 0xFF3F00, 0xFF9F7F, 0xA52900, 0xA56752, 0x7F1F00,
@@ -46,8 +46,8 @@ constexpr const char16_t* kNamedColours[] = {u"Red", u"Yellow", u"Green", u"Cyan
 
 std::vector<ColourEntry> Build() {
   std::vector<ColourEntry> table;
-  table.reserve(256);
-  for (int p = 0; p < 256; ++p) {
+  table.reserve(kDefaultColourCount);
+  for (int p = 0; p < kDefaultColourCount; ++p) {
     const uint32_t rgb = kRgb[p];
     const uint32_t colour = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
     std::u16string name = p < 7 ? kNamedColours[p] : p == 255 ? u"ByLayer" : DecimalText(p + 1);

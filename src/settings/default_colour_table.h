@@ -16,5 +16,6 @@ struct ColourEntry {
 // Colour Index colours (position p is ACI p + 1) followed by "ByLayer". Built on first use and
 // never changed.
 const std::vector<ColourEntry>& DefaultColourTable();
+inline constexpr int32_t kDefaultColourCount = 256;
 
 }  // namespace vk

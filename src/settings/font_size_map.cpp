@@ -58,9 +58,10 @@ std::u16string CFontSizeMap::Format(const std::vector<FontSizeEntry>& entries) {
 void CFontSizeMap::Load(std::u16string_view optionKey) { entries_ = Parse(ReadOption(options::kFontSizes, optionKey)); }
 
 void CFontSizeMap::Store(std::u16string_view optionKey) const {
-  // An empty map is written too: removing every entry and confirming must not bring the old
-  // entries back the next time the dialog opens.
-  WriteOption(options::kFontSizes, optionKey, Format(entries_));
+  // An emptied map leaves the stored value alone: the receiver keeps the last map it was given.
+  // The size table, by contrast, writes its empty lists.
+  const std::u16string stored = Format(entries_);
+  if (!stored.empty()) WriteOption(options::kFontSizes, optionKey, stored);
 }
 
 bool CFontSizeMap::IsValidPoints(std::u16string_view points) {

@@ -1,5 +1,6 @@
 #include "settings/layer_color_page_model.h"
 
+#include "settings/list_selection.h"
 #include "settings/options_archive.h"
 #include "settings/page_option.h"
 #include "ui/user_messages.h"
@@ -103,10 +104,12 @@ void CLayerColorPageModel::ExchangeOptions(COptionsArchive& ar, int32_t version)
   if (version >= 4) m_nFillColorByLayer = ar.ReadInt32();
   m_nLineClrOpt = ar.ReadInt32();
   m_nTextClrOpt = ar.ReadInt32();
-  m_nThinColor = ar.ReadInt32();
-  m_nThickColor = ar.ReadInt32();
-  m_nRegularColor = ar.ReadInt32();
-  m_nBoldColor = ar.ReadInt32();
+  // A file's positions may come from a longer list or a damaged file: a position the lists lack
+  // leaves them without a selection, as the other lists of the pages do.
+  m_nThinColor = SelectedPosition(ar.ReadInt32(), m_nColourCount);
+  m_nThickColor = SelectedPosition(ar.ReadInt32(), m_nColourCount);
+  m_nRegularColor = SelectedPosition(ar.ReadInt32(), m_nColourCount);
+  m_nBoldColor = SelectedPosition(ar.ReadInt32(), m_nColourCount);
   m_strBorderLayer = std::move(border);
   m_strTextLayer = std::move(text);
   m_strShapeLayer = std::move(shape);

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/default_colour_table.h"
+
 namespace vk {
 
 class COptionsArchive;
@@ -26,6 +28,9 @@ class CLayerColorPageModel {
   int32_t m_nBoldColor = 0;
   // The table type of the option set, read on loading for the captions; never stored here.
   int32_t m_nTableObjOpt = 0;
+  // How many items the colour lists hold: the default table's, or the receiver's palette's once
+  // the page has shown one. Positions read from a file are limited to it.
+  int32_t m_nColourCount = kDefaultColourCount;
 
   bool IsAnonymousTable() const { return m_nTableObjOpt != 1; }
 

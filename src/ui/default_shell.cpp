@@ -73,6 +73,8 @@ class HostShell final : public Shell {
     struct stat st {};
     return ::stat(HostPath(path).c_str(), &st) == 0;
   }
+  bool RemoveFile(const std::u16string& path) override { return ::unlink(HostPath(path).c_str()) == 0; }
+
 
  private:
   static std::FILE* OpenLocked(const std::u16string& path, int lock, int* error) {
@@ -135,6 +137,7 @@ class AbsentShell final : public Shell {
   bool CreateFolder(const std::u16string&) override { return false; }
   bool FolderExists(const std::u16string&) override { return false; }
   bool FileExists(const std::u16string&) override { return false; }
+  bool RemoveFile(const std::u16string&) override { return false; }
 };
 
 }  // namespace

@@ -30,6 +30,8 @@ class Shell {
   virtual bool FolderExists(const std::u16string& path) = 0;
   // A file or a folder of that name exists (PathFileExistsW).
   virtual bool FileExists(const std::u16string& path) = 0;
+  // Deletes a file (DeleteFileW); false when it could not.
+  virtual bool RemoveFile(const std::u16string& path) = 0;
 
   static Shell& Current();
   // A stand-in for a while; null goes back to the installed one.

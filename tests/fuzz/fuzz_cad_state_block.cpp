@@ -1,5 +1,5 @@
 // The CAD state block is written by another process: whatever it holds, the Layer & Color page
-// gets layer names without separators and either no palette or exactly 257 colours.
+// gets layer names without separators (a name may be empty) and either no palette or exactly 257 colours.
 #include <cstdlib>
 
 #include "settings/cad_state_block.h"
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vk::CMemoryCadStateSource source(text);
   const auto block = vk::CCadStateBlock::Read(source);
   for (const auto& name : block.m_layers)
-    Check(!name.empty() && name.find_first_of(u"|\n") == std::u16string::npos && name.find(u'\0') == std::u16string::npos);
+    Check(name.find_first_of(u"|\n") == std::u16string::npos && name.find(u'\0') == std::u16string::npos);
   Check(block.m_palette.empty() || block.m_palette.size() == vk::kCadPaletteSize);
   for (const auto& entry : block.m_palette) Check(entry.colour <= 0xFFFFFFu);
   return 0;

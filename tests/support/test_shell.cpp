@@ -64,5 +64,6 @@ bool TestShell::CanOpenForWriting(const std::u16string& path) { return m_platfor
 bool TestShell::CreateFolder(const std::u16string& path) { return m_platform.CreateFolder(path); }
 bool TestShell::FolderExists(const std::u16string& path) { return m_platform.FolderExists(path); }
 bool TestShell::FileExists(const std::u16string& path) { return m_platform.FileExists(path); }
+bool TestShell::RemoveFile(const std::u16string& path) { return m_platform.RemoveFile(path); }
 
 }  // namespace vk::test

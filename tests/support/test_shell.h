@@ -46,6 +46,7 @@ class TestShell final : public Shell {
   bool CreateFolder(const std::u16string& path) override;
   bool FolderExists(const std::u16string& path) override;
   bool FileExists(const std::u16string& path) override;
+  bool RemoveFile(const std::u16string& path) override;
 
  private:
   std::optional<std::u16string> m_personal;

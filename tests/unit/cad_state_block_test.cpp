@@ -26,7 +26,7 @@ TEST(CadStateBlock, LayerLinesGiveTheirNamesWithoutALeadingStar) {
   const Case cases[] = {
       {kLayers + u":0|*Walls|Doors", {u"0", u"Walls", u"Doors"}},
       {kLayers + u" A||B|", {u"A", u"B"}},
-      {kLayers + u"|**x|*", {u"*x"}},
+      {kLayers + u"|**x|*", {u"*x", u""}},  // only the first "*" goes; "*" alone is an empty item
       {kLayers + u"|\u65E5\u672C\u8A9E|z", {u"\u65E5\u672C\u8A9E", u"z"}},
       {kLayers + u"|", {}},  // marker and separator only
       {kLayers, {}},         // a marker alone is no line of its kind

@@ -45,17 +45,22 @@ TEST(FontSizeMap, StoresEntriesAsPointsHeightStarWidth) {
   EXPECT_EQ(ReadOption(options::kFontSizes, kCurrentOptionsKey), u"8:2.5*2;10:3*");
 }
 
-// The map the user emptied and confirmed is stored empty, so the old entries do not return.
-TEST(FontSizeMap, AnEmptiedMapIsStoredEmpty) {
+// An emptied map leaves the stored value as it was (the size table, by contrast, writes its empty
+// lists); the receiver reads that value.
+TEST(FontSizeMap, AnEmptiedMapLeavesTheStoredValueAlone) {
   TestHive hive;
   hive.WriteText(kCurrentOptionsPath, u"FontSizes", u"8:2.5*2");
   RecordingMessages user;
   CFontSizeMap map;
   map.Load(kCurrentOptionsKey);
   ASSERT_TRUE(map.Remove({0}));
+  ASSERT_TRUE(map.Entries().empty());
   map.Store(kCurrentOptionsKey);
-  EXPECT_EQ(ReadOption(options::kFontSizes, kCurrentOptionsKey), u"");
-  ASSERT_TRUE(hive.Read(kCurrentOptionsPath, u"FontSizes"));
+  EXPECT_EQ(ReadOption(options::kFontSizes, kCurrentOptionsKey), u"8:2.5*2");
+
+  // Nor does an empty map create the value where there was none.
+  CFontSizeMap().Store(kProductKey);
+  EXPECT_FALSE(hive.Read(test::kProductPath, u"FontSizes"));
 }
 
 TEST(FontSizeMap, RefusesBadPointsAndHeights) {

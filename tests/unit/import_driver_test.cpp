@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -9,6 +12,7 @@
 #include <vector>
 
 #include "import_rig.h"
+#include "link/cell_record.h"
 #include "log/log_file.h"
 #include "settings/option_table.h"
 
@@ -29,6 +33,45 @@ void Lighten(ImportRig& rig) {
 
 std::string Sheet(const std::string& body, const std::string& top = "") {
   return R"({)" + top + R"("sheets":[{"name":"Data",)" + body + R"(}]})";
+}
+
+// The cell records the receiver got: each one's address and the imported range's text.
+struct SentCell {
+  std::u16string address;
+  std::u16string area;
+  friend bool operator==(const SentCell&, const SentCell&) = default;
+};
+
+template <size_t N>
+std::u16string FieldText(const char16_t (&field)[N]) {
+  return std::u16string(field, std::find(field, field + N, u'\0'));
+}
+
+std::vector<SentCell> SentCells(const ImportRig& rig) {
+  std::vector<SentCell> cells;
+  for (const auto& m : rig.link.messages) {
+    if (m.kind != kWmCopyData || m.cbData != static_cast<uint32_t>(kCellRecordSize)) continue;
+    auto record = std::make_unique<CellRecord>();
+    std::memcpy(record.get(), m.bytes.data(), sizeof(CellRecord));
+    cells.push_back({FieldText(record->address), FieldText(record->areaAddress)});
+  }
+  return cells;
+}
+
+// The import log's step marks of the driver itself (1300 to 1699), in order; the passes' own
+// lines are left out.
+std::vector<int> DriverMarks(test::TempFolder& documents) {
+  const std::vector<unsigned char> bytes = documents.Read(u"Vellumark-Import.log");
+  std::string text;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) text.push_back(static_cast<char>(bytes[i]));
+  std::vector<int> marks;
+  size_t at = 0;
+  while ((at = text.find(".cpp: ", at)) != std::string::npos) {
+    at += 6;
+    const int mark = std::atoi(text.c_str() + at);
+    if (mark >= 1300 && mark < 1700) marks.push_back(mark);
+  }
+  return marks;
 }
 
 // Which area becomes the table: the used range with its 300-row / 150-column limits and the
@@ -59,6 +102,74 @@ TEST(RunImport, ChoosesTheAreaToImport) {
     EXPECT_EQ(rig.Tables(), c.tables);
     EXPECT_EQ(rig.Ends(), std::vector<int64_t>{kLinkEndImported});
     EXPECT_TRUE(rig.messages.shown.empty());
+  }
+}
+
+// The used range is imported where Excel puts it; only a limited area is re-based at A1, and
+// its column limit is the used range's column count. A print area keeps its place too.
+TEST(RunImport, TheAreaStartsWhereItsPathPutsIt) {
+  struct Case {
+    const char* what;
+    std::string json;
+    bool printAreaOnly;
+    Table table;
+    SentCell first, last;
+  };
+  const Case cases[] = {
+      {"used range from C5", Sheet(R"("usedRange":"C5:E10","cells":{"C5":1})"), false, {6, 3}, {u"$C$5", u""}, {u"$E$10", u""}},
+      {"limited used range from C5", Sheet(R"("usedRange":"C5:E400","cells":{"D100":1})"), false, {120, 3},
+       {u"$A$1", u""}, {u"$C$120", u""}},
+      {"print area", Sheet(R"("usedRange":"A1:E10","printArea":"$B$3:$D$4","cells":{"B3":1})"), true, {2, 3},
+       {u"$B$3", u""}, {u"$D$4", u""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ImportRig rig(c.json);
+    if (c.printAreaOnly) rig.SetOption(options::kOnlyPrintArea, 1);
+    EXPECT_EQ(rig.Run(0), 0);
+    EXPECT_EQ(rig.Tables(), std::vector<Table>{c.table});
+    const std::vector<SentCell> cells = SentCells(rig);
+    ASSERT_EQ(cells.size(), static_cast<size_t>(c.table.rows * c.table.columns));
+    EXPECT_EQ(cells.front(), c.first);
+    EXPECT_EQ(cells.back(), c.last);
+  }
+}
+
+// The step marks of each way the driver takes to its area, as the import log shows them.
+TEST(RunImport, EachPathLogsItsStepMarks) {
+  struct Case {
+    const char* what;
+    std::string json;
+    int selected;
+    int onlyPrintArea;
+    std::vector<int> marks;
+  };
+  const Case cases[] = {
+      {"used range", Sheet(R"("usedRange":"A1:B2","cells":{"A1":1})"), 0, 0,
+       {1303, 1324, 1350, 1479, 1483, 1488, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
+      {"print area", Sheet(R"("usedRange":"A1:C3","printArea":"A1:B2","cells":{"A1":1})"), 0, 1,
+       {1303, 1324, 1350, 1406, 1408, 1418, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
+      {"empty print area", Sheet(R"("usedRange":"A1:B2","cells":{"A1":1})"), 0, 1,
+       {1303, 1324, 1350, 1406, 1408, 1479, 1483, 1488, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
+      {"used range limited by rows", Sheet(R"("usedRange":"A1:B300","cells":{"A2":1})"), 0, 0,
+       {1303, 1324, 1350, 1479, 1483, 1488, 1502, 1513, 1526, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
+      {"used range limited by columns", Sheet(R"("usedRange":"A1:ET2","cells":{"B1":1})"), 0, 0,
+       {1303, 1324, 1350, 1479, 1483, 1488, 1513, 1526, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
+      {"selection of two areas", Sheet(R"("cells":{"A1":1})", R"("selection":"A1:B1,D1:D2",)"), 1, 0,
+       {1303, 1324, 1350, 1365, 1378, 1540, 1545, 1550, 1566, 1566, 1592, 1598, 1603}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TempFolder documents;
+    {
+      // The log is closed when the add-in object goes away.
+      ImportRig rig(c.json);
+      test::TestShell shell(documents.Path());
+      rig.SetOption(options::kLogImport, 1);
+      rig.SetOption(options::kOnlyPrintArea, c.onlyPrintArea);
+      ASSERT_EQ(rig.Run(c.selected), 0);
+    }
+    EXPECT_EQ(DriverMarks(documents), c.marks);
   }
 }
 
@@ -94,8 +205,8 @@ TEST(RunImport, FuncStateChoosesOptionKeySplittingAndLatestFolder) {
     rig.SetOption(options::kUseGlobalOption, c.useGlobal);
     EXPECT_EQ(rig.Run(1), 0);
     EXPECT_EQ(rig.Tables().size(), c.tables);
-    auto latest = rig.hive.Read(test::kProductPath, u"LatestFolder");
-    EXPECT_EQ(latest.has_value(), c.latestFolder);
+    EXPECT_EQ(rig.hive.ReadText(test::kProductPath, u"LatestFolder"),
+              c.latestFolder ? std::optional<std::u16string>(u"C:\\Work") : std::nullopt);
   }
 
   // SaveLatestFolder 0 keeps the registry as it was.
@@ -140,12 +251,17 @@ TEST(RunImport, UseRangeNameReadsTheNameOnlyWhenAsked) {
     ImportRig rig(json);
     EXPECT_EQ(rig.Run(1), 0);
     EXPECT_EQ(rig.excel->CallCount("Range.Name"), 0u);
+    EXPECT_EQ(SentCells(rig), (std::vector<SentCell>{{u"$B$2", u"$B$2:$C$3"}, {u"$C$2", u"$B$2:$C$3"},
+                                                     {u"$B$3", u"$B$2:$C$3"}, {u"$C$3", u"$B$2:$C$3"}}));
   }
   {
+    // The name, not the address, goes out with every cell.
     ImportRig rig(json);
     rig.SetOption(options::kUseRangeName, 1);
     EXPECT_EQ(rig.Run(1), 0);
     EXPECT_EQ(rig.excel->CallCount("Name.Name"), 1u);
+    EXPECT_EQ(SentCells(rig), (std::vector<SentCell>{{u"$B$2", u"Pumps"}, {u"$C$2", u"Pumps"},
+                                                     {u"$B$3", u"Pumps"}, {u"$C$3", u"Pumps"}}));
   }
   {
     // No name on the selection: the error Excel raises is swallowed and the address stays.

@@ -174,6 +174,7 @@ class UnwritableShell final : public Shell {
   bool CreateFolder(const std::u16string&) override { return false; }
   bool FolderExists(const std::u16string&) override { return false; }
   bool FileExists(const std::u16string&) override { return false; }
+  bool RemoveFile(const std::u16string&) override { return false; }
 
  private:
   std::filesystem::path m_existing;
@@ -209,6 +210,7 @@ class FillingShell final : public Shell {
   bool CreateFolder(const std::u16string&) override { return false; }
   bool FolderExists(const std::u16string&) override { return false; }
   bool FileExists(const std::u16string&) override { return false; }
+  bool RemoveFile(const std::u16string&) override { return false; }
 
  private:
   std::vector<char> m_buffer;

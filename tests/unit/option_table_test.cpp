@@ -68,18 +68,22 @@ TEST(OptionTable, HoldsEveryValueWithItsPlaceTypeAndDefault) {
   }
 }
 
-TEST(OptionTable, ImportObjBitsCoverTheMaskWithTheirControls) {
-  int32_t all = 0;
-  for (const ImportObjBit& bit : kImportObjBitTable) {
-    EXPECT_EQ(all & bit.value, 0);
-    all |= bit.value;
+// The eleven ImportObj bits with the caption and control id of the check box of each.
+TEST(OptionTable, ImportObjBitsWithTheirCheckBoxes) {
+  const ImportObjBit expected[] = {
+      {1, u"Border", 1007},        {2, u"Text", 1008},          {4, u"Pattern", 202},
+      {8, u"Shading", 1009},       {16, u"AutoShape", 220},     {32, u"Picture", 230},
+      {64, u"Chart", 231},         {128, u"Mask Text", 207},    {256, u"Form Control", 263},
+      {512, u"White Border", 264}, {1024, u"White Shading", 265},
+  };
+  ASSERT_EQ(std::size(kImportObjBitTable), std::size(expected));
+  for (size_t bit = 0; bit < std::size(expected); ++bit) {
+    SCOPED_TRACE(bit);
+    EXPECT_EQ(kImportObjBitTable[bit].value, expected[bit].value);
+    EXPECT_EQ(kImportObjBitTable[bit].caption, expected[bit].caption);
+    EXPECT_EQ(kImportObjBitTable[bit].controlId, expected[bit].controlId);
   }
-  EXPECT_EQ(all, 2047);
-  EXPECT_EQ(options::kImportObj.defaultValue, kImportBorder | kImportText | kImportPattern | kImportShading |
-                                                   kImportAutoShape | kImportPicture | kImportChart);
-  EXPECT_EQ(kImportObjBitTable[4].controlId, 220);  // AutoShape
-  EXPECT_EQ(kImportObjBitTable[8].caption, u"Form Control");
-  EXPECT_EQ(kImportObjBitTable[8].controlId, 263);
+  EXPECT_EQ(options::kImportObj.defaultValue, 127);
 }
 
 // A missing value in the current set reads as the value's default, never as the global value.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <filesystem>
 #include <fstream>
 
@@ -135,42 +136,64 @@ TEST(OptionsFile, RoundTripsEveryField) {
   EXPECT_EQ(kept.other.m_strLineSpacing, u"-1.16");
 }
 
-// Writes a file of the given version with the fields that version carries, as older releases
-// did; the version column follows the file layout.
-Bytes FileOfVersion(int32_t version, Pages& p) {
-  COptionsArchive ar;
-  ar.WriteString(u"Vellumark Options");
-  ar.WriteInt32(version);
-  auto& l = p.layer;
-  ar.WriteString(l.m_strBorderLayer);
-  ar.WriteString(l.m_strTextLayer);
-  if (version >= 2) {
-    ar.WriteString(l.m_strShapeLayer);
-    ar.WriteString(l.m_strImageLayer);
+// The bytes of a file of the given version, laid out field by field as the file format gives
+// them, with the fields that version carries. Older files were written with 8-bit strings; the
+// reader takes both kinds whatever the version, so versions below 3 use them here.
+Bytes F64(double v) {
+  const auto u = std::bit_cast<uint64_t>(v);
+  Bytes b;
+  for (int i = 0; i < 8; ++i) b.push_back(static_cast<uint8_t>(u >> (8 * i)));
+  return b;
+}
+Bytes Str(const std::u16string& text, bool eightBit) {
+  Bytes b;
+  if (eightBit) {
+    b.push_back(static_cast<uint8_t>(text.size()));
+    for (char16_t c : text) b.push_back(static_cast<uint8_t>(c));  // ASCII only in these files
+    return b;
   }
-  if (version >= 3) ar.WriteString(l.m_strFillLayer);
-  if (version >= 4) ar.WriteInt32(l.m_nFillColorByLayer);
-  for (int32_t v : {l.m_nLineClrOpt, l.m_nTextClrOpt, l.m_nThinColor, l.m_nThickColor, l.m_nRegularColor, l.m_nBoldColor})
-    ar.WriteInt32(v);
-  p.scale.ExchangeOptions(ar, version);
-  auto& o = p.object;
-  for (int32_t v : {o.m_nTableObjOpt, o.m_nBorderObjOpt, o.m_nUseFontOpt, o.m_nTextObjOpt}) ar.WriteInt32(v);
-  for (int bit = 0; bit < 7; ++bit) ar.WriteInt32(o.m_nImportObj[bit]);
+  b = {0xFF, 0xFE, 0xFF, static_cast<uint8_t>(text.size())};
+  for (char16_t c : text) b.insert(b.end(), {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8)});
+  return b;
+}
+
+Bytes FileOfVersion(int32_t version, const Pages& p) {
+  const bool eightBit = version < 3;
+  auto text = [&](const std::u16string& t) { return Str(t, eightBit); };
+  const auto& l = p.layer;
+  const auto& sc = p.scale;
+  const auto& o = p.object;
+  const auto& ot = p.other;
+  Bytes b = Cat({Signature(), I32(version), text(l.m_strBorderLayer), text(l.m_strTextLayer)});
+  if (version >= 2) b = Cat({b, text(l.m_strShapeLayer), text(l.m_strImageLayer)});
+  if (version >= 3) b = Cat({b, text(l.m_strFillLayer)});
+  if (version >= 4) b = Cat({b, I32(l.m_nFillColorByLayer)});
+  b = Cat({b, I32(l.m_nLineClrOpt), I32(l.m_nTextClrOpt), I32(l.m_nThinColor), I32(l.m_nThickColor),
+           I32(l.m_nRegularColor), I32(l.m_nBoldColor)});
+  b = Cat({b, I32(sc.m_nCellScaleOpt), I32(sc.m_nCellScaleIndex), F64(sc.m_dCellDrawingUnits),
+           F64(sc.m_dCellExcelPoints), I32(sc.m_nFontScaleOpt), I32(sc.m_nFontScaleIndex),
+           F64(sc.m_dFontDrawingUnits), F64(sc.m_dFontExcelPoints)});
+  b = Cat({b, I32(o.m_nTableObjOpt), I32(o.m_nBorderObjOpt), I32(o.m_nUseFontOpt), I32(o.m_nTextObjOpt)});
+  for (int bit = 0; bit < 7; ++bit) b = Cat({b, I32(o.m_nImportObj[bit])});
   if (version >= 5) {
-    ar.WriteInt32(o.ImportObjMask());
-    ar.WriteInt32(o.m_nImportObj[9]);
-    ar.WriteInt32(o.m_nImportObj[10]);
+    int32_t mask = 0;
+    for (int bit = 0; bit < 11; ++bit) mask |= o.m_nImportObj[bit] << bit;
+    b = Cat({b, I32(mask), I32(o.m_nImportObj[9]), I32(o.m_nImportObj[10])});
   }
   if (version >= 6)
-    for (int32_t v : {o.m_nTableHasTitle, o.m_nTableHasHeader, o.m_nApplyTableStyleTextAlign}) ar.WriteInt32(v);
-  if (version >= 2) p.other.ExchangeOptions(ar, version);
-  return ar.Bytes();
+    b = Cat({b, I32(o.m_nTableHasTitle), I32(o.m_nTableHasHeader), I32(o.m_nApplyTableStyleTextAlign)});
+  if (version >= 2)
+    // The rotation comes twice; a reader keeps the second.
+    b = Cat({b, F64(ot.m_dRotationDegree + 1), I32(ot.m_nLinkPathType), text(ot.m_strPicturesFolder),
+             I32(ot.m_nHasShiftChar), text(ot.m_strShiftChar), F64(ot.m_dRotationDegree), F64(ot.m_dShiftPoints)});
+  return b;
 }
 
 TEST(OptionsFile, ReadsEachVersionWithTheFieldsItCarries) {
   for (int32_t version : {-3, 0, 1, 2, 3, 4, 5, 6, 7}) {
     SCOPED_TRACE(version);
     Pages fromFile = Distinct();
+    fromFile.layer.m_strTextLayer = u"Text";  // 8-bit in the older files
     const Bytes bytes = FileOfVersion(version, fromFile);
     const Pages before;  // what the pages hold before the load
     Pages pages;
@@ -235,6 +258,24 @@ TEST(OptionsFile, FormControlComesFromTheMaskAndListPositionsAreSelected) {
   EXPECT_EQ(p.scale.m_nCellScaleIndex, -1);
   EXPECT_EQ(p.scale.m_nFontScaleIndex, 31);
   EXPECT_EQ(p.other.m_nLinkPathType, -1);
+
+  // The colour lists likewise: 256 items of the default table, 257 once the receiver's palette
+  // is shown.
+  probe.layer.m_nThinColor = 256;
+  probe.layer.m_nThickColor = -2;
+  probe.layer.m_nRegularColor = 0;
+  probe.layer.m_nBoldColor = 255;
+  const Bytes withColours = COptionsFile::Write(probe.Ref());
+  Pages colours;
+  ASSERT_EQ(COptionsFile::Read(withColours, colours.Ref()), COptionsFile::ReadResult::Ok);
+  EXPECT_EQ(colours.layer.m_nThinColor, -1);
+  EXPECT_EQ(colours.layer.m_nThickColor, -1);
+  EXPECT_EQ(colours.layer.m_nRegularColor, 0);
+  EXPECT_EQ(colours.layer.m_nBoldColor, 255);
+  Pages palette;
+  palette.layer.m_nColourCount = 257;
+  ASSERT_EQ(COptionsFile::Read(withColours, palette.Ref()), COptionsFile::ReadResult::Ok);
+  EXPECT_EQ(palette.layer.m_nThinColor, 256);
 }
 
 TEST(OptionsFile, SignatureIsComparedAsText) {

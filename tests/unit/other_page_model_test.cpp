@@ -22,17 +22,6 @@ using test::TestShell;
 constexpr int32_t kGlobal = 0;   // FuncState: the sheet edits the product key
 constexpr int32_t kCurrent = 1;  // with UseGlobalOption 0: the CurrentOptions sub-key
 
-TEST(OtherPageModel, AnEmptyProfileLoadsThePageDefaultsAndThePicturesFolderBelowDocuments) {
-  TestHive hive;
-  TestShell shell(u"C:\\Users\\me\\Documents");
-  COtherPageModel page;
-  page.LoadOptions(kGlobal);
-  COtherPageModel expected;
-  expected.m_strPicturesFolder = u"C:\\Users\\me\\Documents\\Vellumark Pictures\\";
-  expected.m_strLineSpacing = u"1.16";  // shown without its sign
-  EXPECT_EQ(page, expected);
-}
-
 TEST(OtherPageModel, LineSpacingSignIsTheParagraphBox) {
   struct LoadCase {
     std::u16string stored;

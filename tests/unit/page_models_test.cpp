@@ -6,9 +6,12 @@
 #include "recording_messages.h"
 #include "settings/layer_color_page_model.h"
 #include "settings/object_page_model.h"
+#include "settings/other_page_model.h"
 #include "settings/option_table.h"
+#include "settings/scale_list.h"
 #include "settings/scale_page_model.h"
 #include "test_hive.h"
+#include "test_shell.h"
 
 namespace vk {
 namespace {
@@ -35,12 +38,25 @@ std::optional<std::u16string> StoredText(TestHive& hive, std::u16string_view pat
   return text;
 }
 
-// Wraps a hive and notes the name of every value written, in order.
+// A value as it was written: a REG_DWORD as its number, a REG_SZ as its text.
+using Written = std::variant<int32_t, std::u16string>;
+using WrittenValues = std::vector<std::pair<std::u16string, Written>>;
+
+Written Decode(RegType type, const uint8_t* data, uint32_t size) {
+  if (type == RegType::Dword && size == 4)
+    return static_cast<int32_t>(data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24);
+  std::u16string text(size / 2, u'\0');
+  for (size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
+  if (!text.empty() && text.back() == u'\0') text.pop_back();
+  return text;
+}
+
+// Wraps a hive and notes every value written, in order.
 class WriteLog final : public RegistryHive {
  public:
   explicit WriteLog(RegistryHive& inner) : m_inner(inner) {}
   std::unique_ptr<RegistryKey> OpenRoot(RegistryRoot root) override { return Wrap(m_inner.OpenRoot(root)); }
-  std::vector<std::u16string> names;
+  WrittenValues values;
 
  private:
   class Key final : public RegistryKey {
@@ -53,7 +69,7 @@ class WriteLog final : public RegistryHive {
       return m_key->QueryValue(name, type, data, size);
     }
     long SetValue(std::u16string_view name, RegType type, const uint8_t* data, uint32_t size) override {
-      m_log.names.emplace_back(name);
+      m_log.values.emplace_back(std::u16string(name), Decode(type, data, size));
       return m_key->SetValue(name, type, data, size);
     }
     long DeleteValue(std::u16string_view name) override { return m_key->DeleteValue(name); }
@@ -68,17 +84,6 @@ class WriteLog final : public RegistryHive {
   }
   RegistryHive& m_inner;
 };
-
-TEST(LayerColorPageModel, AnEmptyProfileLoadsTheDefaults) {
-  TestHive hive;
-  CLayerColorPageModel page;
-  page.m_nLineClrOpt = 0;  // a field that the page passes as the default it reads with
-  page.LoadOptions(kGlobal);
-  CLayerColorPageModel expected;
-  expected.m_nLineClrOpt = 0;
-  EXPECT_EQ(page, expected);
-  EXPECT_TRUE(page.IsAnonymousTable());
-}
 
 TEST(LayerColorPageModel, LayerNamesFollowTheStarRule) {
   struct Case {
@@ -159,16 +164,6 @@ TEST(LayerColorPageModel, TableTypeComesFromTheOptionSetInForce) {
   EXPECT_EQ(page.m_nTableObjOpt, 5);
 }
 
-TEST(ScalePageModel, AnEmptyProfileLoadsTheRegistryDefaults) {
-  TestHive hive;
-  CScalePageModel page;
-  page.LoadOptions(kGlobal);
-  CScalePageModel expected;
-  expected.m_dCellDrawingUnits = expected.m_dFontDrawingUnits = 1;
-  expected.m_dCellExcelPoints = expected.m_dFontExcelPoints = 72;
-  EXPECT_EQ(page, expected);
-}
-
 TEST(ScalePageModel, ScaleIndexSelectsAListPosition) {
   struct Case {
     int32_t stored, position, storedBack;
@@ -184,6 +179,43 @@ TEST(ScalePageModel, ScaleIndexSelectsAListPosition) {
     ASSERT_TRUE(page.Apply(kGlobal, 1));
     EXPECT_EQ(StoredNumber(hive, kProductPath, u"CellScaleIndex"), c.storedBack);
     EXPECT_EQ(StoredNumber(hive, kProductPath, u"FontScaleIndex"), c.storedBack);
+  }
+}
+
+// Both scale lists: "Custom", then the presets, each 1 drawing unit for its Excel points.
+TEST(ScalePageModel, ThePresetsFillOneDrawingUnitForTheirExcelPoints) {
+  struct Preset {
+    const char16_t* name;
+    double excelPoints;
+  };
+  const Preset presets[] = {
+      {u"Custom", 0},         {u"1:1", 1},          {u"1:2", 2},          {u"1:4", 4},
+      {u"1:8", 8},            {u"1:10", 10},        {u"1:16", 16},        {u"1:20", 20},
+      {u"1:30", 30},          {u"1:40", 40},        {u"1:50", 50},        {u"1:100", 100},
+      {u"2:1", 0.5},          {u"4:1", 0.25},       {u"8:1", 0.125},      {u"10:1", 0.1},
+      {u"100:1", 0.01},       {u"1/128\" = 1'0\"", 1536}, {u"1/64\" = 1'0\"", 768}, {u"1/32\" = 1'0\"", 384},
+      {u"1/16\" = 1'0\"", 192}, {u"3/32\" = 1'0\"", 128}, {u"1/8\" = 1'0\"", 96}, {u"3/16\" = 1'0\"", 64},
+      {u"1/4\" = 1'0\"", 48}, {u"3/8\" = 1'0\"", 32}, {u"1/2\" = 1'0\"", 24}, {u"3/4\" = 1'0\"", 16},
+      {u"1\" = 1'0\"", 12},   {u"3\" = 1'0\"", 4},  {u"6\" = 1'0\"", 2},  {u"1'0\" = 1'0\"", 1},
+  };
+  ASSERT_EQ(kScaleList.size(), std::size(presets));
+  for (size_t position = 0; position < std::size(presets); ++position) {
+    SCOPED_TRACE(position);
+    EXPECT_EQ(std::u16string_view(kScaleList[position].name), presets[position].name);
+    CScalePageModel page;
+    page.m_dCellDrawingUnits = page.m_dFontDrawingUnits = 3;
+    page.m_dCellExcelPoints = page.m_dFontExcelPoints = 7;
+    page.ChooseCellScale(static_cast<int32_t>(position));
+    page.ChooseFontScale(static_cast<int32_t>(position));
+    EXPECT_EQ(page.m_nCellScaleIndex, static_cast<int32_t>(position));
+    EXPECT_EQ(page.m_nFontScaleIndex, static_cast<int32_t>(position));
+    // "Custom" changes nothing.
+    const double units = position == 0 ? 3 : 1;
+    const double points = position == 0 ? 7 : presets[position].excelPoints;
+    EXPECT_EQ(page.m_dCellDrawingUnits, units);
+    EXPECT_EQ(page.m_dCellExcelPoints, points);
+    EXPECT_EQ(page.m_dFontDrawingUnits, units);
+    EXPECT_EQ(page.m_dFontExcelPoints, points);
   }
 }
 
@@ -251,23 +283,220 @@ TEST(ObjectPageModel, ImportObjRoundTripsEveryBitIncludingMaskText) {
   EXPECT_EQ(page.ImportObjMask(), 127);  // the default
 }
 
-TEST(PageModels, StoreTheirValuesInTheirOrder) {
-  TestHive hive;
+// ---- A profile without settings: what each page shows and what its apply stores ------------
+//
+// Every field of each page as it opens on an empty profile, and every value its apply then
+// writes, in the order written, as the option value table and the pages describe them.
+
+using Field = std::variant<int32_t, double, std::u16string>;
+using Fields = std::vector<std::pair<std::string, Field>>;
+
+void ExpectFields(const Fields& actual, const Fields& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(expected[i].first);
+    EXPECT_EQ(actual[i].first, expected[i].first);
+    EXPECT_EQ(actual[i].second, expected[i].second);
+  }
+}
+
+void ExpectWritten(const WrittenValues& actual, const WrittenValues& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(std::string(expected[i].first.begin(), expected[i].first.end()));
+    EXPECT_EQ(actual[i].first, expected[i].first);
+    EXPECT_EQ(actual[i].second, expected[i].second);
+  }
+}
+
+// Runs a page's apply on the hive with every written value noted.
+template <typename Page>
+WrittenValues ApplyLogged(TestHive& hive, Page& page, int32_t activePage) {
   WriteLog log(hive.Hive());
   CRegistry::SetHive(&log);
-  CLayerColorPageModel().SaveOptions(kGlobal);
-  CScalePageModel().SaveOptions(kGlobal);
-  CObjectPageModel().SaveOptions(kGlobal);
+  const bool applied = page.Apply(kGlobal, activePage);
   CRegistry::SetHive(&hive.Hive());
-  const std::vector<std::u16string> expected = {
-      u"BorderLayer", u"TextLayer", u"AutoShapeLayer", u"ImageLayer", u"FillLayer", u"FillColorByLayer",
-      u"LineClrOpt", u"TextClrOpt", u"ThickColorIndex", u"ThinColorIndex", u"RegularColorIndex", u"BoldColorIndex",
-      u"CellScaleOpt", u"CellScaleIndex", u"FontScaleOpt", u"FontScaleIndex", u"CellDrawingUnits",
-      u"CellExcelPoints", u"FontDrawingUnits", u"FontExcelPoints", u"DefineCellWidthsHeights", u"DefineFontSizes",
-      u"TableObjOpt", u"BorderObjOpt", u"UseFontOpt", u"TextObjOpt", u"TableHasTitle", u"TableHasHeader",
-      u"ApplyTableStyleTextAlign", u"ImportObj",
-  };
-  EXPECT_EQ(log.names, expected);
+  EXPECT_TRUE(applied);
+  return log.values;
+}
+
+TEST(PageModels, LayerColorPageOnAnEmptyProfile) {
+  TestHive hive;
+  CLayerColorPageModel page;
+  page.LoadOptions(kGlobal);
+  ExpectFields({{"Border", page.m_strBorderLayer},
+                {"Text", page.m_strTextLayer},
+                {"Shape", page.m_strShapeLayer},
+                {"Image", page.m_strImageLayer},
+                {"Fill", page.m_strFillLayer},
+                {"FillColorByLayer", page.m_nFillColorByLayer},
+                {"LineClrOpt", page.m_nLineClrOpt},
+                {"TextClrOpt", page.m_nTextClrOpt},
+                {"Thin", page.m_nThinColor},
+                {"Thick", page.m_nThickColor},
+                {"Regular", page.m_nRegularColor},
+                {"Bold", page.m_nBoldColor},
+                {"TableObjOpt", page.m_nTableObjOpt}},
+               {{"Border", u""},
+                {"Text", u""},
+                {"Shape", u""},
+                {"Image", u""},
+                {"Fill", u""},
+                {"FillColorByLayer", 0},
+                {"LineClrOpt", 1},
+                {"TextClrOpt", 1},
+                {"Thin", 0},
+                {"Thick", 0},
+                {"Regular", 0},
+                {"Bold", 0},
+                {"TableObjOpt", 0}});
+  ExpectWritten(ApplyLogged(hive, page, 0), {{u"BorderLayer", u"*"},
+                                             {u"TextLayer", u"*"},
+                                             {u"AutoShapeLayer", u"*"},
+                                             {u"ImageLayer", u"*"},
+                                             {u"FillLayer", u"*"},
+                                             {u"FillColorByLayer", 0},
+                                             {u"LineClrOpt", 1},
+                                             {u"TextClrOpt", 1},
+                                             {u"ThickColorIndex", 1},
+                                             {u"ThinColorIndex", 1},
+                                             {u"RegularColorIndex", 1},
+                                             {u"BoldColorIndex", 1},
+                                             {u"ActivePageIndex", 0}});
+}
+
+TEST(PageModels, ScalePageOnAnEmptyProfile) {
+  TestHive hive;
+  CScalePageModel page;
+  page.LoadOptions(kGlobal);
+  ExpectFields({{"CellScaleOpt", page.m_nCellScaleOpt},
+                {"CellScaleIndex", page.m_nCellScaleIndex},
+                {"CellDrawingUnits", page.m_dCellDrawingUnits},
+                {"CellExcelPoints", page.m_dCellExcelPoints},
+                {"DefineCellWidthsHeights", page.m_nDefineCellWidthsHeights},
+                {"FontScaleOpt", page.m_nFontScaleOpt},
+                {"FontScaleIndex", page.m_nFontScaleIndex},
+                {"FontDrawingUnits", page.m_dFontDrawingUnits},
+                {"FontExcelPoints", page.m_dFontExcelPoints},
+                {"DefineFontSizes", page.m_nDefineFontSizes}},
+               {{"CellScaleOpt", 1},
+                {"CellScaleIndex", 0},
+                {"CellDrawingUnits", 1.0},
+                {"CellExcelPoints", 72.0},
+                {"DefineCellWidthsHeights", 0},
+                {"FontScaleOpt", 0},
+                {"FontScaleIndex", 0},
+                {"FontDrawingUnits", 1.0},
+                {"FontExcelPoints", 72.0},
+                {"DefineFontSizes", 0}});
+  ExpectWritten(ApplyLogged(hive, page, 1), {{u"CellScaleOpt", 1},
+                                             {u"CellScaleIndex", 0},
+                                             {u"FontScaleOpt", 0},
+                                             {u"FontScaleIndex", 0},
+                                             {u"CellDrawingUnits", u"1"},
+                                             {u"CellExcelPoints", u"72"},
+                                             {u"FontDrawingUnits", u"1"},
+                                             {u"FontExcelPoints", u"72"},
+                                             {u"DefineCellWidthsHeights", 0},
+                                             {u"DefineFontSizes", 0},
+                                             {u"ActivePageIndex", 1}});
+}
+
+TEST(PageModels, ObjectPageOnAnEmptyProfile) {
+  TestHive hive;
+  CObjectPageModel page;
+  page.LoadOptions(kGlobal);
+  const auto& bits = page.m_nImportObj;
+  ExpectFields({{"TableObjOpt", page.m_nTableObjOpt},
+                {"BorderObjOpt", page.m_nBorderObjOpt},
+                {"UseFontOpt", page.m_nUseFontOpt},
+                {"TextObjOpt", page.m_nTextObjOpt},
+                {"Border", bits[0]},
+                {"Text", bits[1]},
+                {"Pattern", bits[2]},
+                {"Shading", bits[3]},
+                {"AutoShape", bits[4]},
+                {"Picture", bits[5]},
+                {"Chart", bits[6]},
+                {"Mask Text", bits[7]},
+                {"Form Control", bits[8]},
+                {"White Border", bits[9]},
+                {"White Shading", bits[10]},
+                {"TableHasTitle", page.m_nTableHasTitle},
+                {"TableHasHeader", page.m_nTableHasHeader},
+                {"ApplyTableStyleTextAlign", page.m_nApplyTableStyleTextAlign}},
+               {{"TableObjOpt", 0},
+                {"BorderObjOpt", 0},
+                {"UseFontOpt", 1},
+                {"TextObjOpt", 0},
+                {"Border", 1},
+                {"Text", 1},
+                {"Pattern", 1},
+                {"Shading", 1},
+                {"AutoShape", 1},
+                {"Picture", 1},
+                {"Chart", 1},
+                {"Mask Text", 0},
+                {"Form Control", 0},
+                {"White Border", 0},
+                {"White Shading", 0},
+                {"TableHasTitle", 1},
+                {"TableHasHeader", 1},
+                {"ApplyTableStyleTextAlign", 0}});
+  ExpectWritten(ApplyLogged(hive, page, 2), {{u"TableObjOpt", 0},
+                                             {u"BorderObjOpt", 0},
+                                             {u"UseFontOpt", 1},
+                                             {u"TextObjOpt", 0},
+                                             {u"TableHasTitle", 1},
+                                             {u"TableHasHeader", 1},
+                                             {u"ApplyTableStyleTextAlign", 0},
+                                             {u"ImportObj", 127},
+                                             {u"ActivePageIndex", 2}});
+}
+
+TEST(PageModels, OtherPageOnAnEmptyProfile) {
+  TestHive hive;
+  test::TestShell shell(u"C:\\Users\\me\\Documents");
+  COtherPageModel page;
+  page.LoadOptions(kGlobal);
+  ExpectFields({{"RotationDegree", page.m_dRotationDegree},
+                {"LinkPathType", page.m_nLinkPathType},
+                {"PicturesFolder", page.m_strPicturesFolder},
+                {"HasShiftChar", page.m_nHasShiftChar},
+                {"ShiftChar", page.m_strShiftChar},
+                {"ShiftPoints", page.m_dShiftPoints},
+                {"OnlyPrintArea", page.m_nOnlyPrintArea},
+                {"UseRangeName", page.m_nUseRangeName},
+                {"EmbedWorkbook", page.m_nEmbedWorkbook},
+                {"Paragraph", page.m_nParagraph},
+                {"LineSpacing", page.m_strLineSpacing},
+                {"InsertionPointType", page.m_nInsertionPointType},
+                {"insertion point enabled", page.m_nInsertionPointEnabled}},
+               {{"RotationDegree", 0.0},
+                {"LinkPathType", 0},
+                {"PicturesFolder", u"C:\\Users\\me\\Documents\\Vellumark Pictures\\"},
+                {"HasShiftChar", 0},
+                {"ShiftChar", u"gjqpy"},
+                {"ShiftPoints", 0.0},
+                {"OnlyPrintArea", 0},
+                {"UseRangeName", 0},
+                {"EmbedWorkbook", 0},
+                {"Paragraph", 0},
+                {"LineSpacing", u"1.16"},  // shown without its sign
+                {"InsertionPointType", 0},
+                {"insertion point enabled", 1}});
+  ExpectWritten(ApplyLogged(hive, page, 3), {{u"RotationDegree", u"0"},
+                                             {u"InsertionPointType", 0},
+                                             {u"PicturesFolder", u"C:\\Users\\me\\Documents\\Vellumark Pictures\\"},
+                                             {u"LinkPathType", 0},
+                                             {u"HasShiftChar", 0},
+                                             {u"ShiftChar", u"gjqpy"},
+                                             {u"OnlyPrintArea", 0},
+                                             {u"UseRangeName", 0},
+                                             {u"EmbedWorkbook", 0},
+                                             {u"ShiftPoints", u"0"},
+                                             {u"LineSpacing", u"-1.16"},
+                                             {u"ActivePageIndex", 3}});
 }
 
 }  // namespace

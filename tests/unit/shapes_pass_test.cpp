@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <set>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -28,7 +30,7 @@ using test::ImportRig;
 
 constexpr uint32_t kAllObjects = 0x17F;  // the defaults and form controls
 
-[[maybe_unused]] std::string ReadFixture(const std::string& name) {
+std::string ReadFixture(const std::string& name) {
   std::ifstream in(std::string(VK_FIXTURES_DIR) + "/" + name, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
@@ -117,6 +119,20 @@ struct ShapesRig : ImportRig {
   test::TestClipboard clipboard;
   std::vector<std::u16string> debugText;
 };
+
+// The first character's font of a plain text in the standard font.
+void PlainFont(ShapeRecord& r) {
+  SetField(r.fontName, u"Calibri");
+  r.fontSize = 11;
+  r.underline = -4142;
+}
+
+// A text kind's frame settings as a new shape has them: left, top, horizontal.
+void FrameDefaults(ShapeRecord& r) {
+  r.horizontalAlignment = -4131;
+  r.verticalAlignment = -4160;
+  r.controlValue = 1;
+}
 
 TEST(ShapeGeoExtArray, MatchesWithinTheToleranceAndTagsOnlyWithArea) {
   CShapeGeoExtArray extents;
@@ -404,9 +420,29 @@ TEST(ShapesPass, ExcelBusyEndsThePassWithTheZoomPutBack) {
   EXPECT_EQ(rig.progress.alive, 0);
 }
 
+// The files in a folder, by name.
+std::set<std::u16string> FilesIn(const test::TempFolder& folder) {
+  std::set<std::u16string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.HostFile(u"x").parent_path())) {
+    names.insert(entry.path().filename().u16string());
+  }
+  return names;
+}
+
+// The file names the records point at.
+std::set<std::u16string> PicturesOf(const std::vector<ShapeRecord>& records) {
+  std::set<std::u16string> names;
+  for (const ShapeRecord& r : records) {
+    const std::u16string_view path = FieldText(r.picturePath);
+    if (!path.empty()) names.insert(std::u16string(path.substr(path.find_last_of(u"\\/") + 1)));
+  }
+  return names;
+}
+
 // A fault at each call of the pass: never a crash; a failure outside the loop goes to the
 // driver, one inside a shape is reported once (or silently dropped where the read is protected)
-// and the other shapes still go; the zoom comes back unless putting it back is what failed.
+// and the other shapes still go; the zoom comes back unless putting it back is what failed, and
+// no picture file is left that no record points at.
 TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
   const std::string json = R"({"zoom":75,"sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":[
     {"type":1,"autoShapeType":1,"left":10,"top":10,"width":60,"height":30,"text":"Pump"},
@@ -415,15 +451,19 @@ TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
       {"type":9,"left":60,"top":60,"width":50,"height":0}]},
     {"type":8,"left":10,"top":90,"width":72,"height":18,"control":{"type":2,"listIndex":2,"listFillRange":"Shapes!$A$1:$A$3"}},
     {"type":12,"left":10,"top":120,"width":72,"height":18,"activeX":{"type":"IMdcCheckBox","value":true}},
+    {"type":13,"left":100,"top":60,"width":40,"height":40,"clipboard":{"formats":[{"name":"PNG","hex":"89 50"}]}},
+    {"type":3,"left":100,"top":110,"width":40,"height":40},
     {"type":1,"autoShapeType":12,"left":100,"top":10,"width":40,"height":40}]}]})";
   size_t first = 0, last = 0, loopStart = 0, loopEnd = 0;
   size_t records = 0;
   {
+    test::TempFolder pictures;
     ShapesRig probe(json);
-    probe.driver.m_nSupportWMF = 0;
+    probe.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
     ASSERT_EQ(probe.Run(0), 0);
     records = probe.Records().size();
-    ASSERT_EQ(records, 6u);
+    ASSERT_EQ(records, 8u);
+    ASSERT_EQ(FilesIn(pictures).size(), 3u);
     const auto& calls = probe.excel->Calls();
     for (size_t i = 0; i < calls.size(); ++i) {
       if (calls[i].key == "Worksheet.Shapes" && first == 0) first = i + 1;
@@ -442,14 +482,16 @@ TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
     return false;
   };
   for (size_t k = first; k <= last; ++k) {
+    test::TempFolder pictures;
     ShapesRig rig(json);
-    rig.driver.m_nSupportWMF = 0;
+    rig.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
     rig.excel->FailCallAt(k, fake::kExcelError);
     const int result = rig.Run(0);
     ASSERT_GE(rig.excel->Calls().size(), k);
     const std::string key = rig.excel->Calls()[k - 1].key;
     SCOPED_TRACE(testing::Message() << "call " << k << ": " << key);
     EXPECT_EQ(rig.progress.alive, 0);
+    EXPECT_EQ(FilesIn(pictures), PicturesOf(rig.Records()));
     if (k < loopStart && (key == "Application.ActiveWindow" || key.rfind("Window.", 0) == 0)) {
       EXPECT_EQ(result, 0);  // the zoom is set where it can be
       EXPECT_EQ(rig.Records().size(), records);
@@ -471,6 +513,112 @@ TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
     }
     EXPECT_EQ(rig.excel->Book().zoom, 75);
   }
+}
+
+// The sample sheet: every kind the pass knows, as the record format defines its fields, and
+// the picture files written with their names and bytes.
+TEST(ShapesPass, SendsTheSampleSheetAsTheRecordFormatDefinesIt) {
+  test::TempFolder pictures;
+  ShapesRig rig(ReadFixture("shapes.json"));
+  rig.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
+  ASSERT_EQ(rig.Run(0), 0);
+  EXPECT_TRUE(rig.messages.shown.empty());
+
+  std::vector<ShapeRecord> want;
+  want.push_back(Drawn(1, 1, static_cast<double>(10.1f), 20, 100, 50));  // Single, widened exactly
+  want.back().rotation = -30;
+  want.back().fillColor = 0x00CCFF;
+  want.back().fillTransparency = 0.25;
+  want.back().lineColor = 0xFF0000;
+  want.back().lineWeight = 1.5;
+  want.back().lineDashStyle = 4;
+  SetField(want.back().text, u"Pump P-201");
+  SetField(want.back().fontName, u"Arial");
+  want.back().fontSize = 12;
+  want.back().bold = 1;
+  want.back().underline = -4142;
+  want.back().fontColor = 0x0000FF;
+  want.back().horizontalAlignment = -4108;
+  want.back().verticalAlignment = -4108;
+  want.back().controlValue = 1;
+  want.push_back(Drawn(1, 5, 120, 20, 80, 40));  // a text frame without text: no text fields
+  want.back().adjustment1 = static_cast<double>(0.16667f);
+  want.push_back(Drawn(1, 9, 210, 20, 40, 40));
+  want.back().horizontalFlip = -1;
+  want.back().fillVisible = 0;
+  want.push_back(Drawn(1, 9, 260, 20, 30, 30));
+  want.push_back(Drawn(1, 33, 300, 20, 60, 30));
+  want.back().adjustment1 = 0.5;
+  want.back().adjustment2 = static_cast<double>(0.35f);
+  want.push_back(Drawn(9, -2, 10, 100, 150, 0));
+  want.back().verticalFlip = -1;
+  want.back().lineWeight = 2.25;
+  want.back().beginArrowheadStyle = 2;
+  want.back().beginArrowheadLength = 3;
+  want.back().beginArrowheadWidth = 1;
+  want.back().endArrowheadStyle = 5;
+  want.back().endArrowheadLength = 1;
+  want.back().endArrowheadWidth = 3;
+  want.push_back(WithArrowheads(Drawn(1, -2, 170, 90, 80, 40), 1, 2));
+  want.back().isConnector = -1;
+  want.back().connectorType = 2;
+  want.back().adjustment1 = 0.375;
+  // The group of three: two members, the hidden one left out, nothing for the group.
+  want.push_back(Drawn(1, 1, 10, 150, 90, 60));
+  SetField(want.back().text, u"Tank");
+  PlainFont(want.back());
+  FrameDefaults(want.back());
+  want.push_back(Drawn(1, 9, 120, 150, 90, 60));
+  // The hexagon; the octagon on the same place is not sent again.
+  want.push_back(Drawn(1, 10, 10, 230, 60, 50));
+  want.back().adjustment1 = 0.25;
+  want.push_back(Drawn(17, 1, 100, 230, 200, 90));
+  SetField(want.back().text,
+           u"\u0002{\\fCalibri|b1|i0|c1|p0;Checks}"
+           u"\\P\\pxi-3,l3,t3;{\\fSymbol|b0|i0|c1|p0;\u2022}\t{\\fCalibri|b0|i0|c1|p0;Inlet valve}"
+           u"\\P\\pxi-3,l6,tz;{\\fArial|b0|i0|c1|p0;-}\t{\\fCalibri|b0|i0|c1|p0;Gasket}"
+           u"\\P\\pxi-3,l3,t3;{\\fCalibri|b0|i0|c1|p0;1.}\t{\\fCalibri|b0|i0|c1|p0;Start pump}"
+           u"\\P\\pxi-3,l3,t3;{\\fCalibri|b0|i0|c1|p0;2.}\t{\\fCalibri|b0|i0|c1|p0;Open outlet}"
+           u"\\P\\pxi-3,l6,tz;{\\fCalibri|b0|i0|c1|p0;1)}\t{\\fCalibri|b0|i0|c1|p0;Check flow}"
+           u"\\P\\pi0,l0,tz;{\\fCalibri|b0|i0|c1|p0;\\LDone}");
+  PlainFont(want.back());
+  FrameDefaults(want.back());
+  // Form controls: their state; the caption's font but no frame settings.
+  want.push_back(Drawn(8, -2, 10, 330, 72, 18));
+  want.back().controlType = 1;
+  want.back().controlValue = 1;
+  SetField(want.back().text, u"Ready");
+  PlainFont(want.back());
+  want.push_back(Drawn(8, -2, 90, 330, 72, 18));
+  want.back().controlType = 7;
+  want.back().controlValue = -4146;
+  SetField(want.back().text, u"Manual");
+  PlainFont(want.back());
+  want.push_back(Drawn(8, -2, 170, 330, 72, 18));
+  want.back().controlType = 2;
+  SetField(want.back().text, u"Medium");
+  want.push_back(Drawn(8, -2, 250, 330, 72, 60));
+  want.back().controlType = 13;
+  want.push_back(Drawn(12, -2, 10, 400, 90, 20));  // the ActiveX check box; not the button
+  want.back().controlType = 1;
+  want.back().controlValue = 1;
+  // Pictures: the index in the sheet's collection names the file.
+  const std::u16string folder = pictures.Path() + u"\\";
+  want.push_back(Drawn(13, -2, 10, 430, 64, 48));
+  SetField(want.back().picturePath, folder + u"Plant_Shapes_pic20.png");  // PNG is listed before JFIF
+  want.push_back(Drawn(3, -2, 100, 430, 200, 120));
+  SetField(want.back().picturePath, folder + u"Plant_Shapes_chart21.bmp");
+  want.push_back(Sent(1, 12, 320, 430, 50, 50));  // the star: a metafile, geometry and type only
+  SetField(want.back().picturePath, folder + u"Plant_Shapes_wmf22.wmf");
+  ExpectRecords(rig.Records(), want);
+
+  EXPECT_EQ(pictures.Read(u"Plant_Shapes_pic20.png"),
+            (std::vector<unsigned char>{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00}));
+  const auto bitmap = pictures.Read(u"Plant_Shapes_chart21.bmp");
+  ASSERT_GE(bitmap.size(), 2u);
+  EXPECT_EQ(std::string(bitmap.begin(), bitmap.begin() + 2), "BM");
+  EXPECT_TRUE(pictures.Exists(u"Plant_Shapes_wmf22.wmf"));
+  EXPECT_EQ(rig.excel->Book().zoomPuts, (std::vector<Variant>{Variant::I4(100), Variant::R8(75)}));
 }
 
 }  // namespace

@@ -67,11 +67,5 @@ TEST(UtiFunc, DocumentsFolderEndsInABackslashOrIsTheCurrentFolder) {
   }
 }
 
-TEST(UtiFunc, DocumentsFolderOfThePlatformShellEndsInABackslash) {
-  const std::u16string folder = CUtiFunc::DocumentsFolder();
-  ASSERT_FALSE(folder.empty());
-  EXPECT_EQ(folder.back(), u'\\');
-}
-
 }  // namespace
 }  // namespace vk

@@ -171,6 +171,82 @@ TEST(DispatchBridge, NamesAreLookedUpOncePerInterfaceType) {
   EXPECT_EQ(DispatchServer::NameLookups() - before, 2);
 }
 
+// An automation object with its own DISPIDs and no type information, as some servers are:
+// counts what it is asked and notes the DISPIDs it is invoked with.
+class OwnIdsDispatch final : public IDispatch {
+ public:
+  explicit OwnIdsDispatch(DISPID valueId) : valueId_(valueId) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
+      *out = static_cast<IDispatch*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    ++typeInfoQueries;
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
+    ++nameLookups;
+    if (std::wstring(names[0]) != L"Value") return DISP_E_UNKNOWNNAME;
+    ids[0] = valueId_;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                   UINT*) override {
+    if (id != valueId_) return DISP_E_MEMBERNOTFOUND;
+    invoked.push_back(id);
+    if (result) VariantInit(result);
+    return S_OK;
+  }
+
+  ULONG refs = 1;
+  int typeInfoQueries = 0;
+  int nameLookups = 0;
+  std::vector<DISPID> invoked;
+
+ private:
+  DISPID valueId_;
+};
+
+// Two interfaces may give the same member name different DISPIDs: names are kept per interface
+// the caller holds the object as, once for the process, and such a caller never makes the
+// object describe itself. An object of unknown interface without type information keeps its own.
+TEST(DispatchBridge, MemberNamesAreKeptPerNamedInterface) {
+  // Interfaces of their own, so no earlier test has filled their caches.
+  const Guid first{0x5A1D0002, 0x1, 0x2, {1, 2, 3, 4, 5, 6, 7, 8}};
+  const Guid second{0x5A1D0003, 0x1, 0x2, {1, 2, 3, 4, 5, 6, 7, 8}};
+  OwnIdsDispatch a(10), b(20), a2(10), unknown(30);
+  {
+    ObjectPtr objectA = DispatchObject::Wrap(&a);
+    ObjectPtr objectB = DispatchObject::Wrap(&b);
+    ObjectPtr objectA2 = DispatchObject::Wrap(&a2);
+    ObjectPtr objectUnknown = DispatchObject::Wrap(&unknown);
+    for (int i = 0; i < 2; ++i) {
+      objectA->InvokeAs(first, u"Value", InvokeKind::PropertyGet, {}, 0);
+      objectB->InvokeAs(second, u"Value", InvokeKind::PropertyGet, {}, 0);
+      objectA2->InvokeAs(first, u"Value", InvokeKind::PropertyGet, {}, 0);
+      objectUnknown->Get(u"Value");
+    }
+  }
+  EXPECT_EQ(a.invoked, (std::vector<DISPID>{10, 10}));
+  EXPECT_EQ(b.invoked, (std::vector<DISPID>{20, 20}));
+  EXPECT_EQ(a2.invoked, (std::vector<DISPID>{10, 10}));
+  EXPECT_EQ(a.nameLookups + a2.nameLookups, 1);
+  EXPECT_EQ(b.nameLookups, 1);
+  EXPECT_EQ(a.typeInfoQueries + b.typeInfoQueries + a2.typeInfoQueries, 0);
+  EXPECT_EQ(unknown.invoked, (std::vector<DISPID>{30, 30}));
+  EXPECT_EQ(unknown.nameLookups, 1);
+  for (const OwnIdsDispatch* o : {&a, &b, &a2, &unknown}) EXPECT_EQ(o->refs, 1u);
+}
+
 TEST(DispatchBridge, ReferencesAreReleasedWithTheLastHolder) {
   auto recorder = std::make_shared<Recorder>();
   std::weak_ptr<Recorder> watch = recorder;

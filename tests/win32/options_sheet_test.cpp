@@ -482,8 +482,12 @@ TEST(OptionsSheetFileDialogs, SaveAndLoadGoThroughTheMenuAndThePlatformsFileDial
 
 // ---- Object & Font Map page --------------------------------------------------------------
 
+// Each ImportObj bit has its own check box; a single bit shows in that box alone.
 TEST_F(OptionsSheetTest, ObjectPageShowsImportObjAndStoresItBack) {
-  for (int32_t mask : {0, 2047}) {
+  constexpr int kBoxOfBit[] = {1007, 1008, 202, 1009, 220, 230, 231, 207, 263, 264, 265};
+  std::vector<int32_t> masks = {0, 2047};
+  for (int bit = 0; bit < 11; ++bit) masks.push_back(1 << bit);
+  for (int32_t mask : masks) {
     SCOPED_TRACE(mask);
     TestHive hive;
     hive.WriteNumber(kProductPath, u"ImportObj", mask);
@@ -491,8 +495,8 @@ TEST_F(OptionsSheetTest, ObjectPageShowsImportObjAndStoresItBack) {
     TestSheet sheet;
     ASSERT_TRUE(sheet.Create());
     HWND page = sheet.m_objectPage.GetSafeHwnd();
-    for (int id : kImportBoxes) EXPECT_EQ(CButton(page, id).GetCheck(), mask ? BST_CHECKED : BST_UNCHECKED) << id;
-    EXPECT_EQ(CButton(page, 207).GetCheck(), mask ? BST_CHECKED : BST_UNCHECKED);
+    for (int bit = 0; bit < 11; ++bit)
+      EXPECT_EQ(CButton(page, kBoxOfBit[bit]).GetCheck(), (mask >> bit) & 1 ? BST_CHECKED : BST_UNCHECKED) << kBoxOfBit[bit];
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, 207)));
     SendMessageW(sheet.GetSafeHwnd(), PSM_PRESSBUTTON, PSBTN_OK, 0);
     EXPECT_EQ(hive.ReadNumber(kProductPath, u"ImportObj"), mask);

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,6 +15,7 @@
 #include "fake_project_wise_connector.h"
 #include "automation/win32/win32_text.h"
 #include "win32/fake_com_project_wise_connector.h"
+#include "win32/raw_com_object.h"
 
 namespace vk {
 namespace {
@@ -47,40 +47,59 @@ ComError ErrorOf(const std::function<void()>& call) {
   return ComError(kSOk);
 }
 
-// The declaration must put the three operations where the connector has them, whatever our own
-// stand-in and wrapper agree on: call them by their slot numbers.
-TEST(ProjectWiseConnectorCom, OperationsSitAtSlotsEightNineAndEleven) {
-  ComConnector connector;
-  connector.script->script() = {0, kDocument};
-  void* const* table = *reinterpret_cast<void* const* const*>(connector.com);
-  using QueryFn = HRESULT(STDMETHODCALLTYPE*)(void*, BSTR*, LONG*);
-  using ReleaseFn = HRESULT(STDMETHODCALLTYPE*)(void*, BSTR, LONG);
-  using PathFn = HRESULT(STDMETHODCALLTYPE*)(void*, BSTR);
-  QueryFn query;
-  ReleaseFn release;
-  PathFn path;
-  std::memcpy(&query, &table[kPwSlotQueryDocument], sizeof query);
-  std::memcpy(&release, &table[kPwSlotReleaseDocument], sizeof release);
-  std::memcpy(&path, &table[kPwSlotSetTablePath], sizeof path);
-  EXPECT_EQ(kPwSlotQueryDocument, 8);
-  EXPECT_EQ(kPwSlotReleaseDocument, 9);
-  EXPECT_EQ(kPwSlotSetTablePath, 11);
+// The connector as a bare method table, declared apart from the product's interface: the
+// wrapper must reach QueryDocument at slot 8, ReleaseDocument at 9 and SetTablePath at 11.
+struct RawConnector {
+  static constexpr int kSlots = 12;
 
-  BSTR text = nullptr;
-  LONG status = -1;
-  ASSERT_EQ(query(connector.com, &text, &status), S_OK);
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(FromWide(text), kDocument);
-  SysFreeString(text);
-  BSTR doc = SysAllocString(L"doc");
-  BSTR question = SysAllocString(L"?");
-  EXPECT_EQ(release(connector.com, doc, 1013), S_OK);
-  EXPECT_EQ(path(connector.com, question), S_OK);
-  SysFreeString(doc);
-  SysFreeString(question);
-  EXPECT_EQ(connector.script->calls(),
-            (std::vector<ConnectorCall>{ConnectorCall::Query(), ConnectorCall::Release(u"doc", 1013),
-                                        ConnectorCall::TablePath(u"?")}));
+  RawConnector() {
+    raw.context = this;
+    raw.Set(8, &Query);
+    raw.Set(9, &Release);
+    raw.Set(11, &TablePath);
+  }
+  static RawConnector& Of(void* self) {
+    test::RawComObject& raw = test::RawComObject::From(self);
+    return *static_cast<RawConnector*>(raw.context);
+  }
+  static HRESULT STDMETHODCALLTYPE Query(void* self, BSTR* document, LONG* status) {
+    Of(self).raw.Record(8);
+    *document = SysAllocString(L"pw://Plant/Documents/Pumps.xlsx");
+    *status = 0;
+    return S_OK;
+  }
+  static HRESULT STDMETHODCALLTYPE Release(void* self, BSTR document, LONG mode) {
+    Of(self).raw.Record(9);
+    Of(self).texts.push_back(FromWide(document) + u" " + FromWide(std::to_wstring(mode)));
+    return S_OK;
+  }
+  static HRESULT STDMETHODCALLTYPE TablePath(void* self, BSTR path) {
+    Of(self).raw.Record(11);
+    Of(self).texts.push_back(FromWide(path));
+    return S_OK;
+  }
+
+  // {4F0485EF-CBC0-4A33-8DE9-253CF76D5F64}, the connector's interface.
+  test::RawComObject raw{{IID_IUnknown,
+                          IID_IDispatch,
+                          {0x4F0485EF, 0xCBC0, 0x4A33, {0x8D, 0xE9, 0x25, 0x3C, 0xF7, 0x6D, 0x5F, 0x64}}},
+                         kSlots};
+  std::vector<std::u16string> texts;
+};
+
+TEST(ProjectWiseConnectorCom, OperationsReachSlotsEightNineAndEleven) {
+  RawConnector connector;
+  ProjectWiseConnectorPtr wrapped = CComProjectWiseConnector::Open(static_cast<IUnknown*>(connector.raw.Pointer()));
+  ASSERT_TRUE(wrapped);
+  std::u16string document;
+  EXPECT_EQ(wrapped->QueryDocument(document), 0);
+  EXPECT_EQ(document, kDocument);
+  wrapped->ReleaseDocument(u"doc", 1013);
+  wrapped->SetTablePath(u"?");
+  EXPECT_EQ(connector.raw.called, (std::vector<int>{8, 9, 11}));
+  EXPECT_EQ(connector.texts, (std::vector<std::u16string>{u"doc 1013", u"?"}));
+  wrapped.reset();
+  EXPECT_EQ(connector.raw.refs, 1u);  // the wrapper's reference went with it
 }
 
 TEST(ProjectWiseConnectorCom, PassesTextsWholeAndRaisesFailingResults) {

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <cerrno>
+#include <cwchar>
+
+#include "import/uti_func.h"
 
 #include "test_shell.h"
 
@@ -14,6 +19,17 @@ TEST(Win32Shell, NamesTheDocumentsFolder) {
   std::optional<std::u16string> folder = shell.PersonalFolder();
   ASSERT_TRUE(folder.has_value());
   EXPECT_TRUE(shell.FolderExists(*folder));
+}
+
+// The import log's folder: what the shell calls the user's documents folder, asked here the
+// other way the shell offers, with one trailing backslash.
+TEST(Win32Shell, TheDocumentsFolderIsTheShellsPersonalFolder) {
+  wchar_t path[MAX_PATH] = {};
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path), S_OK);
+  std::u16string expected(path, path + wcslen(path));
+  ASSERT_FALSE(expected.empty());
+  if (expected.back() != u'\\') expected += u'\\';
+  EXPECT_EQ(CUtiFunc::DocumentsFolder(), expected);
 }
 
 TEST(Win32Shell, CreatesFilesForOneWriterOnly) {

@@ -87,22 +87,40 @@ std::u16string DispatchObject::TypeInfoName() {
   return result;
 }
 
-DISPID DispatchObject::Lookup(std::u16string_view member, uint32_t lcid) {
+DispIdCache& DispatchObject::CacheFor(const Guid& iid, uint32_t lcid) {
+  // A caller that names the interface needs no answer from the object: the interface's own
+  // cache, shared by every object held as that interface.
+  if (iid != Guid{}) {
+    if (!typedCache_ || !(typedIid_ == iid)) {
+      typedIid_ = iid;
+      typedCache_ = DispIdCache::ForType(ToPlatformGuid(iid));
+    }
+    return *typedCache_;
+  }
   if (!cache_) ResolveType(lcid);
+  return *cache_;
+}
+
+DISPID DispatchObject::Lookup(DispIdCache& cache, std::u16string_view member, uint32_t lcid) {
   DISPID id = DISPID_UNKNOWN;
-  if (cache_->Find(member, &id)) return id;
+  if (cache.Find(member, &id)) return id;
   std::wstring name = ToWide(member);
   LPOLESTR names[] = {name.data()};
   HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, lcid, &id);
   if (FAILED(hr)) Fail(hr);
-  cache_->Store(member, id);
+  cache.Store(member, id);
   return id;
 }
 
 Variant DispatchObject::Invoke(std::u16string_view member, InvokeKind kind, std::span<const Variant> args,
                                uint32_t lcid) {
+  return InvokeAs(Guid{}, member, kind, args, lcid);
+}
+
+Variant DispatchObject::InvokeAs(const Guid& iid, std::u16string_view member, InvokeKind kind,
+                                 std::span<const Variant> args, uint32_t lcid) {
   if (kind == InvokeKind::PropertyPut && args.empty()) Fail(DISP_E_BADPARAMCOUNT);
-  DISPID id = Lookup(member, lcid);
+  DISPID id = Lookup(CacheFor(iid, lcid), member, lcid);
 
   // IDispatch takes the arguments last first.
   const VariantBridge& bridge = VariantBridge::Default();

@@ -13,7 +13,8 @@ class DispIdCache;
 
 // A late-bound object over a platform IDispatch (Excel's objects, the host's). Holds one
 // reference for its lifetime. Member names are resolved through the DISPID cache of the
-// object's interface type; failures raise ComError with the HRESULT and the system's text, or
+// interface the caller names (a typed wrapper's), else of the interface the object's type
+// information reports, else of the object alone; failures raise ComError with the HRESULT and the system's text, or
 // for an exception the object reports, its own code and description.
 class DispatchObject final : public AutomationObject {
  public:
@@ -26,6 +27,8 @@ class DispatchObject final : public AutomationObject {
 
   Variant Invoke(std::u16string_view member, InvokeKind kind, std::span<const Variant> args,
                  uint32_t lcid) override;
+  Variant InvokeAs(const Guid& iid, std::u16string_view member, InvokeKind kind, std::span<const Variant> args,
+                   uint32_t lcid) override;
   ObjectPtr QueryInterface(const Guid& iid) override;
   Guid InterfaceId() const override;
   std::u16string TypeInfoName() override;
@@ -33,12 +36,17 @@ class DispatchObject final : public AutomationObject {
  private:
   explicit DispatchObject(IDispatch* dispatch) : dispatch_(dispatch) {}
   void ResolveType(uint32_t lcid) const;
-  DISPID Lookup(std::u16string_view member, uint32_t lcid);
+  DispIdCache& CacheFor(const Guid& iid, uint32_t lcid);
+  DISPID Lookup(DispIdCache& cache, std::u16string_view member, uint32_t lcid);
 
   ComPtr<IDispatch> dispatch_;
-  // Resolved on first use: only then is the object's type information asked for.
+  // For calls of unknown interface, resolved on first use: only then is the object's type
+  // information asked for.
   mutable std::shared_ptr<DispIdCache> cache_;
   mutable GUID type_ = GUID_NULL;
+  // The cache of the interface the last typed call named.
+  std::shared_ptr<DispIdCache> typedCache_;
+  Guid typedIid_;
 };
 
 }  // namespace vk

@@ -15,10 +15,3 @@ struct IVellumarkPWConnect : public IDispatch {
 };
 __CRT_UUID_DECL(IVellumarkPWConnect, 0x4F0485EF, 0xCBC0, 0x4A33, 0x8D, 0xE9, 0x25, 0x3C, 0xF7, 0x6D,
                 0x5F, 0x64)
-
-namespace vk {
-// Where each operation sits in the connector's method table.
-inline constexpr int kPwSlotQueryDocument = 8;
-inline constexpr int kPwSlotReleaseDocument = 9;
-inline constexpr int kPwSlotSetTablePath = 11;
-}  // namespace vk

@@ -65,5 +65,6 @@ bool Win32Shell::FolderExists(const std::u16string& path) {
 }
 
 bool Win32Shell::FileExists(const std::u16string& path) { return PathFileExistsW(W(path)) != FALSE; }
+bool Win32Shell::RemoveFile(const std::u16string& path) { return DeleteFileW(W(path)) != FALSE; }
 
 }  // namespace vk

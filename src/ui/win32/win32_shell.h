@@ -13,6 +13,7 @@ class Win32Shell final : public Shell {
   bool CreateFolder(const std::u16string& path) override;
   bool FolderExists(const std::u16string& path) override;
   bool FileExists(const std::u16string& path) override;
+  bool RemoveFile(const std::u16string& path) override;
 };
 
 }  // namespace vk

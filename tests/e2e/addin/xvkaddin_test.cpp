@@ -175,7 +175,28 @@ TEST_F(AddIn, AnApplicationWithoutExcelsInterfaceIsReportedAndTheRestGoesOn) {
   EXPECT_EQ(object_->m_nExcelVersion, 9);
   EXPECT_NE(comAddIn_->PublishedObject(), nullptr);
   EXPECT_NE(object_->SignalDialog(), nullptr);
-  EXPECT_EQ(addin_->ImportWorksheet(0), S_OK);  // the import ends at once without Excel
+  // The import ends at once without Excel: before its first step, and without a message.
+  const int32_t stepBefore = object_->m_nStep;
+  EXPECT_EQ(addin_->ImportWorksheet(0), S_OK);
+  EXPECT_EQ(object_->m_nStep, stepBefore);
+  EXPECT_EQ(messages_.shown.size(), 1u);
+}
+
+// ImportWorksheet runs the import with the caller's argument and passes none of its failures
+// on: a selected shape is refused by the import's own message, the worksheet is imported whole.
+TEST_F(AddIn, ImportWorksheetImportsWhatItIsAskedForAndAlwaysSucceeds) {
+  test::LinkWindowsLock windows;
+  ASSERT_EQ(Connect(Excel(R"({"selection":{"shape":"Rectangle 1"},"sheets":[{"name":"S","cells":{"A1":1}}]})"),
+                    comAddIn_),
+            S_OK);
+  EXPECT_EQ(addin_->ImportWorksheet(1), S_OK);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text,
+            FormatText(u"Invalid selected range: 0x%x, %d", {int64_t{E_NOINTERFACE}, int64_t{1370}}));
+  EXPECT_EQ(object_->m_nStep, 1365);
+  EXPECT_EQ(addin_->ImportWorksheet(0), S_OK);  // the worksheet: no selection asked for
+  EXPECT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(object_->m_nStep, 1603);
 }
 
 TEST_F(AddIn, DisconnectionTellsTheReceiverOnceAndWritesNothingOnTheSecond) {
@@ -382,6 +403,78 @@ TEST_F(AddIn, HelpFileIsFoundFromTheInstallationPath) {
     EXPECT_EQ(opener.opened[2 * i + 1], cases[i].help) << i;
   }
   EXPECT_TRUE(messages_.shown.empty());
+}
+
+// The IDispatch of each dual interface describes, names and invokes that interface's own
+// methods, by the DISPIDs Office's and our type libraries give them.
+TEST_F(AddIn, EachDualInterfaceAnswersFromItsOwnTypeInformation) {
+  struct Case {
+    IDispatch* dispatch;
+    std::vector<std::wstring> methods;  // by DISPID from 1
+    const wchar_t* foreign;             // a method of another of the object's interfaces
+  };
+  IDispatch* own = As<IDispatch>(addin_, IID_IDispatch);
+  const Case cases[] = {
+      {own,
+       {L"LoadAutoCADImage", L"GetAutoCADImage", L"OnRibbonFinish", L"OnRibbonRangeImport", L"OnRibbonOptions",
+        L"OnRibbonHelp", L"InitApp", L"Vellumark_Finish", L"Vellumark_RangeImport", L"Vellumark_Option",
+        L"Vellumark_Help", L"UninitApp", L"ImportWorksheet"},
+       L"GetCustomUI"},
+      {connection_,
+       {L"OnConnection", L"OnDisconnection", L"OnAddInsUpdate", L"OnStartupComplete", L"OnBeginShutdown"},
+       L"OnRibbonFinish"},
+      {ribbon_, {L"GetCustomUI"}, L"OnConnection"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::string(c.methods[0].begin(), c.methods[0].end()));
+    UINT count = 0;
+    EXPECT_EQ(c.dispatch->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 1u);
+    ITypeInfo* info = nullptr;
+    ASSERT_EQ(c.dispatch->GetTypeInfo(0, 0, &info), S_OK);
+    for (DISPID id = 1; id <= static_cast<DISPID>(c.methods.size()); ++id) {
+      BSTR name = nullptr;
+      UINT names = 0;
+      ASSERT_EQ(info->GetNames(id, &name, 1, &names), S_OK) << id;
+      EXPECT_EQ(std::wstring(name), c.methods[id - 1]) << id;
+      SysFreeString(name);
+      // And back from the name through the interface itself.
+      LPOLESTR asked = const_cast<LPOLESTR>(c.methods[id - 1].c_str());
+      DISPID found = 0;
+      EXPECT_EQ(c.dispatch->GetIDsOfNames(IID_NULL, &asked, 1, 0, &found), S_OK);
+      EXPECT_EQ(found, id);
+    }
+    // Nothing past the interface's own methods.
+    BSTR beyond = nullptr;
+    UINT beyondCount = 0;
+    EXPECT_NE(info->GetNames(static_cast<MEMBERID>(c.methods.size() + 1), &beyond, 1, &beyondCount), S_OK);
+    SysFreeString(beyond);
+    info->Release();
+    LPOLESTR foreign = const_cast<LPOLESTR>(c.foreign);
+    DISPID id = 0;
+    EXPECT_EQ(c.dispatch->GetIDsOfNames(IID_NULL, &foreign, 1, 0, &id), DISP_E_UNKNOWNNAME);
+  }
+  own->Release();
+
+  // Late bound, the ribbon's DISPID 1 is GetCustomUI, and the connection's DISPID 4
+  // OnStartupComplete; DISPID 1 of IXVKAddin is not a ribbon method.
+  test::LinkWindowsLock windows;
+  ASSERT_EQ(Connect(Excel(Json("16.0")), comAddIn_), S_OK);
+  BSTR xml = nullptr;
+  VARIANT args[2];
+  VariantInit(&args[0]);
+  VariantInit(&args[1]);
+  args[0].vt = VT_BSTR | VT_BYREF;  // RibbonXml: the last argument comes first
+  args[0].pbstrVal = &xml;
+  args[1].vt = VT_BSTR;
+  args[1].bstrVal = SysAllocString(L"Microsoft.Excel.Workbook");
+  DISPPARAMS params{args, nullptr, 2, 0};
+  EXPECT_EQ(ribbon_->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr), S_OK);
+  ASSERT_NE(xml, nullptr);
+  EXPECT_EQ(std::wstring(xml, SysStringLen(xml)), kExpectedRibbon);
+  SysFreeString(xml);
+  VariantClear(&args[1]);
+  EXPECT_NE(ribbon_->Invoke(3, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr), S_OK);
 }
 
 // Commands whose work fails with a C++ exception that is not an automation error.
