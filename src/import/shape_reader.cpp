@@ -30,6 +30,11 @@ constexpr int32_t kXlLeft = -4131;
 constexpr int32_t kXlTop = -4160;
 constexpr int32_t kMsoTextOrientationHorizontal = 1;
 
+// A picture's path must fit the record whole: a cut path would name another file, so a shape
+// whose path is longer than the field holds is left out, before anything is written.
+constexpr size_t kPathCapacity = sizeof(ShapeRecord::picturePath) / sizeof(char16_t) - 1;
+constexpr size_t kLongestPictureExtension = 4;  // ".jpg", ".png", ".gif", added when saved
+
 bool IsZero(double value) { return CUtiFunc::DoubleEqual(value, 0) != 0; }
 
 // A font property of one character: Excel answers a value; anything else reads as 0.
@@ -168,7 +173,7 @@ void ShapeReader::SendOtherKind(const excel::Shape& shape, int32_t index) {
   const std::u16string name = MakePictureName(index, context_.workbookFolder, context_.workbookName, sheetName_,
                                               record_.shapeType);
   Mark(2341);
-  if (name.empty()) return;
+  if (name.empty() || name.size() > kPathCapacity) return;
   Mark(2348);
   if (!SaveClipboardMetafile(name)) return;
   Mark(2354);
@@ -307,7 +312,8 @@ void ShapeReader::ReadArrowheads(const excel::LineFormat& line) {
 bool ShapeReader::ReadPicture(const excel::Shape& shape, int32_t index) {
   std::u16string name =
       MakePictureName(index, context_.workbookFolder, context_.workbookName, sheetName_, record_.shapeType);
-  if (name.empty()) return false;
+  const size_t added = record_.shapeType == kMsoPicture ? kLongestPictureExtension : 0;
+  if (name.empty() || name.size() + added > kPathCapacity) return false;
   Mark(2019);
   std::printf("Prepare to save the pricture %s.\n", ToUtf8(name).c_str());
   std::fflush(stdout);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <stdexcept>
 
 #include "fake_application.h"
 #include "fake_fixture.h"
@@ -47,9 +48,12 @@ void FakeExcel::FailCallAt(size_t ordinal, int32_t hr) { failAt_ = {ordinal, hr}
 
 void FakeExcel::FailMember(std::string key, int32_t hr) { failMembers_[Lower(key)] = hr; }
 
+void FakeExcel::ThrowAtMember(std::string key) { throwMembers_.insert(Lower(key)); }
+
 void FakeExcel::ClearFaults() {
   failAt_.reset();
   failMembers_.clear();
+  throwMembers_.clear();
 }
 
 void FakeExcel::BeginCall(std::u16string_view type, std::u16string_view member, InvokeKind kind,
@@ -72,6 +76,7 @@ void FakeExcel::BeginCall(std::u16string_view type, std::u16string_view member, 
   if (const auto it = failMembers_.find(lower); it != failMembers_.end()) {
     throw ComError(it->second, ComError::SystemMessage(it->second));
   }
+  if (throwMembers_.count(lower) != 0) throw std::logic_error("stand-in failure: " + lower);
 }
 
 }  // namespace vk::fake

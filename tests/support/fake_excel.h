@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,6 +59,9 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   void FailCallAt(size_t ordinal, int32_t hr = kExcelError);
   // Fails every call of a member ("Range.Address").
   void FailMember(std::string key, int32_t hr = kExcelError);
+  // Every call of a member throws a C++ exception that is not a COM error (a caller's code
+  // failing for a reason of its own); for native runs only.
+  void ThrowAtMember(std::string key);
   void ClearFaults();
 
   // Application.ScreenUpdating: its current value and every value put, in order.
@@ -82,6 +86,7 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   bool recording_ = true;
   std::optional<std::pair<size_t, int32_t>> failAt_;
   std::map<std::string, int32_t> failMembers_;  // by lower-case key
+  std::set<std::string> throwMembers_;          // by lower-case key
 };
 
 }  // namespace vk::fake

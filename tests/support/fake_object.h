@@ -30,6 +30,8 @@ class FakeObject : public AutomationObject, public std::enable_shared_from_this<
   const std::u16string& TypeName() const noexcept { return typeName_; }
   // Excel's type information names its types as the call log does (ck: "Range", "Shape").
   std::u16string TypeInfoName() override { return typeName_; }
+  // Served over COM, the object's type information gives this IID, as Excel's does.
+  Guid InterfaceId() const override { return iid_; }
 
  protected:
   FakeObject(std::shared_ptr<FakeExcel> excel, std::u16string typeName, const Guid& iid);

@@ -405,6 +405,22 @@ TEST(ShapesPass, AFailedShapeIsReportedWithItsStepAndTheNextOnesAreStillSent) {
   }
 }
 
+TEST(ShapesPass, AnUnknownFailureOfAShapeHasItsOwnMessage) {
+  for (const int funcState : {0, 2}) {
+    SCOPED_TRACE(funcState);
+    ShapesRig rig(SheetWith(Rectangles(2)));
+    rig.SetOption(options::kFuncState, funcState);
+    rig.excel->ThrowAtMember("FillFormat.Visible");
+    ASSERT_EQ(rig.Run(0), 0);
+    EXPECT_TRUE(rig.Records().empty());
+    std::vector<std::u16string> shown;
+    for (const auto& m : rig.messages.shown) shown.push_back(m.text);
+    EXPECT_EQ(shown, funcState == 2 ? std::vector<std::u16string>{}
+                                    : (std::vector<std::u16string>{u"Vellumark - Unknown AutoShapes Error: 2106, 1.",
+                                                                   u"Vellumark - Unknown AutoShapes Error: 2106, 2."}));
+  }
+}
+
 TEST(ShapesPass, ExcelBusyEndsThePassWithTheZoomPutBack) {
   ShapesRig rig(SheetWith(Rectangles(3), R"(,"zoom":75)"));
   rig.SetOption(options::kShowError, 1);
@@ -619,6 +635,27 @@ TEST(ShapesPass, SendsTheSampleSheetAsTheRecordFormatDefinesIt) {
   EXPECT_EQ(std::string(bitmap.begin(), bitmap.begin() + 2), "BM");
   EXPECT_TRUE(pictures.Exists(u"Plant_Shapes_wmf22.wmf"));
   EXPECT_EQ(rig.excel->Book().zoomPuts, (std::vector<Variant>{Variant::I4(100), Variant::R8(75)}));
+}
+
+// A picture whose full path would not fit the record's 259 units is left out, and no file is
+// written for it: a cut path would name another file.
+TEST(ShapesPass, APicturePathLongerThanItsFieldLeavesTheShapeOut) {
+  test::TempFolder root;
+  ShapesRig rig(SheetWith(R"(
+    {"type":13,"left":10,"top":10,"width":40,"height":40,"clipboard":{"formats":[{"name":"PNG","hex":"89 50"}]}},
+    {"type":3,"left":60,"top":10,"width":40,"height":40},
+    {"type":1,"autoShapeType":12,"left":110,"top":10,"width":40,"height":40},
+    {"type":1,"autoShapeType":1,"left":160,"top":10,"width":40,"height":40})",
+                          R"(,"workbook":"Plant.xlsx","path":"C:\\Projects")"));
+  // The folder and "\Plant_Shapes_wmf3.wmf" come to 260 units, one over the field; the
+  // picture and the chart are longer still.
+  const std::u16string prefix = root.Path() + u"\\";
+  const std::u16string folder = prefix + std::u16string(260 - prefix.size() - 22, u'p');
+  rig.hive.WriteText(test::kProductPath, u"PicturesFolder", folder);
+  ASSERT_EQ(rig.Run(0), 0);
+  ExpectRecords(rig.Records(), {Drawn(1, 1, 160, 10, 40, 40)});
+  EXPECT_TRUE(rig.messages.shown.empty());
+  EXPECT_FALSE(rig.shell.FileExists(folder + u"\\Plant_Shapes_wmf3.wmf"));
 }
 
 }  // namespace

@@ -16,7 +16,10 @@
 #include "link/link_channel.h"
 #include "receiver_log.h"
 #include "registration_lock.h"
+#include "link/shape_record.h"
+#include "test_clipboard.h"
 #include "test_hive.h"
+#include "test_shell.h"
 #include "automation/win32/win32_text.h"
 #include "win32/receiver_process.h"
 
@@ -173,6 +176,56 @@ TEST_F(HostRunTest, TheCellFormatsSampleArrivesByteForByteAsTheNativeRunSendsIt)
   EXPECT_EQ(run.host.exitCode, 0);
   EXPECT_TRUE(run.host.Starting("message").empty());
   ExpectSameMessages(run.received.messages, expected);
+}
+
+// The shapes sample crosses Excel's automation, the DLL and WM_COPYDATA byte for byte as the
+// native run sends it: Single geometry, the ActiveX check box told by its type information,
+// the picture through the platform's clipboard and the star's metafile through CopyMetaFileW.
+TEST_F(HostRunTest, TheShapesSampleArrivesByteForByteAsTheNativeRunSendsIt) {
+  const std::string json = ReadFixture("shapes.json");
+  test::TempFolder pictures;
+  test::TestClipboard clipboard;  // the platform's own: other test programs keep off it meanwhile
+  const auto setUp = [&](test::TestHive& hive) {
+    hive.WriteNumber(test::kProductPath, u"ImportObj", 0x17F);  // with form controls
+    hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
+  };
+  std::vector<test::LinkMessage> expected;
+  {
+    test::ImportRig rig(json);
+    setUp(rig.hive);
+    ASSERT_EQ(rig.Run(0), 0);
+    expected = rig.link.messages;
+  }
+  size_t shapes = 0;
+  for (const auto& m : expected) shapes += m.cbData == static_cast<uint32_t>(kShapeRecordSize) ? 1 : 0;
+  ASSERT_EQ(shapes, 19u);
+  for (const char16_t* file : {u"Plant_Shapes_pic20.png", u"Plant_Shapes_chart21.bmp", u"Plant_Shapes_wmf22.wmf"}) {
+    ASSERT_TRUE(pictures.Exists(file));
+    DeleteFileW(reinterpret_cast<const wchar_t*>(pictures.File(file).c_str()));  // the host writes them again
+  }
+  test::LinkMessage disconnect;
+  disconnect.kind = kWmLinkEnd;
+  disconnect.lParam = kLinkEndDisconnecting;
+  expected.push_back(disconnect);
+
+  HostAndReceiver run;
+  {
+    test::TestHive hive;
+    setUp(hive);
+    run = RunWithReceiver(WriteTemp(json), L"OnRibbonFinish");
+  }
+  EXPECT_EQ(run.host.exitCode, 0);
+  EXPECT_TRUE(run.host.Starting("message").empty());
+  ExpectSameMessages(run.received.messages, expected);
+  EXPECT_EQ(pictures.Read(u"Plant_Shapes_pic20.png"),
+            (std::vector<unsigned char>{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00}));
+  EXPECT_TRUE(pictures.Exists(u"Plant_Shapes_chart21.bmp"));
+  // A Windows metafile: its header says so (type 1 or 2, a header of 9 words, version 0x300).
+  const auto metafile = pictures.Read(u"Plant_Shapes_wmf22.wmf");
+  ASSERT_GE(metafile.size(), 18u);
+  EXPECT_TRUE((metafile[0] == 1 || metafile[0] == 2) && metafile[1] == 0);
+  EXPECT_EQ(std::vector<unsigned char>(metafile.begin() + 2, metafile.begin() + 6),
+            (std::vector<unsigned char>{0x09, 0x00, 0x00, 0x03}));
 }
 
 std::vector<test::LinkMessage> NativeRangeImportThenDisconnection(const std::string& json) {

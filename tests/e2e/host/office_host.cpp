@@ -40,6 +40,7 @@
 #include "import/win32/pw_confirm_dialog.h"
 #include "ribbon_control.h"
 #include "standin_com_add_in.h"
+#include "ui/win32/win32_services.h"
 #include "automation/win32/win32_text.h"
 #include "win32/dispatch_server.h"
 #include "win32/fake_com_project_wise_connector.h"
@@ -418,6 +419,9 @@ int Run(const std::vector<std::wstring>& args) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  // The stand-in Excel served from here writes files and the clipboard through this program's
+  // own seams (the DLL installs its own).
+  vk::InstallWin32Services(GetModuleHandleW(nullptr));
   std::vector<std::wstring> args(argv + 1, argv + argc);
   return Run(args);
 }
