@@ -22,11 +22,7 @@ using nlohmann::json;
 
 using fixture::Fail;
 using fixture::OnlyKeys;
-
-std::u16string Text(const json& value, const std::string& where) {
-  if (!value.is_string()) Fail(where + ": expected a string");
-  return Utf16(value.get<std::string>());
-}
+using fixture::Text;
 
 double Points(const json& value, const std::string& where) {
   if (!value.is_number() || value.get<double>() < 0) Fail(where + ": expected a size in points");

@@ -11,37 +11,11 @@ namespace {
 
 using nlohmann::json;
 
+using fixture::Colour;
 using fixture::Fail;
+using fixture::Flag;
+using fixture::Integer;
 using fixture::OnlyKeys;
-
-int32_t Integer(const json& value, const std::string& where) {
-  if (!value.is_number_integer()) Fail(where + ": expected an integer (an Excel constant)");
-  return value.get<int32_t>();
-}
-
-bool Flag(const json& value, const std::string& where) {
-  if (!value.is_boolean()) Fail(where + ": expected true or false");
-  return value.get<bool>();
-}
-
-// "#RRGGBB" as people write colours, or Excel's own number (red in the low byte).
-int32_t Colour(const json& value, const std::string& where) {
-  if (value.is_number_integer()) return value.get<int32_t>();
-  if (value.is_string()) {
-    const std::string text = value.get<std::string>();
-    if (text.size() == 7 && text[0] == '#') {
-      try {
-        size_t used = 0;
-        const unsigned long rgb = std::stoul(text.substr(1), &used, 16);
-        if (used == 6) {
-          return static_cast<int32_t>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
-        }
-      } catch (const std::exception&) {
-      }
-    }
-  }
-  Fail(where + ": expected a colour \"#RRGGBB\" or a number");
-}
 
 // Font keys of a "font" object or of one "rich" run.
 void LoadFontKey(FakeFontFace& face, const std::string& key, const json& value, const std::string& where) {

@@ -9,17 +9,9 @@ namespace {
 
 using nlohmann::json;
 using fixture::Fail;
+using fixture::Integer;
 using fixture::OnlyKeys;
-
-int32_t Integer(const json& value, const std::string& where) {
-  if (!value.is_number_integer()) Fail(where + ": expected an integer (an Office constant)");
-  return value.get<int32_t>();
-}
-
-std::u16string Text(const json& value, const std::string& where) {
-  if (!value.is_string()) Fail(where + ": expected a string");
-  return Utf16(value.get<std::string>());
-}
+using fixture::Text;
 
 // A frame setting: a constant, or null for one whose read fails.
 std::optional<int32_t> Setting(const json& value, const std::string& where) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -21,5 +22,12 @@ inline void OnlyKeys(const nlohmann::json& object, std::initializer_list<std::st
     if (!known) Fail(where + ": unknown key \"" + item.key() + "\"");
   }
 }
+
+// The value kinds every part reads; each fails naming where the value is.
+int32_t Integer(const nlohmann::json& value, const std::string& where);  // an Excel or Office constant
+bool Flag(const nlohmann::json& value, const std::string& where);
+std::u16string Text(const nlohmann::json& value, const std::string& where);
+// "#RRGGBB" as people write colours, or Excel's own number (red in the low byte).
+int32_t Colour(const nlohmann::json& value, const std::string& where);
 
 }  // namespace vk::fake::fixture

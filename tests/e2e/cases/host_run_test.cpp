@@ -83,6 +83,14 @@ HostAndReceiver RunWithReceiver(const std::wstring& fixturePath, const std::wstr
   return out;
 }
 
+// What the receiver gets last from the host: the add-in's disconnection.
+void AddDisconnection(std::vector<test::LinkMessage>& messages) {
+  test::LinkMessage disconnect;
+  disconnect.kind = kWmLinkEnd;
+  disconnect.lParam = kLinkEndDisconnecting;
+  messages.push_back(disconnect);
+}
+
 void ExpectSameMessages(const std::vector<test::LinkMessage>& got, const std::vector<test::LinkMessage>& want) {
   ASSERT_EQ(got.size(), want.size());
   for (size_t i = 0; i < got.size(); ++i) {
@@ -114,10 +122,7 @@ TEST_F(HostRunTest, FinishThenRangeImportArriveAsTheNativeRunSendsThem) {
     ASSERT_EQ(rig.Run(1), 0);
     expected = rig.link.messages;
   }
-  test::LinkMessage disconnect;
-  disconnect.kind = kWmLinkEnd;
-  disconnect.lParam = kLinkEndDisconnecting;
-  expected.push_back(disconnect);
+  AddDisconnection(expected);
 
   HostAndReceiver run;
   {
@@ -163,10 +168,7 @@ TEST_F(HostRunTest, TheCellFormatsSampleArrivesByteForByteAsTheNativeRunSendsIt)
     expected = rig.link.messages;
   }
   ASSERT_EQ(expected.size(), 37u);  // the table start, 35 records, the end
-  test::LinkMessage disconnect;
-  disconnect.kind = kWmLinkEnd;
-  disconnect.lParam = kLinkEndDisconnecting;
-  expected.push_back(disconnect);
+  AddDisconnection(expected);
 
   HostAndReceiver run;
   {
@@ -203,10 +205,7 @@ TEST_F(HostRunTest, TheShapesSampleArrivesByteForByteAsTheNativeRunSendsIt) {
     ASSERT_TRUE(pictures.Exists(file));
     DeleteFileW(reinterpret_cast<const wchar_t*>(pictures.File(file).c_str()));  // the host writes them again
   }
-  test::LinkMessage disconnect;
-  disconnect.kind = kWmLinkEnd;
-  disconnect.lParam = kLinkEndDisconnecting;
-  expected.push_back(disconnect);
+  AddDisconnection(expected);
 
   HostAndReceiver run;
   {
@@ -232,10 +231,7 @@ std::vector<test::LinkMessage> NativeRangeImportThenDisconnection(const std::str
   test::ImportRig rig(json);
   EXPECT_EQ(rig.Run(1), 0);
   std::vector<test::LinkMessage> expected = rig.link.messages;
-  test::LinkMessage disconnect;
-  disconnect.kind = kWmLinkEnd;
-  disconnect.lParam = kLinkEndDisconnecting;
-  expected.push_back(disconnect);
+  AddDisconnection(expected);
   return expected;
 }
 
