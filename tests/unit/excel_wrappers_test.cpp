@@ -20,20 +20,14 @@
 #include "excel/window.h"
 #include "excel/workbook.h"
 #include "excel/worksheet.h"
+#include "call_result.h"
 #include "fake_excel.h"
 #include "fake_text_frame.h"
 
 namespace vk::excel {
 namespace {
 
-int32_t ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const ComError& e) {
-    return e.Error();
-  }
-  return kSOk;
-}
+using test::ErrorOf;
 
 TEST(ExcelWrappersTest, NothingRaisesEPointer) {
   const Range nothing;

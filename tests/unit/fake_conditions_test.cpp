@@ -6,11 +6,15 @@
 #include <stdexcept>
 
 #include "automation/com_error.h"
+#include "call_result.h"
 #include "fake_excel.h"
 #include "fake_formula_shift.h"
 
 namespace vk::fake {
 namespace {
+
+using test::ErrorOf;
+using test::Obj;
 
 constexpr Guid kIidFormatCondition{0x00024425, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
@@ -31,20 +35,6 @@ constexpr char kBook[] = R"json({
     {"name": "Other", "cells": {"A1": 40}}
   ]
 })json";
-
-ObjectPtr Obj(const Variant& value) {
-  EXPECT_TRUE(value.IsObject());
-  return value.ObjectValue();
-}
-
-int32_t ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const ComError& e) {
-    return e.Error();
-  }
-  return kSOk;
-}
 
 struct Session {
   std::shared_ptr<FakeExcel> excel = FakeExcel::FromJson(kBook);

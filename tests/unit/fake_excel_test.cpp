@@ -5,17 +5,16 @@
 #include <stdexcept>
 
 #include "automation/com_error.h"
+#include "call_result.h"
 #include "fake_excel.h"
 
 namespace vk::fake {
 namespace {
 
-const Variant kMissing = Variant::Missing();
+using test::ErrorOf;
+using test::Obj;
 
-ObjectPtr Obj(const Variant& value) {
-  EXPECT_TRUE(value.IsObject());
-  return value.ObjectValue();
-}
+const Variant kMissing = Variant::Missing();
 
 struct Session {
   std::shared_ptr<FakeExcel> excel;
@@ -29,15 +28,6 @@ struct Session {
 };
 
 Session Sample() { return Session(FakeExcel::FromFixture("sample.json")); }
-
-int32_t ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const ComError& e) {
-    return e.Error();
-  }
-  return kSOk;
-}
 
 TEST(FakeExcelTest, AddressForms) {
   Session s = Sample();

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "automation/com_error.h"
+#include "call_result.h"
 #include "fake_excel.h"
 #include "fake_fixture_shape_text.h"
 #include "fake_text_frame.h"
@@ -13,21 +14,10 @@
 namespace vk::fake {
 namespace {
 
+using test::ErrorOf;
+using test::Obj;
+
 const Variant kMissing = Variant::Missing();
-
-ObjectPtr Obj(const Variant& value) {
-  EXPECT_TRUE(value.IsObject());
-  return value.ObjectValue();
-}
-
-int32_t ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const ComError& e) {
-    return e.Error();
-  }
-  return kSOk;
-}
 
 std::shared_ptr<const FakeShapeText> Load(const char* json) {
   return std::make_shared<const FakeShapeText>(LoadShapeText(nlohmann::json::parse(json), "text"));
