@@ -11,12 +11,29 @@ namespace vk::test {
 #ifdef _WIN32
 
 namespace {
+
 void EmptyPlatformClipboard() {
   if (OpenClipboard(nullptr)) {
     EmptyClipboard();
     CloseClipboard();
   }
 }
+
+// Waits for the mutex while answering messages sent to this thread's windows: a program that
+// holds the clipboard and empties it sends WM_DESTROYCLIPBOARD to the last owner, which may be a
+// window of this thread, and would wait for the answer as long as this thread waits for it.
+void WaitAnswering(HANDLE mutex) {
+  for (;;) {
+    const DWORD woken = MsgWaitForMultipleObjects(1, &mutex, FALSE, INFINITE, QS_ALLINPUT);
+    if (woken == WAIT_OBJECT_0 || woken == WAIT_ABANDONED_0 || woken == WAIT_FAILED) return;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+}
+
 }  // namespace
 
 struct TestClipboard::State {
@@ -25,7 +42,7 @@ struct TestClipboard::State {
 
 TestClipboard::TestClipboard() : state_(std::make_unique<State>()) {
   state_->mutex = CreateMutexW(nullptr, FALSE, L"Local\\VellumarkTestClipboard");
-  if (state_->mutex) WaitForSingleObject(state_->mutex, INFINITE);  // WAIT_ABANDONED still hands it over
+  if (state_->mutex) WaitAnswering(state_->mutex);  // an abandoned mutex is still handed over
   EmptyPlatformClipboard();
 }
 

@@ -186,13 +186,16 @@ TEST_F(HostRunTest, TheCellFormatsSampleArrivesByteForByteAsTheNativeRunSendsIt)
 TEST_F(HostRunTest, TheShapesSampleArrivesByteForByteAsTheNativeRunSendsIt) {
   const std::string json = ReadFixture("shapes.json");
   test::TempFolder pictures;
-  test::TestClipboard clipboard;  // the platform's own: other test programs keep off it meanwhile
   const auto setUp = [&](test::TestHive& hive) {
     hive.WriteNumber(test::kProductPath, u"ImportObj", 0x17F);  // with form controls
     hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
   };
+  // The clipboard is the platform's own: each run holds it, so that other test programs keep off
+  // it meanwhile, and leaves it empty and without owner, so that the host never waits on a
+  // window of this process that does not answer while this process waits for the host.
   std::vector<test::LinkMessage> expected;
   {
+    test::TestClipboard clipboard;
     test::ImportRig rig(json);
     setUp(rig.hive);
     ASSERT_EQ(rig.Run(0), 0);
@@ -209,6 +212,7 @@ TEST_F(HostRunTest, TheShapesSampleArrivesByteForByteAsTheNativeRunSendsIt) {
 
   HostAndReceiver run;
   {
+    test::TestClipboard clipboard;
     test::TestHive hive;
     setUp(hive);
     run = RunWithReceiver(WriteTemp(json), L"OnRibbonFinish");
