@@ -69,10 +69,14 @@ ShapeRecord& ShapeReader::ClearRecord() {
   return record_;
 }
 
-void ShapeReader::ReadTypeFields(const excel::Shape& shape) {
+void ShapeReader::ReadTypeFields(const excel::Shape& shape, bool marked) {
+  if (marked) Mark(1185);
   record_.autoShapeType = shape.AutoShapeType();
+  if (marked) Mark(1188);
   record_.shapeType = shape.Type();
+  if (marked) Mark(1191);
   record_.isConnector = shape.Connector();
+  if (marked) Mark(1194);
 }
 
 void ShapeReader::ReadShape(const excel::Shape& shape, int32_t index, int32_t count) {
@@ -188,7 +192,7 @@ void ShapeReader::ReadGroup(const excel::Shape& group, int32_t count) {
   for (int32_t k = 1; k <= m; ++k) {
     const excel::Shape item = items.Item(k);
     ClearRecord();
-    ReadTypeFields(item);
+    ReadTypeFields(item, false);
     ReadShape(item, MemberIndex(count + k), count + m);
   }
 }

@@ -90,13 +90,7 @@ void ReadOneShape(ShapeReader& reader, const excel::Shapes& shapes, int32_t i, i
   addin.Mark(1179, kTag);
   addin.Mark(1182, kTag);
   const excel::Shape shape = shapes.Item(i);
-  addin.Mark(1185, kTag);
-  record.autoShapeType = shape.AutoShapeType();
-  addin.Mark(1188, kTag);
-  record.shapeType = shape.Type();
-  addin.Mark(1191, kTag);
-  record.isConnector = shape.Connector();
-  addin.Mark(1194, kTag);
+  reader.ReadTypeFields(shape, true);
   reader.ReadShape(shape, i, n);
 }
 
