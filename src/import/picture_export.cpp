@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "import/shape_kind.h"
 #include "import/uti_func.h"
 #include "settings/option_table.h"
 #include "settings/registry.h"
@@ -26,9 +27,6 @@ constexpr size_t kMaxDrawingFolder = 259;  // the part of CurDrawingFolder a joi
 constexpr uint32_t kFetchRetryWait = 1000;
 constexpr uint32_t kPictureRetryWait = 2000;
 constexpr int kPictureAttempts = 3;
-
-constexpr int32_t kChartType = 3;
-constexpr int32_t kPictureType = 13;
 
 // Only the import's thread (Excel's user-interface thread) names pictures.
 std::tm LocalTime(std::time_t time) {
@@ -68,14 +66,14 @@ bool CreateFolders(const std::u16string& folder, size_t from) {
 }
 
 std::u16string KindWord(int32_t shapeType) {
-  if (shapeType == kChartType) return u"chart";
-  if (shapeType == kPictureType) return u"pic";
+  if (shapeType == kMsoChart) return u"chart";
+  if (shapeType == kMsoPicture) return u"pic";
   return u"wmf";
 }
 
 std::u16string Extension(int32_t shapeType) {
-  if (shapeType == kChartType) return u".bmp";
-  if (shapeType == kPictureType) return u"";  // the saved clipboard format brings its own
+  if (shapeType == kMsoChart) return u".bmp";
+  if (shapeType == kMsoPicture) return u"";  // the saved clipboard format brings its own
   return u".wmf";
 }
 

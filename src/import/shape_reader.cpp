@@ -17,6 +17,7 @@
 #include "import/uti_func.h"
 #include "settings/option_table.h"
 #include "ui/shell.h"
+#include "ui/text_format.h"
 #include "ui/utf8_text.h"
 
 namespace vk {
@@ -39,16 +40,6 @@ bool IsZero(double value) { return CUtiFunc::DoubleEqual(value, 0) != 0; }
 
 // A font property of one character: Excel answers a value; anything else reads as 0.
 int32_t IntOrZero(const Variant& value) { return IsDefined(value) ? value.ToInt32() : 0; }
-
-// Type names are compared as the platform compares identifiers: ASCII letters without case.
-bool SameNameIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
 
 void RemoveAll(std::u16string& text, std::u16string_view part) {
   for (size_t at = text.find(part); at != std::u16string::npos; at = text.find(part, at)) {
@@ -215,7 +206,7 @@ bool ShapeReader::ReadActiveXCheckBox(const excel::Shape& shape) {
     const Variant controlValue = ole->Get(u"Object");
     if (!controlValue.IsObject() || !controlValue.ObjectValue()) return false;
     const ObjectPtr control = controlValue.ObjectValue();
-    if (!SameNameIgnoringCase(control->TypeInfoName(), u"IMdcCheckBox")) return false;
+    if (!SameTextIgnoringCase(control->TypeInfoName(), u"IMdcCheckBox")) return false;
     const Variant value = control->Get(u"Value");
     if (value.Type() == VarType::Bool) record_.controlValue = value.ToBool() ? 1 : 0;
     record_.controlType = 1;

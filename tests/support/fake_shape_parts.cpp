@@ -4,7 +4,7 @@
 
 namespace vk::fake {
 namespace {
-// Office's drawing interfaces and Excel's Window (ck: as remembered, not checked).
+// Office's drawing interfaces and Excel's own (the interop assemblies' Guid attributes).
 constexpr Guid kIidColorFormat{0x000C0312, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr Guid kIidLineFormat{0x000C0317, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr Guid kIidFillFormat{0x000C0314, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -12,7 +12,7 @@ constexpr Guid kIidAdjustments{0x000C0310, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0,
 constexpr Guid kIidConnectorFormat{0x0002443E, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr Guid kIidControlFormat{0x00024440, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr Guid kIidOleFormat{0x00024441, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-constexpr Guid kIidOleObject{0x000208A2, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr Guid kIidOleObject{0x000208A2, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};  // (ck)
 constexpr Guid kIidWindow{0x00020893, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 // The forms controls' own interfaces (ck).
 constexpr Guid kIidMdcCheckBox{0x8BD21D43, 0xEC42, 0x11CE, {0x9E, 0x0D, 0x00, 0xAA, 0x00, 0x60, 0x02, 0xF3}};
