@@ -315,7 +315,8 @@ TEST(ShapesPass, ZoomIsHundredWhileShapesAreReadFromExcel12On) {
   };
   const Case cases[] = {
       {"16.0", 75, {Variant::I4(100), Variant::R8(75)}},
-      {"12.0", 100, {}},
+      {"12.0", 75, {Variant::I4(100), Variant::R8(75)}},
+      {"16.0", 100, {}},
       {"11.0", 75, {}},
   };
   for (const Case& c : cases) {
@@ -635,6 +636,25 @@ TEST(ShapesPass, SendsTheSampleSheetAsTheRecordFormatDefinesIt) {
   EXPECT_EQ(std::string(bitmap.begin(), bitmap.begin() + 2), "BM");
   EXPECT_TRUE(pictures.Exists(u"Plant_Shapes_wmf22.wmf"));
   EXPECT_EQ(rig.excel->Book().zoomPuts, (std::vector<Variant>{Variant::I4(100), Variant::R8(75)}));
+}
+
+// Pictures of a never-saved workbook are named by the time; members of two groups, whose
+// indexes (the group's count plus the member's place) would be the same, get files of their own.
+TEST(ShapesPass, PicturesInTwoGroupsGetFilesOfTheirOwn) {
+  test::TempFolder pictures;
+  ShapesRig rig(SheetWith(R"(
+    {"type":6,"left":10,"top":10,"width":40,"height":40,"items":[
+      {"type":13,"left":10,"top":10,"width":40,"height":40,"clipboard":{"formats":[{"name":"PNG","hex":"01"}]}}]},
+    {"type":6,"left":60,"top":10,"width":40,"height":40,"items":[
+      {"type":13,"left":60,"top":10,"width":40,"height":40,"clipboard":{"formats":[{"name":"GIF","hex":"02"}]}}]})"));
+  rig.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
+  ASSERT_EQ(rig.Run(0), 0);
+  const std::vector<ShapeRecord> records = rig.Records();
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(FieldText(records[0].picturePath), pictures.File(u"202401311745_Shapespic3.png"));
+  EXPECT_EQ(FieldText(records[1].picturePath), pictures.File(u"202401311745_Shapespic4.gif"));
+  EXPECT_EQ(pictures.Read(u"202401311745_Shapespic3.png"), std::vector<unsigned char>{0x01});
+  EXPECT_EQ(pictures.Read(u"202401311745_Shapespic4.gif"), std::vector<unsigned char>{0x02});
 }
 
 // A picture whose full path would not fit the record's 259 units is left out, and no file is
