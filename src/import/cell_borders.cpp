@@ -4,7 +4,7 @@
 
 #include "excel/borders.h"
 #include "import/excel_value.h"
-#include "import/import_driver.h"
+#include "import/import_session.h"
 #include "link/cell_record.h"
 
 namespace vk {
@@ -58,18 +58,18 @@ void ReadDiagonal(const excel::Borders& borders, int32_t index, DiagonalStyle& d
 
 }  // namespace
 
-void ReadBorders(CImportDriver& addin, CellRecord& record, const excel::Borders& borders, int conditionMode,
+void ReadBorders(const ImportSession& session, CellRecord& record, const excel::Borders& borders, int conditionMode,
                  bool gridlines) {
   try {
     for (const EdgeRead& edge : kEdges) {
-      addin.Mark(edge.step, kTag);
+      session.Mark(edge.step, kTag);
       ReadEdge(borders, conditionMode != 0 ? edge.conditionIndex : edge.cellIndex, record.*edge.field, conditionMode,
                gridlines);
     }
     if (conditionMode != 0) return;
-    addin.Mark(3253, kTag);
+    session.Mark(3253, kTag);
     ReadDiagonal(borders, 5, record.diagonalDown);
-    addin.Mark(3275, kTag);
+    session.Mark(3275, kTag);
     ReadDiagonal(borders, 6, record.diagonalUp);
   } catch (const ComError& error) {
     RethrowIfExcelBusy(error);

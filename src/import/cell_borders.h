@@ -2,7 +2,7 @@
 
 namespace vk {
 
-class CImportDriver;
+class ImportSession;
 struct CellRecord;
 namespace excel {
 class Borders;
@@ -14,7 +14,7 @@ class Borders;
 // gridlines: the sheet prints its gridlines, so an edge without a line is sent as a thin black
 // line. A failed read ends the operation silently, keeping the edges already written; Excel's
 // busy refusal is passed on.
-void ReadBorders(CImportDriver& addin, CellRecord& record, const excel::Borders& borders, int conditionMode,
+void ReadBorders(const ImportSession& session, CellRecord& record, const excel::Borders& borders, int conditionMode,
                  bool gridlines);
 
 }  // namespace vk

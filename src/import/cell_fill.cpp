@@ -3,7 +3,7 @@
 #include "excel/interior.h"
 #include "excel/workbook.h"
 #include "import/excel_value.h"
-#include "import/import_driver.h"
+#include "import/import_session.h"
 #include "link/cell_record.h"
 
 namespace vk {
@@ -13,10 +13,10 @@ constexpr int32_t kXlAutomatic = -4105;
 // Excel 2007 added true RGB fills; before it a fill is a palette entry.
 constexpr int32_t kFirstRgbVersion = 12;
 
-void ReadColour(const CImportDriver& addin, CellRecord& record, const excel::Interior& interior,
+void ReadColour(const ImportSession& session, CellRecord& record, const excel::Interior& interior,
                 const excel::Workbook& workbook) {
   record.fillColorIndex = interior.ColorIndex().ToInt32();
-  if (addin.m_nExcelVersion >= kFirstRgbVersion) {
+  if (session.ExcelVersion() >= kFirstRgbVersion) {
     record.fillColor = interior.Color().ToInt32Truncated();
   } else if (record.fillColorIndex > 0) {
     record.fillColor = workbook.Colors(record.fillColorIndex);
@@ -37,14 +37,14 @@ void ReadPattern(CellRecord& record, const excel::Interior& interior, const exce
 
 }  // namespace
 
-void ReadFill(CImportDriver& addin, CellRecord& record, const excel::Interior& interior,
+void ReadFill(const ImportSession& session, CellRecord& record, const excel::Interior& interior,
               const excel::Workbook& workbook) {
   try {
-    ReadColour(addin, record, interior, workbook);
+    ReadColour(session, record, interior, workbook);
   } catch (const ComError& error) {
     RethrowIfExcelBusy(error);
   }
-  addin.Mark(3627, u"cell_fill.cpp");
+  session.Mark(3627, u"cell_fill.cpp");
   try {
     ReadPattern(record, interior, workbook);
   } catch (const ComError& error) {

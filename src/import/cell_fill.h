@@ -2,7 +2,7 @@
 
 namespace vk {
 
-class CImportDriver;
+class ImportSession;
 struct CellRecord;
 namespace excel {
 class Interior;
@@ -13,7 +13,7 @@ class Workbook;
 // over the cell's): colour and palette index, pattern and pattern colour. Palette indices are
 // looked up in the workbook's own palette. Colour and pattern are read in two blocks; a failed
 // read ends its block silently. Excel's busy refusal is passed on.
-void ReadFill(CImportDriver& addin, CellRecord& record, const excel::Interior& interior,
+void ReadFill(const ImportSession& session, CellRecord& record, const excel::Interior& interior,
               const excel::Workbook& workbook);
 
 }  // namespace vk

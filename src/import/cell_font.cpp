@@ -8,7 +8,7 @@
 #include "import/cell_text.h"
 #include "import/char_font.h"
 #include "import/excel_value.h"
-#include "import/import_driver.h"
+#include "import/import_session.h"
 #include "link/cell_record.h"
 
 namespace vk {
@@ -108,70 +108,70 @@ class RunListBuilder {
   std::u16string runs_;
 };
 
-void ReadFullOrCondition(CImportDriver& addin, CellRecord& record, const excel::Font& font, const excel::Range& cell,
+void ReadFullOrCondition(const ImportSession& session, CellRecord& record, const excel::Font& font, const excel::Range& cell,
                          bool full) {
   Mixed mixed;
   if (const Variant v = font.Bold(); IsDefined(v)) record.bold = v.ToBool() ? 1 : 0;
   else mixed.bold = true;
-  addin.Mark(3320, kTag);
+  session.Mark(3320, kTag);
   if (const Variant v = font.Italic(); IsDefined(v)) record.italic = v.ToBool() ? 1 : 0;
   else mixed.italic = true;
-  addin.Mark(3331, kTag);
+  session.Mark(3331, kTag);
   if (const Variant v = font.Underline(); IsDefined(v)) record.underline = v.ToInt32();
   else mixed.underline = true;
-  addin.Mark(3362, kTag);
+  session.Mark(3362, kTag);
 
   // Strikethrough and colour have no place in the run list: where they differ, the cell takes
   // its first character's.
   if (const Variant v = font.Strikethrough(); IsDefined(v)) {
     record.strikethrough = v.ToBool() ? 1 : 0;
   } else if (full) {
-    addin.Mark(3372, kTag);
+    session.Mark(3372, kTag);
     excel::Characters first = cell.Characters(Variant::I4(1), Variant::I4(1));
-    addin.Mark(3374, kTag);
+    session.Mark(3374, kTag);
     excel::Font firstFont = first.Font();
-    addin.Mark(3376, kTag);
+    session.Mark(3376, kTag);
     const Variant s = firstFont.Strikethrough();
     record.strikethrough = IsDefined(s) && s.ToBool() ? 1 : 0;
   }
-  addin.Mark(3387, kTag);
+  session.Mark(3387, kTag);
   if (const Variant v = font.Color(); IsDefined(v)) {
     record.fontColor = v.ToInt32();
   } else if (full) {
-    addin.Mark(3397, kTag);
+    session.Mark(3397, kTag);
     excel::Characters first = cell.Characters(Variant::I4(1), Variant::I4(1));
-    addin.Mark(3399, kTag);
+    session.Mark(3399, kTag);
     excel::Font firstFont = first.Font();
-    addin.Mark(3401, kTag);
+    session.Mark(3401, kTag);
     const Variant c = firstFont.Color();
     record.fontColor = IsDefined(c) ? c.ToInt32() : 0;
   }
   // A condition's font never changes size, name or script: Excel's conditional formats have none.
   if (!full) return;
 
-  addin.Mark(3414, kTag);
+  session.Mark(3414, kTag);
   if (const Variant v = font.Size(); IsDefined(v)) record.fontSize = v.ToDouble();
   else mixed.size = true;
-  addin.Mark(3425, kTag);
+  session.Mark(3425, kTag);
   if (const Variant v = font.Superscript(); IsDefined(v)) record.superscript = v.ToBool() ? 1 : 0;
   else mixed.superscript = true;
-  addin.Mark(3436, kTag);
+  session.Mark(3436, kTag);
   if (const Variant v = font.Subscript(); IsDefined(v)) record.subscript = v.ToBool() ? 1 : 0;
   else mixed.subscript = true;
-  addin.Mark(3447, kTag);
+  session.Mark(3447, kTag);
   if (const Variant v = font.Name(); IsDefined(v)) SetField(record.fontName, v.ToString());
   else mixed.name = true;
-  addin.Mark(3457, kTag);
+  session.Mark(3457, kTag);
 
   if (mixed.Any()) RunListBuilder(record, cell, mixed).Build();
 }
 
 }  // namespace
 
-void ReadCellFont(CImportDriver& addin, CellRecord& record, const excel::Font& font, const excel::Range& cell,
+void ReadCellFont(const ImportSession& session, CellRecord& record, const excel::Font& font, const excel::Range& cell,
                   bool full) {
   try {
-    ReadFullOrCondition(addin, record, font, cell, full);
+    ReadFullOrCondition(session, record, font, cell, full);
   } catch (const ComError& error) {
     RethrowIfExcelBusy(error);
   }

@@ -2,7 +2,7 @@
 
 namespace vk {
 
-class CImportDriver;
+class ImportSession;
 struct CellRecord;
 namespace excel {
 class Font;
@@ -14,7 +14,7 @@ class Range;
 // cell's characters; condition mode (a format condition's font) writes only bold, italic,
 // underline, strikethrough and colour, and only those the condition sets. A failed read ends
 // the operation silently with what it wrote so far; Excel's busy refusal is passed on.
-void ReadCellFont(CImportDriver& addin, CellRecord& record, const excel::Font& font, const excel::Range& cell,
+void ReadCellFont(const ImportSession& session, CellRecord& record, const excel::Font& font, const excel::Range& cell,
                   bool full);
 
 }  // namespace vk

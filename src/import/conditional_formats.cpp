@@ -9,11 +9,12 @@
 #include "excel/workbook.h"
 #include "excel/worksheet.h"
 #include "import/a1_address.h"
+#include "import/active_cell_keeper.h"
 #include "import/cell_borders.h"
 #include "import/cell_fill.h"
 #include "import/cell_font.h"
 #include "import/excel_value.h"
-#include "import/import_driver.h"
+#include "import/import_session.h"
 #include "link/cell_record.h"
 #include "ui/text_format.h"
 
@@ -33,7 +34,7 @@ constexpr double kNonZero = 0.000001;
 // What the evaluation of one cell's conditions shares: the cell, its address and whether it
 // has been made the active cell.
 struct CellConditions {
-  CImportDriver& addin;
+  const ImportSession& session;
   const excel::Range& cell;
   const excel::Worksheet& worksheet;
   std::u16string address;
@@ -46,12 +47,12 @@ struct CellConditions {
 // which only writes their references absolute for Evaluate.
 void ActivateOnce(CellConditions& cc) {
   if (cc.activated) return;
-  cc.addin.m_activeCell.Activate(cc.addin.m_pExcel, cc.cell);
+  cc.session.ActiveCell().Activate(cc.session.App().Object(), cc.cell);
   cc.activated = true;
 }
 
 std::u16string Rebased(const CellConditions& cc, const std::u16string& formula) {
-  return RebaseFormula(formula, cc.address, cc.address, cc.addin.m_nExcelVersion);
+  return RebaseFormula(formula, cc.address, cc.address, cc.session.ExcelVersion());
 }
 
 // Leading white space, then leading "=" characters.
@@ -128,7 +129,7 @@ bool Holds(CellConditions& cc, const excel::FormatCondition& condition) {
         ActivateOnce(cc);
         const std::u16string test = CellValueTest(cc, condition);
         if (test.empty()) return false;
-        return IsTrue(excel::Application(cc.addin.m_pExcel).Evaluate(test));
+        return IsTrue(cc.session.App().Evaluate(test));
       }
       case kXlExpression:
       case kXlTextString:
@@ -146,11 +147,11 @@ bool Holds(CellConditions& cc, const excel::FormatCondition& condition) {
   }
 }
 
-void Overlay(CImportDriver& addin, CellRecord& record, const excel::FormatCondition& condition,
+void Overlay(const ImportSession& session, CellRecord& record, const excel::FormatCondition& condition,
              const excel::Range& cell, const excel::Workbook& workbook) {
-  if (const excel::Interior interior = condition.Interior()) ReadFill(addin, record, interior, workbook);
-  if (const excel::Borders borders = condition.Borders()) ReadBorders(addin, record, borders, 1, false);
-  if (const excel::Font font = condition.Font()) ReadCellFont(addin, record, font, cell, false);
+  if (const excel::Interior interior = condition.Interior()) ReadFill(session, record, interior, workbook);
+  if (const excel::Borders borders = condition.Borders()) ReadBorders(session, record, borders, 1, false);
+  if (const excel::Font font = condition.Font()) ReadCellFont(session, record, font, cell, false);
 }
 
 }  // namespace
@@ -160,14 +161,14 @@ void Overlay(CImportDriver& addin, CellRecord& record, const excel::FormatCondit
 // rules are evaluated from the first down to the first holding Stop If True rule, and those
 // that hold are laid over the cell's formats from the last to the first. Before Excel 2007
 // only the first rule that holds is shown: there every rule stops.
-void ApplyConditionalFormats(CImportDriver& addin, CellRecord& record, const excel::Range& cell,
+void ApplyConditionalFormats(const ImportSession& session, CellRecord& record, const excel::Range& cell,
                              const excel::Workbook& workbook, const excel::Worksheet& worksheet) {
   try {
     const excel::FormatConditions conditions = cell.FormatConditions();
     const int32_t count = conditions.Count();
     if (count <= 0) return;
-    CellConditions cc{addin, cell, worksheet, std::u16string(FieldText(record.address))};
-    const bool stopIfTrueKnown = addin.m_nExcelVersion >= kFirstVersionWithStopIfTrue;
+    CellConditions cc{session, cell, worksheet, std::u16string(FieldText(record.address))};
+    const bool stopIfTrueKnown = session.ExcelVersion() >= kFirstVersionWithStopIfTrue;
     std::vector<excel::FormatCondition> holding;
     try {
       for (int32_t i = 1; i <= count; ++i) {
@@ -191,7 +192,7 @@ void ApplyConditionalFormats(CImportDriver& addin, CellRecord& record, const exc
       // shown above whatever it would have shown.
       RethrowIfExcelBusy(error);
     }
-    for (auto it = holding.rbegin(); it != holding.rend(); ++it) Overlay(addin, record, *it, cell, workbook);
+    for (auto it = holding.rbegin(); it != holding.rend(); ++it) Overlay(session, record, *it, cell, workbook);
   } catch (const ComError& error) {
     RethrowIfExcelBusy(error);
   }

@@ -3,7 +3,7 @@
 
 namespace vk {
 
-class CImportDriver;
+class ImportSession;
 struct CellRecord;
 namespace excel {
 class Range;
@@ -12,10 +12,10 @@ class Worksheet;
 }  // namespace excel
 
 // Overlays on the record the fill, borders and font of the cell's conditional formats that
-// hold, the last step before the record is sent. The add-in object gives the Excel version and
+// hold, the last step before the record is sent. The session gives the Excel version and
 // application that evaluation needs. Failures end it silently, except Excel's busy refusal,
 // which is passed on.
-void ApplyConditionalFormats(CImportDriver& addin, CellRecord& record, const excel::Range& cell,
+void ApplyConditionalFormats(const ImportSession& session, CellRecord& record, const excel::Range& cell,
                              const excel::Workbook& workbook, const excel::Worksheet& worksheet);
 
 // Whether Worksheet.Evaluate's answer to a rule's formula means the rule holds: true, a

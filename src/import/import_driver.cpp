@@ -1,7 +1,6 @@
 #include "import/import_driver.h"
 
 #include <memory>
-#include <optional>
 
 #include "automation/com_error.h"
 #include "excel/application.h"
@@ -41,7 +40,7 @@ constexpr size_t kSheetNameMax = 127;
 // either call must not end or change the import.
 class ScreenUpdatingGuard {
  public:
-  explicit ScreenUpdatingGuard(excel::Application& app) : app_(app) { Set(false); }
+  explicit ScreenUpdatingGuard(const excel::Application& app) : app_(app) { Set(false); }
   ~ScreenUpdatingGuard() { Set(true); }
   ScreenUpdatingGuard(const ScreenUpdatingGuard&) = delete;
   ScreenUpdatingGuard& operator=(const ScreenUpdatingGuard&) = delete;
@@ -53,7 +52,7 @@ class ScreenUpdatingGuard {
     } catch (...) {
     }
   }
-  excel::Application& app_;
+  const excel::Application& app_;
 };
 
 // Marks a run in progress. A WM_LINK_IMPORT can be dispatched while a pass waits inside a send
@@ -99,9 +98,8 @@ int32_t LastUsedIndex(excel::Range& cells, int32_t searchOrder, bool byRow) {
 CImportDriver::CImportDriver() = default;
 CImportDriver::~CImportDriver() = default;
 
-void CImportDriver::Mark(int32_t step, const char16_t* tag) {
-  m_nStep = step;
-  m_log.WriteLine(tag, step);
+ImportSession CImportDriver::Session() {
+  return ImportSession(m_nStep, m_log, m_pExcel, m_nExcelVersion, m_nSupportWMF != 0, m_pLink, m_activeCell);
 }
 
 int CImportDriver::RunImport(int bSelectedRange) {
@@ -123,8 +121,8 @@ namespace {
 // hand each other and what the error report names: the cell and shape the passes were at.
 class ImportRun {
  public:
-  ImportRun(CImportDriver& addin, excel::Application& app, int32_t funcState, int bSelectedRange)
-      : addin_(addin), app_(app), funcState_(funcState), bSelectedRange_(bSelectedRange) {}
+  ImportRun(const ImportSession& session, int32_t funcState, int bSelectedRange)
+      : session_(session), app_(session.App()), funcState_(funcState), bSelectedRange_(bSelectedRange) {}
 
   // Reads the options and picks the sheet and the area to import. 0 when there is one to
   // import, otherwise the result of a refusal that has been shown to the user.
@@ -141,14 +139,17 @@ class ImportRun {
   int TakeSelection();
   void TakePrintArea();
   int TakeUsedRange();
-  void RunTable(excel::Range& area, const std::u16string& rangeText);
+  void RunTable(const TablePassContext& tables, const ShapesPassContext& shapes, excel::Range& area,
+                const std::u16string& rangeText);
 
-  void Mark(int32_t step) { addin_.Mark(step, kTag); }
+  void Mark(int32_t step) { session_.Mark(step, kTag); }
 
-  CImportDriver& addin_;
-  excel::Application& app_;
+  const ImportSession& session_;
+  const excel::Application& app_;
   const int32_t funcState_;
-  int bSelectedRange_;
+  const int bSelectedRange_;
+  // Shapes are sent only inside the area: set with the area, for a selection or a print area.
+  bool clipShapesToArea_ = false;
   std::u16string optionKey_;
   uint32_t importObj_ = 0;
   excel::Worksheet sheet_;
@@ -157,8 +158,7 @@ class ImportRun {
   std::unique_ptr<ProgressWindow> progress_;
   excel::Workbook workbook_;
   std::u16string workbookFolder_;
-  std::optional<TablePassContext> tables_;
-  std::optional<ShapesPassContext> shapes_;
+  ImportPosition position_;
 };
 
 int ImportRun::ChooseArea() {
@@ -179,7 +179,10 @@ int ImportRun::ChooseArea() {
   }
 
   Mark(1350);
-  if (bSelectedRange_ != 0) return TakeSelection();
+  if (bSelectedRange_ != 0) {
+    clipShapesToArea_ = true;
+    return TakeSelection();
+  }
   TakePrintArea();
   return range_ ? 0 : TakeUsedRange();
 }
@@ -223,8 +226,8 @@ int ImportRun::TakeSelection() {
   return 0;
 }
 
-// A worksheet import of a sheet with a print area takes that area, and from then on its
-// shapes are treated as those of a selection.
+// A worksheet import of a sheet with a print area takes that area, and like a selection sends
+// only the shapes inside it.
 void ImportRun::TakePrintArea() {
   if (ReadOption(options::kOnlyPrintArea, optionKey_) == 0) return;
   excel::PageSetup pageSetup = sheet_.PageSetup();
@@ -234,7 +237,7 @@ void ImportRun::TakePrintArea() {
   if (printArea.empty()) return;
   range_ = sheet_.Range(Variant::String(printArea));
   Mark(1418);
-  bSelectedRange_ = 1;
+  clipShapesToArea_ = true;
 }
 
 // The used range is often far larger than the content (formats on whole rows or columns), so
@@ -289,9 +292,9 @@ void ImportRun::RunTables() {
   workbookFolder_ = workbook_.Path();
 
   Mark(1550);
-  tables_.emplace(TablePassContext{addin_, workbook_, sheet_, FitSheetName(sheet_.Name()), progress_.get(), 0, 0, {}});
-  shapes_.emplace(ShapesPassContext{addin_, sheet_, funcState_, importObj_, bSelectedRange_, workbookFolder_,
-                                    workbookName, -1});
+  const TablePassContext tables{session_, workbook_, sheet_, FitSheetName(sheet_.Name()), progress_.get(), position_};
+  const ShapesPassContext shapes{session_,        sheet_,       funcState_, importObj_, clipShapesToArea_,
+                                 workbookFolder_, workbookName, position_};
 
   // Only a plain import splits a selection of several areas into tables: the CAD side's
   // other modes expect one table per request.
@@ -299,17 +302,18 @@ void ImportRun::RunTables() {
     for (const std::u16string& piece : SplitTokens(rangeText_, u",")) {
       Mark(1566);
       excel::Range area = sheet_.Range(Variant::String(piece));
-      RunTable(area, piece);
+      RunTable(tables, shapes, area, piece);
     }
   } else {
     Mark(1581);
-    RunTable(range_, rangeText_);
+    RunTable(tables, shapes, range_, rangeText_);
   }
 }
 
-void ImportRun::RunTable(excel::Range& area, const std::u16string& rangeText) {
-  TablePass(*tables_, area, FitRangeText(rangeText));
-  if ((importObj_ & kImportAutoShape) != 0) ShapesPass(*shapes_, tables_->area);
+void ImportRun::RunTable(const TablePassContext& tables, const ShapesPassContext& shapes, excel::Range& area,
+                         const std::u16string& rangeText) {
+  const AreaGeometry geometry = TablePass(tables, area, FitRangeText(rangeText));
+  if ((importObj_ & kImportAutoShape) != 0) ShapesPass(shapes, geometry);
 }
 
 void ImportRun::Finish() {
@@ -319,7 +323,7 @@ void ImportRun::Finish() {
     WriteOption(options::kLatestFolder, kProductKey, workbookFolder_);
   }
   Mark(1598);
-  if (addin_.m_pLink != nullptr) addin_.m_pLink->EndLink(kLinkEndImported);
+  session_.EndLink(kLinkEndImported);
   Mark(1603);
   progress_.reset();
 }
@@ -328,11 +332,11 @@ int ImportRun::Fail(const ComError* error) {
   // The progress window would cover the message box.
   progress_.reset();
   if (error != nullptr && error->Error() == kExcelBusy) return kExcelBusy;
-  const int32_t step = addin_.m_nStep;
+  const int32_t step = session_.Step();
   if (ReadOption(options::kShowError) == 0) return step;
-  const int64_t shape = shapes_ ? shapes_->shapeIndex : -1;
-  const int64_t row = tables_ ? tables_->row : 0;
-  const int64_t column = tables_ ? tables_->column : 0;
+  const int64_t shape = position_.shapeIndex;
+  const int64_t row = position_.row;
+  const int64_t column = position_.column;
   if (error != nullptr) {
     ShowWarning(FormatText(u"Zelkor Vellumark Error: %s, %d, %d, %d, %d",
                            {std::u16string_view(error->ErrorMessage()), int64_t{step}, shape, row, column}));
@@ -352,11 +356,12 @@ int CImportDriver::ImportSteps(int bSelectedRange) {
   m_log.Open(logPath);
 
   if (!m_pExcel) return kImportNoExcel;
-  excel::Application app(m_pExcel);
-  Mark(1303, kTag);
+  const ImportSession session = Session();
+  const excel::Application& app = session.App();
+  session.Mark(1303, kTag);
 
   CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);
-  ImportRun run(*this, app, ReadOption(options::kFuncState), bSelectedRange);
+  ImportRun run(session, ReadOption(options::kFuncState), bSelectedRange);
 
   // Excel would repaint for every cell read otherwise; the guard switches it back on by every
   // way out, the failures below included.

@@ -4,6 +4,7 @@
 
 #include "automation/variant.h"
 #include "import/active_cell_keeper.h"
+#include "import/import_session.h"
 #include "link/link_channel.h"
 #include "log/log_file.h"
 
@@ -31,8 +32,9 @@ class CImportDriver : public ImportRequestHandler {
   // receiver) gets Excel's busy code.
   int RunImport(int bSelectedRange) override;
 
-  // Stores the step mark and writes its checkpoint line to the import log.
-  void Mark(int32_t step, const char16_t* tag = u"import_driver.cpp");
+  // What the passes and readers of an import get of this object: its step mark, log, Excel,
+  // link and active-cell keeper, as they are now.
+  ImportSession Session();
 
   int32_t m_nStep = 0;
   CLogFile m_log;

@@ -10,7 +10,7 @@
 #include "excel/chart.h"
 #include "excel/text_frame.h"
 #include "import/excel_value.h"
-#include "import/import_driver.h"
+#include "import/import_session.h"
 #include "import/paragraph_text.h"
 #include "import/picture_export.h"
 #include "import/shape_kind.h"
@@ -49,10 +49,10 @@ void RemoveAll(std::u16string& text, std::u16string_view part) {
 
 }  // namespace
 
-ShapeReader::ShapeReader(ShapesPassContext& context, const AreaGeometry& area, std::u16string sheetName)
+ShapeReader::ShapeReader(const ShapesPassContext& context, const AreaGeometry& area, std::u16string sheetName)
     : context_(context), area_(area), sheetName_(std::move(sheetName)) {}
 
-void ShapeReader::Mark(int32_t step) { context_.addin.Mark(step, kTag); }
+void ShapeReader::Mark(int32_t step) { context_.session.Mark(step, kTag); }
 
 ShapeRecord& ShapeReader::ClearRecord() {
   std::memset(&record_, 0, sizeof record_);
@@ -130,13 +130,13 @@ void ShapeReader::ReadShape(const excel::Shape& shape, int32_t index, int32_t co
   Send();
 }
 
-// A hidden shape, one without size, one lying exactly on a shape already sent, and for a range
-// import one whose far corner lies outside the range are not sent.
+// A hidden shape, one without size, one lying exactly on a shape already sent, and for an
+// import clipped to its area one whose far corner lies outside the area are not sent.
 bool ShapeReader::Filtered() {
   if (IsZero(record_.width) && IsZero(record_.height)) return true;
   const CShapeGeoExt extent{record_.left, record_.top, record_.width, record_.height, 0, 0};
   if (extents_.Find(extent) >= 0) return true;
-  if (context_.bSelectedRange != 0) {
+  if (context_.clipToArea) {
     const double right = record_.left + record_.width;
     const double bottom = record_.top + record_.height;
     if (!(0 <= right && right <= area_.width && 0 <= bottom && bottom <= area_.height)) return true;
@@ -147,7 +147,7 @@ bool ShapeReader::Filtered() {
 // A kind the receiver does not draw by name travels as a metafile picture when the CAD side can
 // take one; a flat one as a plain line.
 void ShapeReader::SendOtherKind(const excel::Shape& shape, int32_t index) {
-  if (context_.addin.m_nSupportWMF == 0) {
+  if (!context_.session.SupportsWmf()) {
     Send();
     return;
   }
@@ -235,8 +235,7 @@ void ShapeReader::ReadFormControl(const excel::Shape& shape) {
       if (index > 0) {
         std::u16string address = control.ListFillRange();
         RemoveAll(address, u"popdowns!");
-        const excel::Application app(context_.addin.m_pExcel);
-        const excel::Range cell = app.Range(address).Item(Variant::I4(index), Variant::I4(1));
+        const excel::Range cell = context_.session.App().Range(address).Item(Variant::I4(index), Variant::I4(1));
         SetField(record_.text, cell.Text());
       }
     } catch (...) {
@@ -410,7 +409,7 @@ void ShapeReader::Send() {
   unsentFile_.clear();
   Mark(2361);
   extents_.Add(CShapeGeoExt{record_.left, record_.top, record_.width, record_.height, 0, 0});
-  if (context_.addin.m_pLink != nullptr) context_.addin.m_pLink->SendRecord(&record_, kShapeRecordSize);
+  context_.session.SendRecord(&record_, kShapeRecordSize);
 }
 
 }  // namespace vk

@@ -17,7 +17,7 @@ enum class ShapeKind;
 // shapes pass. The record buffer and the extents of the sent shapes live as long as the run.
 class ShapeReader {
  public:
-  ShapeReader(ShapesPassContext& context, const AreaGeometry& area, std::u16string sheetName);
+  ShapeReader(const ShapesPassContext& context, const AreaGeometry& area, std::u16string sheetName);
 
   // The record, cleared, with its size set.
   ShapeRecord& ClearRecord();
@@ -46,7 +46,7 @@ class ShapeReader {
   void Send();
   void Mark(int32_t step);
 
-  ShapesPassContext& context_;
+  const ShapesPassContext& context_;
   AreaGeometry area_;
   std::u16string sheetName_;
   ShapeRecord record_{};

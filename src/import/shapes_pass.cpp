@@ -5,7 +5,7 @@
 #include "automation/com_error.h"
 #include "excel/application.h"
 #include "excel/worksheet.h"
-#include "import/import_driver.h"
+#include "import/import_session.h"
 #include "import/shape_reader.h"
 #include "import/uti_func.h"
 #include "ui/debug_output.h"
@@ -25,7 +25,7 @@ constexpr double kNormalZoom = 100;
 // also when a failure leaves the pass for the driver (the user's window is not left changed).
 class ZoomAtHundred {
  public:
-  explicit ZoomAtHundred(CImportDriver& addin) : addin_(addin) {}
+  explicit ZoomAtHundred(const ImportSession& session) : session_(session) {}
   ZoomAtHundred(const ZoomAtHundred&) = delete;
   ZoomAtHundred& operator=(const ZoomAtHundred&) = delete;
   ~ZoomAtHundred() {
@@ -33,17 +33,17 @@ class ZoomAtHundred {
   }
 
   void Set() {
-    if (addin_.m_nExcelVersion < kFirstZoomedVersion) return;
+    if (session_.ExcelVersion() < kFirstZoomedVersion) return;
     // A window whose zoom cannot be read or set is read as it is.
     try {
-      const excel::Application app(addin_.m_pExcel);
-      addin_.Mark(1122, kTag);
+      const excel::Application& app = session_.App();
+      session_.Mark(1122, kTag);
       const excel::Window window = app.ActiveWindow();
-      addin_.Mark(1124, kTag);
+      session_.Mark(1124, kTag);
       saved_ = window.Zoom();
-      addin_.Mark(1126, kTag);
+      session_.Mark(1126, kTag);
       if (!CUtiFunc::DoubleEqual(saved_, kNormalZoom)) {
-        addin_.Mark(1129, kTag);
+        session_.Mark(1129, kTag);
         window.SetZoom(Variant::I4(static_cast<int32_t>(kNormalZoom)));
       }
     } catch (...) {
@@ -65,30 +65,31 @@ class ZoomAtHundred {
  private:
   void PutBack(bool mark) {
     pending_ = false;
-    if (addin_.m_nExcelVersion < kFirstZoomedVersion) return;
-    const excel::Application app(addin_.m_pExcel);
-    if (mark) addin_.Mark(1264, kTag);
+    if (session_.ExcelVersion() < kFirstZoomedVersion) return;
+    const excel::Application& app = session_.App();
+    if (mark) session_.Mark(1264, kTag);
     const excel::Window window = app.ActiveWindow();
-    if (mark) addin_.Mark(1266, kTag);
+    if (mark) session_.Mark(1266, kTag);
     if (!CUtiFunc::DoubleEqual(saved_, kNormalZoom)) {
-      if (mark) addin_.Mark(1269, kTag);
+      if (mark) session_.Mark(1269, kTag);
       window.SetZoom(Variant::R8(saved_));
     }
   }
 
-  CImportDriver& addin_;
+  const ImportSession& session_;
   double saved_ = kNormalZoom;
   bool pending_ = true;
 };
 
 // One shape: its record cleared, its type fields read, then the reader takes over.
-void ReadOneShape(ShapeReader& reader, const excel::Shapes& shapes, int32_t i, int32_t n, CImportDriver& addin) {
-  addin.Mark(1174, kTag);
+void ReadOneShape(ShapeReader& reader, const excel::Shapes& shapes, int32_t i, int32_t n,
+                  const ImportSession& session) {
+  session.Mark(1174, kTag);
   ShapeRecord& record = reader.ClearRecord();
-  addin.Mark(1176, kTag);
+  session.Mark(1176, kTag);
   record.size = kShapeRecordSize;
-  addin.Mark(1179, kTag);
-  addin.Mark(1182, kTag);
+  session.Mark(1179, kTag);
+  session.Mark(1182, kTag);
   const excel::Shape shape = shapes.Item(i);
   reader.ReadTypeFields(shape, true);
   reader.ReadShape(shape, i, n);
@@ -96,21 +97,21 @@ void ReadOneShape(ShapeReader& reader, const excel::Shapes& shapes, int32_t i, i
 
 }  // namespace
 
-void ShapesPass(ShapesPassContext& context, const AreaGeometry& area) {
-  CImportDriver& addin = context.addin;
-  addin.Mark(1104, kTag);
+void ShapesPass(const ShapesPassContext& context, const AreaGeometry& area) {
+  const ImportSession& session = context.session;
+  session.Mark(1104, kTag);
   const excel::Shapes shapes = context.worksheet.Shapes();
-  addin.Mark(1107, kTag);
+  session.Mark(1107, kTag);
   const int32_t n = shapes.Count();
-  addin.Mark(1110, kTag);
+  session.Mark(1110, kTag);
   if (n <= 0) {
-    addin.Mark(1274, kTag);
+    session.Mark(1274, kTag);
     return;
   }
 
-  ZoomAtHundred zoom(addin);
+  ZoomAtHundred zoom(session);
   zoom.Set();
-  addin.Mark(1143, kTag);
+  session.Mark(1143, kTag);
 
   std::unique_ptr<ProgressWindow> progress;
   if (n >= kProgressFromShapes) {
@@ -125,12 +126,12 @@ void ShapesPass(ShapesPassContext& context, const AreaGeometry& area) {
 
   ShapeReader reader(context, area, context.worksheet.Name());
   for (int32_t i = 1; i <= n; ++i) {
-    context.shapeIndex = i;
+    context.position.shapeIndex = i;
     try {
-      ReadOneShape(reader, shapes, i, n, addin);
+      ReadOneShape(reader, shapes, i, n, session);
     } catch (const ComError& error) {
       const std::u16string text = FormatText(u"Vellumark - AutoShapes Error: %s, %d, %d. Throw COM error ...",
-                                             {std::u16string_view(error.ErrorMessage()), int64_t{addin.m_nStep},
+                                             {std::u16string_view(error.ErrorMessage()), int64_t{session.Step()},
                                               int64_t{i}});
       WriteDebugOutput(text);
       reader.DiscardUnsentFile();
@@ -145,14 +146,14 @@ void ShapesPass(ShapesPassContext& context, const AreaGeometry& area) {
       reader.DiscardUnsentFile();
       if (context.funcState != 2) {
         ShowWarning(FormatText(u"Vellumark - Unknown AutoShapes Error: %d, %d.",
-                               {int64_t{addin.m_nStep}, int64_t{i}}));
+                               {int64_t{session.Step()}, int64_t{i}}));
       }
     }
     if (progress) progress->StepIt();
   }
   progress.reset();
   zoom.PutBack();
-  addin.Mark(1274, kTag);
+  session.Mark(1274, kTag);
 }
 
 }  // namespace vk

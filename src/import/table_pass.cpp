@@ -13,7 +13,7 @@
 #include "import/cell_text.h"
 #include "import/conditional_formats.h"
 #include "import/excel_value.h"
-#include "import/import_driver.h"
+#include "import/import_session.h"
 #include "link/cell_record.h"
 #include "settings/option_table.h"
 #include "ui/progress_window.h"
@@ -62,22 +62,24 @@ bool IsNumberType(VarType type) {
 
 class TableRun {
  public:
-  TableRun(TablePassContext& context, excel::Range& area, const std::u16string& rangeText)
-      : context_(context), addin_(context.addin), area_(area), rangeText_(rangeText),
-        areaAddress_(FitAreaAddress(rangeText)), record_(std::make_unique<CellRecord>()) {}
+  TableRun(const TablePassContext& context, excel::Range& area, const std::u16string& rangeText)
+      : context_(context), session_(context.session), position_(context.position), area_(area),
+        rangeText_(rangeText), areaAddress_(FitAreaAddress(rangeText)), record_(std::make_unique<CellRecord>()) {}
 
-  void Run();
+  AreaGeometry Run();
 
  private:
-  void Mark(int32_t step) { addin_.Mark(step, kTag); }
+  void Mark(int32_t step) { session_.Mark(step, kTag); }
   void Clear();
   void ReadCell(const excel::Range& cell);
   void ReadFormula(const excel::Range& cell);
   int32_t ResolveAlignment(int32_t alignment, const std::u16string& text, VarType valueType) ;
   void Send();
 
-  TablePassContext& context_;
-  CImportDriver& addin_;
+  const TablePassContext& context_;
+  const ImportSession& session_;
+  ImportPosition& position_;
+  AreaGeometry geometry_;
   excel::Range& area_;
   const std::u16string& rangeText_;
   const std::u16string areaAddress_;
@@ -86,14 +88,14 @@ class TableRun {
   bool tableObject_ = false;
 };
 
-void TableRun::Run() {
+AreaGeometry TableRun::Run() {
   Mark(899);
   excel::PageSetup pageSetup = context_.worksheet.PageSetup();
   Mark(902);
   gridlines_ = pageSetup.PrintGridlines();
   Mark(905);
 
-  AreaGeometry& geometry = context_.area;
+  AreaGeometry& geometry = geometry_;
   geometry.top = area_.Top();
   geometry.left = area_.Left();
   geometry.width = area_.Width();
@@ -109,24 +111,25 @@ void TableRun::Run() {
   progress.SetStep(1);
 
   Mark(928);
-  if (addin_.m_pLink != nullptr) addin_.m_pLink->StartTable(rowCount, columnCount);
-  addin_.m_log.WriteLine(context_.workbook.FullName(), 934);
-  addin_.m_log.WriteLine(context_.sheetName, 935);
-  addin_.m_log.WriteLine(rangeText_, 936);
+  session_.StartTable(rowCount, columnCount);
+  session_.Log().WriteLine(context_.workbook.FullName(), 934);
+  session_.Log().WriteLine(context_.sheetName, 935);
+  session_.Log().WriteLine(rangeText_, 936);
 
   // Table objects on the CAD side are a choice of the drawing, not of an option set.
   tableObject_ = ReadOption(options::kTableObjOpt, kProductKey) != 0;
 
-  // The counters are the driver's: after a failure they name the cell it happened at.
-  for (context_.row = 1; context_.row <= rowCount; ++context_.row) {
-    addin_.m_log.WriteLine(u"iRow ", context_.row);
-    for (context_.column = 1; context_.column <= columnCount; ++context_.column) {
-      addin_.m_log.WriteLine(u"iCol ", context_.column);
+  // The counters are the run's: after a failure they name the cell it happened at.
+  for (position_.row = 1; position_.row <= rowCount; ++position_.row) {
+    session_.Log().WriteLine(u"iRow ", position_.row);
+    for (position_.column = 1; position_.column <= columnCount; ++position_.column) {
+      session_.Log().WriteLine(u"iCol ", position_.column);
       Clear();
-      const excel::Range cell = area_.Item(Variant::I4(context_.row), Variant::I4(context_.column));
+      const excel::Range cell = area_.Item(Variant::I4(position_.row), Variant::I4(position_.column));
       ReadCell(cell);
     }
   }
+  return geometry_;
 }
 
 void TableRun::Clear() {
@@ -160,11 +163,11 @@ void TableRun::ReadCell(const excel::Range& cell) {
 
   Mark(986);
   // Row and column numbers as the absolute flags: non-zero, so both parts are absolute.
-  const Variant row = Variant::I4(context_.row);
-  const Variant column = Variant::I4(context_.column);
+  const Variant row = Variant::I4(position_.row);
+  const Variant column = Variant::I4(position_.column);
   SetField(record.address, cell.Address(row, column, Variant::I4(kXlA1)));
   Mark(991);
-  addin_.m_log.WriteLine(FieldText(record.address), 991);
+  session_.Log().WriteLine(FieldText(record.address), 991);
 
   const std::u16string text = cell.Text();
   if (!text.empty() && text.size() <= kTextMax) EscapeCellText(text, record.text, kTextMax + 1);
@@ -177,8 +180,8 @@ void TableRun::ReadCell(const excel::Range& cell) {
   record.orientation = cell.Orientation();
   record.indentLevel = cell.IndentLevel();
   record.wrapText = cell.WrapText() ? 1 : 0;
-  record.left = cell.Left() - context_.area.left;
-  record.top = cell.Top() - context_.area.top;
+  record.left = cell.Left() - geometry_.left;
+  record.top = cell.Top() - geometry_.top;
 
   Mark(1030);
   record.horizontalAlignment = ResolveAlignment(cell.HorizontalAlignment(), text, valueType);
@@ -192,13 +195,13 @@ void TableRun::ReadCell(const excel::Range& cell) {
 
   // Conditional formats come last: what holds overwrites the cell's own formats.
   Mark(1059);
-  ReadFill(addin_, record, interior, context_.workbook);
+  ReadFill(session_, record, interior, context_.workbook);
   Mark(1064);
-  ReadBorders(addin_, record, borders, 0, gridlines_);
+  ReadBorders(session_, record, borders, 0, gridlines_);
   Mark(1080);
   const excel::Font ownFont = cell.Font();
-  ReadCellFont(addin_, record, ownFont, cell, true);
-  ApplyConditionalFormats(addin_, record, cell, context_.workbook, context_.worksheet);
+  ReadCellFont(session_, record, ownFont, cell, true);
+  ApplyConditionalFormats(session_, record, cell, context_.workbook, context_.worksheet);
 
   Mark(1089);
   context_.progress->StepIt();
@@ -232,17 +235,14 @@ int32_t TableRun::ResolveAlignment(int32_t alignment, const std::u16string& text
   return IsNumberType(valueType) ? kXlRight : alignment;
 }
 
-// Without a receiver nothing is sent; the pass goes on reading.
-void TableRun::Send() {
-  if (addin_.m_pLink != nullptr) addin_.m_pLink->SendRecord(record_.get(), record_->size);
-}
+void TableRun::Send() { session_.SendRecord(record_.get(), record_->size); }
 
 }  // namespace
 
-void TablePass(TablePassContext& context, excel::Range& area, const std::u16string& rangeText) {
+AreaGeometry TablePass(const TablePassContext& context, excel::Range& area, const std::u16string& rangeText) {
   // Without a progress window the driver could not show where the import is; nothing is sent.
-  if (context.progress == nullptr) return;
-  TableRun(context, area, rangeText).Run();
+  if (context.progress == nullptr) return {};
+  return TableRun(context, area, rangeText).Run();
 }
 
 }  // namespace vk

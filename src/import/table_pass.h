@@ -6,7 +6,8 @@
 
 namespace vk {
 
-class CImportDriver;
+class ImportSession;
+struct ImportPosition;
 class ProgressWindow;
 namespace excel {
 class Range;
@@ -14,22 +15,21 @@ class Workbook;
 class Worksheet;
 }  // namespace excel
 
-// What the table passes of one import share with the driver: the objects every table reads
-// and, written as a pass goes, the cell it is at (the driver's error report names it) and the
-// area's geometry (the shapes pass places shapes by it).
+// What the table passes of one import share: the objects every table reads, and the run's
+// position, whose row and column a pass moves on cell by cell (a failure's report names them).
 struct TablePassContext {
-  CImportDriver& addin;
+  const ImportSession& session;
   excel::Workbook& workbook;
   excel::Worksheet& worksheet;
   std::u16string sheetName;  // copied into every record
   ProgressWindow* progress = nullptr;
-  int32_t row = 0;     // 1-based; rowCount + 1 after a complete pass
-  int32_t column = 0;  // 1-based; columnCount + 1 after a complete pass
-  AreaGeometry area;
+  ImportPosition& position;
 };
 
 // Sends one rectangular area as a table: its size to the receiver, then one cell record per
-// cell, row by row. rangeText goes into every record as the area's address or name.
-void TablePass(TablePassContext& context, excel::Range& area, const std::u16string& rangeText);
+// cell, row by row. rangeText goes into every record as the area's address or name. Returns
+// the area's place and size, by which the shapes pass places shapes; without a progress window
+// nothing is read or sent and the geometry is all zero.
+AreaGeometry TablePass(const TablePassContext& context, excel::Range& area, const std::u16string& rangeText);
 
 }  // namespace vk

@@ -57,7 +57,7 @@ TEST_F(Readers, ConditionBordersUseTheirOwnIndicesAndMarkWhatTheyWrote) {
   auto borders = std::make_shared<fake::FakeBorders>(excel, lines, std::vector<int32_t>{-4131, -4160, -4152, -4107});
 
   CellRecord record = CellOwn();
-  ReadBorders(addin, record, excel::Borders(borders), 1, false);
+  ReadBorders(addin.Session(), record, excel::Borders(borders), 1, false);
   CellRecord want = CellOwn();
   want.topEdge = {-4115, 1, 0xFF0000, 1, {}};
   want.bottomEdge = {-4142, 2, 0, 1, {}};  // no line: weight and colour stay the cell's
@@ -67,7 +67,7 @@ TEST_F(Readers, ConditionBordersUseTheirOwnIndicesAndMarkWhatTheyWrote) {
 
   // The same collection read in cell mode is refused at its first index: nothing is written.
   CellRecord cellMode = CellOwn();
-  ReadBorders(addin, cellMode, excel::Borders(borders), 0, true);
+  ReadBorders(addin.Session(), cellMode, excel::Borders(borders), 0, true);
   want = CellOwn();
   EXPECT_EQ(std::memcmp(&cellMode, &want, sizeof cellMode), 0);
 }
@@ -80,7 +80,7 @@ TEST_F(Readers, ConditionFontWritesOnlyWhatTheConditionSets) {
   face.color = 0x00FF00;
   auto font = std::make_shared<fake::FakeFont>(excel, std::vector<fake::FakeFontFace>{face});
   CellRecord record = CellOwn();
-  ReadCellFont(addin, record, excel::Font(font), excel::Range(), false);
+  ReadCellFont(addin.Session(), record, excel::Font(font), excel::Range(), false);
   CellRecord want = CellOwn();
   want.italic = 1;
   want.underline = 2;
@@ -102,7 +102,7 @@ TEST_F(Readers, ConditionFillOverwritesTheCellsFill) {
     fill.color = 0x00FF00;
     fill.pattern = 1;
     CellRecord record = CellOwn();
-    ReadFill(addin, record, excel::Interior(std::make_shared<fake::FakeInterior>(excel, fill)), excel::Workbook(workbook));
+    ReadFill(addin.Session(), record, excel::Interior(std::make_shared<fake::FakeInterior>(excel, fill)), excel::Workbook(workbook));
     CellRecord want = CellOwn();
     want.fillColorIndex = 4;
     want.fillColor = 0x00FF00;
@@ -114,7 +114,7 @@ TEST_F(Readers, ConditionFillOverwritesTheCellsFill) {
     fill.patternColorIndex = 3;
     CellRecord record = CellOwn();
     addin.m_nExcelVersion = 11;  // before 12 the colour would come from the palette
-    ReadFill(addin, record, excel::Interior(std::make_shared<fake::FakeInterior>(excel, fill)), excel::Workbook(workbook));
+    ReadFill(addin.Session(), record, excel::Interior(std::make_shared<fake::FakeInterior>(excel, fill)), excel::Workbook(workbook));
     CellRecord want = CellOwn();
     want.fillPattern = 9;
     want.patternColor = 0x0000FF;  // palette entry 3
