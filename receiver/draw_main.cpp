@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
 
   vk::MemoryRegistryHive hive;
   vk::CRegistry::SetHive(&hive);
+  vk::CRegistry::SetRootKey(vk::RegistryRoot::CurrentUser, vk::kCompanyName);
   if (!options.empty() && !LoadOptions(options)) {
     std::fprintf(stderr, "options file %s: expected {\"product\": {...}, \"current\": {...}} of integers and texts\n",
                  options.c_str());
