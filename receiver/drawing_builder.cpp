@@ -831,6 +831,13 @@ class ShapeDrawer {
     e.imageHeight = h;
     e.rotation = s.rotation;
     e.sourcePath = ToUtf8(path);
+#ifndef _WIN32
+    // Records made under Wine name host files on drive Z:, the host's root.
+    if (path.size() > 3 && (path[0] == u'Z' || path[0] == u'z') && path[1] == u':' && path[2] == u'\\') {
+      e.sourcePath = ToUtf8(path.substr(2));
+      std::replace(e.sourcePath.begin(), e.sourcePath.end(), '\\', '/');
+    }
+#endif
     std::u16string referred = path;
     if (o_.linkPath == 2) {
       referred = FileName(path);

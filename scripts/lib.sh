@@ -27,6 +27,16 @@ vk_configure_and_build() {
   cmake --build "build/$tree" -j"$VK_JOBS" || return 1
 }
 
+# Only the named targets of the native tree (the demo's drawing programs).
+vk_configure_native_targets() {
+  local args=()
+  vk_ccache_args args
+  if [ ! -f build/native/build.ninja ]; then
+    cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug "${args[@]}" >/dev/null || return 1
+  fi
+  cmake --build build/native -j"$VK_JOBS" --target "$@"
+}
+
 # Developers with several work trees set VK_CCACHE=1 (and ccache's base_dir to the folder above
 # them, so one tree's objects serve the others).
 vk_ccache_args() {
