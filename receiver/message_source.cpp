@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 #include <nlohmann/json.hpp>
 
 #include "link/cell_record.h"
@@ -32,21 +33,15 @@ void GetText(const json& j, const char* name, char16_t (&field)[N]) {
   if (it != j.end() && it->is_string()) SetField(field, FromUtf8(it->get<std::string>()));
 }
 
-void GetEdge(const json& j, const char* name, EdgeStyle& edge) {
+// An edge or a diagonal: the diagonal has no fromCondition.
+template <typename Style>
+void GetEdge(const json& j, const char* name, Style& edge) {
   auto it = j.find(name);
   if (it == j.end() || !it->is_object()) return;
   Get(*it, "lineStyle", edge.lineStyle);
   Get(*it, "weight", edge.weight);
   Get(*it, "color", edge.color);
-  Get(*it, "fromCondition", edge.fromCondition);
-}
-
-void GetDiagonal(const json& j, const char* name, DiagonalStyle& edge) {
-  auto it = j.find(name);
-  if (it == j.end() || !it->is_object()) return;
-  Get(*it, "lineStyle", edge.lineStyle);
-  Get(*it, "weight", edge.weight);
-  Get(*it, "color", edge.color);
+  if constexpr (std::is_same_v<Style, EdgeStyle>) Get(*it, "fromCondition", edge.fromCondition);
 }
 
 std::vector<uint8_t> CellBytes(const json& j) {
@@ -64,7 +59,7 @@ std::vector<uint8_t> CellBytes(const json& j) {
   Get(j, "strikethrough", r->strikethrough); Get(j, "superscript", r->superscript); Get(j, "subscript", r->subscript);
   GetEdge(j, "leftEdge", r->leftEdge); GetEdge(j, "topEdge", r->topEdge);
   GetEdge(j, "rightEdge", r->rightEdge); GetEdge(j, "bottomEdge", r->bottomEdge);
-  GetDiagonal(j, "diagonalDown", r->diagonalDown); GetDiagonal(j, "diagonalUp", r->diagonalUp);
+  GetEdge(j, "diagonalDown", r->diagonalDown); GetEdge(j, "diagonalUp", r->diagonalUp);
   GetText(j, "address", r->address); GetText(j, "mergeAddress", r->mergeAddress); GetText(j, "text", r->text);
   GetText(j, "formula", r->formula); GetText(j, "runs", r->runs); GetText(j, "fontName", r->fontName);
   GetText(j, "areaAddress", r->areaAddress); GetText(j, "sheetName", r->sheetName);
