@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cell_area.h"
+#include "fake_format.h"
 #include "fake_sheet.h"
 
 namespace vk::fake {
@@ -37,6 +38,10 @@ class FakeBook {
   int32_t activeRow = 1;
   int32_t activeColumn = 1;
   std::vector<DefinedName> names;
+  // The font of the Normal style, which every cell's font starts from (Calibri 11 in a new
+  // workbook; real workbooks bring Calibri 12, Arial 10, Verdana 10, …). Shape text does not
+  // take it.
+  FakeFontFace standardFont = FakeFontFace::Standard();
   // The active window's zoom in percent, and every value put, as put.
   double zoom = 100;
   std::vector<Variant> zoomPuts;

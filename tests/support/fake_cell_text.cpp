@@ -1,7 +1,10 @@
 #include "fake_cell_text.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "utf_text.h"
@@ -45,7 +48,88 @@ std::u16string CurrencyText(int64_t scaled) {
   return Utf16((negative ? "($" : "$") + whole + fraction + (negative ? ")" : ""));
 }
 
+// The 15 significant digits Excel keeps of a number, and its decimal exponent: 0.0212 is
+// digits "212000000000000", exponent -2.
+struct Digits {
+  std::string digits;
+  int exponent = 0;
+};
+
+Digits SignificantDigits(double magnitude) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.14E", magnitude);
+  const std::string text = buffer;  // d.ddddddddddddddE±xx
+  return {text.substr(0, 1) + text.substr(2, 14), std::atoi(text.c_str() + 17)};
+}
+
+// The first `keep` digits rounded half up on the decimal digits (as Excel rounds what it shows,
+// not the binary value); true when the rounding carried into a new leading digit.
+bool RoundDigits(const std::string& digits, int keep, std::string& out) {
+  if (keep <= 0) {
+    out = keep == 0 && digits[0] >= '5' ? "1" : "";
+    return !out.empty();
+  }
+  out = digits.substr(0, static_cast<size_t>(std::min<int>(keep, 15)));
+  while (static_cast<int>(out.size()) < keep) out += '0';
+  if (keep >= 15 || digits[static_cast<size_t>(keep)] < '5') return false;
+  for (int i = keep - 1; i >= 0; --i) {
+    if (out[static_cast<size_t>(i)] != '9') {
+      ++out[static_cast<size_t>(i)];
+      return false;
+    }
+    out[static_cast<size_t>(i)] = '0';
+  }
+  out.insert(out.begin(), '1');
+  return true;
+}
+
+void StripZeros(std::string& text) {
+  if (text.find('.') == std::string::npos) return;
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+}
+
+std::string Scientific(const Digits& d, int room) {
+  int exponent = d.exponent;
+  std::string mantissa;
+  for (int pass = 0; pass < 2; ++pass) {
+    char power[16];
+    std::snprintf(power, sizeof power, "E%c%02d", exponent < 0 ? '-' : '+', exponent < 0 ? -exponent : exponent);
+    const int decimals = std::max(0, room - static_cast<int>(std::strlen(power)) - 2);
+    std::string kept;
+    if (RoundDigits(d.digits, 1 + decimals, kept) && pass == 0) {
+      exponent += 1;  // 9.999996 became 10.00000: one place up, measured again
+      continue;
+    }
+    mantissa = kept.substr(0, 1);
+    if (decimals > 0) mantissa += "." + kept.substr(1, static_cast<size_t>(decimals));
+    StripZeros(mantissa);
+    return mantissa + power;
+  }
+  return mantissa;
+}
+
 }  // namespace
+
+std::u16string GeneralText(double value, int width) {
+  if (value == 0 || !std::isfinite(value)) return u"0";
+  const std::string sign = value < 0 ? "-" : "";
+  const int room = width - static_cast<int>(sign.size());
+  const Digits d = SignificantDigits(std::fabs(value));
+  const int integerDigits = d.exponent >= 0 ? d.exponent + 1 : 1;
+  if (d.exponent >= -4 && integerDigits <= room) {
+    const int decimals = std::max(0, room - integerDigits - 1);
+    std::string kept;  // the digits of value x 10^decimals, rounded
+    RoundDigits(d.digits, d.exponent + 1 + decimals, kept);
+    if (kept.empty()) kept = "0";
+    if (static_cast<int>(kept.size()) <= decimals) kept.insert(0, static_cast<size_t>(decimals) + 1 - kept.size(), '0');
+    std::string text = kept.substr(0, kept.size() - static_cast<size_t>(decimals));
+    if (decimals > 0) text += "." + kept.substr(kept.size() - static_cast<size_t>(decimals));
+    StripZeros(text);
+    if (static_cast<int>(text.size()) <= room && text != "0") return Utf16(sign + text);
+  }
+  return Utf16(sign + Scientific(d, room));
+}
 
 std::u16string ConstantText(const Variant& value) {
   switch (value.Type()) {
@@ -67,12 +151,14 @@ std::u16string DisplayText(const FakeCell* cell) {
   switch (cell->value.Type()) {
     case VarType::Date: return DateText(cell->value.DoubleValue());
     case VarType::Cy: return CurrencyText(cell->value.IntegerValue());
+    case VarType::R8:
+      if (cell->format.numberFormat == u"General") return GeneralText(cell->value.DoubleValue());
+      return ConstantText(cell->value);
     default: return ConstantText(cell->value);
   }
 }
 
-std::vector<FakeFontFace> CharacterFaces(const FakeCell* cell) {
-  const FakeFontFace standard = FakeFontFace::Standard();
+std::vector<FakeFontFace> CharacterFaces(const FakeCell* cell, const FakeFontFace& standard) {
   if (cell == nullptr) return {standard};
   const FakeFontFace own = cell->format.font.Over(standard);
   if (cell->format.characters.empty()) return {own};

@@ -513,13 +513,14 @@ class Evaluator {
     for (const Value& arg : args) {
       if (arg.Is(Value::Kind::Ref)) {
         for (const CellArea& area : arg.areas) {
-          for (const auto& [key, cell] : arg.sheet->Cells()) {
-            if (!area.Contains(key.first, key.second)) continue;
+          std::optional<Value> error;
+          arg.sheet->ForEachCellIn(area, [&](int32_t, int32_t, const FakeCell& cell) {
             const Value v = FromCell(cell.value);
-            if (v.Is(Value::Kind::Error)) return v;
+            if (v.Is(Value::Kind::Error) && !error) error = v;
             if (v.Is(Value::Kind::Bool)) out.push_back(v.flag);
             if (v.Is(Value::Kind::Number)) out.push_back(v.number != 0);
-          }
+          });
+          if (error) return error;
         }
       } else if (arg.Is(Value::Kind::Array)) {
         for (const Value& v : arg.items) {

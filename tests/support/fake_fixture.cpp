@@ -115,7 +115,7 @@ std::string SpanKey(const json& item, const std::string& where) {
 void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
   OnlyKeys(data, {"name", "standardWidth", "standardHeight", "columnWidths", "rowHeights",
                   "hiddenColumns", "hiddenRows", "usedRange", "printArea", "cells", "blocks",
-                  "merged", "printGridlines", "conditionalFormats", "shapes"},
+                  "merged", "printGridlines", "conditionalFormats", "shapes", "visible", "notes"},
            where);
   LoadSheetFormat(sheet, data, where);
   if (data.contains("standardWidth")) sheet.standardWidth = Points(data["standardWidth"], where + ".standardWidth");
@@ -164,7 +164,14 @@ void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
       SetCell(sheet, area.row1, area.column1, item.value(), at);
     }
   }
+  if (data.contains("visible")) {
+    const json& visible = data["visible"];
+    if (visible.is_boolean()) sheet.visible = visible.get<bool>() ? -1 : 0;
+    else if (visible == "veryHidden") sheet.visible = 2;
+    else Fail(where + ".visible: expected true, false or \"veryHidden\"");
+  }
   if (data.contains("shapes")) LoadShapes(sheet, data["shapes"], where + ".shapes");
+  if (data.contains("notes")) LoadNotes(sheet, data["notes"], where + ".notes");
   if (data.contains("conditionalFormats")) {
     LoadConditionalFormats(sheet, data["conditionalFormats"], where + ".conditionalFormats");
   }
@@ -188,12 +195,17 @@ void LoadSheet(FakeSheet& sheet, const json& data, const std::string& where) {
 }
 
 FakeBook Load(const json& root) {
-  OnlyKeys(root, {"workbook", "path", "version", "activeSheet", "selection", "activeCell", "names", "sheets", "zoom"},
+  OnlyKeys(root, {"workbook", "path", "version", "activeSheet", "selection", "activeCell", "names", "sheets", "zoom",
+                  "standardFont"},
            "fixture");
   FakeBook book;
   if (root.contains("workbook")) book.name = Text(root["workbook"], "workbook");
   if (root.contains("path")) book.path = Text(root["path"], "path");
   if (root.contains("version")) book.version = Text(root["version"], "version");
+  if (root.contains("standardFont")) {
+    OnlyKeys(root["standardFont"], {"name", "size"}, "standardFont");
+    book.standardFont = LoadFontFace(root["standardFont"], "standardFont").Over(FakeFontFace::Standard());
+  }
   if (root.contains("zoom")) {
     if (!root["zoom"].is_number()) Fail("zoom: expected a percentage");
     book.zoom = root["zoom"].get<double>();
@@ -212,6 +224,12 @@ FakeBook Load(const json& root) {
     }
     LoadSheet(*sheet, data, where);
   }
+  // A hidden sheet is never the active one: by default the first visible sheet is.
+  book.activeSheet = -1;
+  for (size_t i = 0; i < book.sheets.size() && book.activeSheet < 0; ++i) {
+    if (book.sheets[i].visible == -1) book.activeSheet = static_cast<int>(i);
+  }
+  if (book.activeSheet < 0) Fail("sheets: at least one sheet must be visible");
   if (root.contains("activeSheet")) {
     const json& active = root["activeSheet"];
     if (active.is_null()) {
@@ -219,6 +237,7 @@ FakeBook Load(const json& root) {
     } else {
       const FakeSheet* sheet = book.FindSheet(Text(active, "activeSheet"));
       if (!sheet) Fail("activeSheet: no such sheet");
+      if (sheet->visible != -1) Fail("activeSheet: a hidden sheet cannot be active");
       for (size_t i = 0; i < book.sheets.size(); ++i) {
         if (&book.sheets[i] == sheet) book.activeSheet = static_cast<int>(i);
       }

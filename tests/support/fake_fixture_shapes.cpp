@@ -1,9 +1,14 @@
 #include "fake_fixture_shapes.h"
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "fake_clipboard.h"
+#include "a1_text.h"
 #include "fake_fixture_shape_text.h"
+#include "fake_shape_text.h"
+#include "fake_sheet.h"
 #include "fixture_json.h"
 #include "utf_text.h"
 
@@ -119,6 +124,44 @@ FakeShapeData Shape(const json& data, const std::string& where) {
 }
 
 }  // namespace
+
+// A note is a rectangle (AutoShapeType 1) named "Comment N", hidden until the user shows it,
+// filled pale yellow, its text in Tahoma 9; a new note sits 12 points right of its cell and 7.5
+// points above it, 96 x 55.5 points (ck: Excel 2016; the fixture gives the geometry a workbook
+// saved).
+void LoadNotes(FakeSheet& sheet, const json& notes, const std::string& where) {
+  if (!notes.is_array()) Fail(where + ": expected an array of notes");
+  int i = 0;
+  for (const json& data : notes) {
+    const std::string at = where + "[" + std::to_string(i++) + "]";
+    OnlyKeys(data, {"cell", "text", "visible", "left", "top", "width", "height"}, at);
+    const auto cell = ParseReference(Text(data.contains("cell") ? data["cell"] : json(), at + ".cell"));
+    if (!cell || !cell->sheet.empty() || cell->areas.size() != 1 || cell->areas.front().Cells() != 1) {
+      Fail(at + ".cell: one cell, such as \"B2\"");
+    }
+    const CellArea& area = cell->areas.front();
+    FakeShapeData note;
+    note.name = u"Comment " + Utf16(std::to_string(i));
+    note.type = 4;
+    note.autoShapeType = 1;
+    note.visible = data.contains("visible") && Flag(data["visible"], at + ".visible");
+    note.left = static_cast<float>(sheet.ColumnLeft(area.column1 + 1) + 12.0);
+    note.top = static_cast<float>(std::max(0.0, sheet.RowTop(area.row1) - 7.5));
+    note.width = 96.0f;
+    note.height = 55.5f;
+    if (data.contains("left")) note.left = Single(data["left"], at + ".left");
+    if (data.contains("top")) note.top = Single(data["top"], at + ".top");
+    if (data.contains("width")) note.width = Single(data["width"], at + ".width");
+    if (data.contains("height")) note.height = Single(data["height"], at + ".height");
+    note.fill.color = 0xE1FFFF;  // RGB(255, 255, 225), red in the low byte
+    FakeFontFace font;
+    font.name = u"Tahoma";
+    font.size = 9;
+    note.text = std::make_shared<FakeShapeText>(
+        FakeShapeText::Plain(Text(data.contains("text") ? data["text"] : json(""), at + ".text"), font));
+    sheet.shapes.push_back(std::move(note));
+  }
+}
 
 void LoadShapes(FakeSheet& sheet, const json& shapes, const std::string& where) {
   if (!shapes.is_array()) Fail(where + ": expected an array of shapes");

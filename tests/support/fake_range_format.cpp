@@ -39,11 +39,11 @@ Variant FakeRange::Font(const FakeArgs&) {
   const CellArea& area = First();
   std::vector<FakeFontFace> faces;
   if (area.Cells() > kFontCellLimit) {
-    faces = CharacterFaces(sheet_->CellAt(area.row1, area.column1));
+    faces = CharacterFaces(sheet_->CellAt(area.row1, area.column1), Excel().Book().standardFont);
   } else {
     for (int32_t row = area.row1; row <= area.row2; ++row) {
       for (int32_t column = area.column1; column <= area.column2; ++column) {
-        const std::vector<FakeFontFace> cell = CharacterFaces(sheet_->CellAt(row, column));
+        const std::vector<FakeFontFace> cell = CharacterFaces(sheet_->CellAt(row, column), Excel().Book().standardFont);
         faces.insert(faces.end(), cell.begin(), cell.end());
       }
     }
@@ -62,12 +62,12 @@ Variant FakeRange::Text(const FakeArgs&) {
   const std::u16string text = DisplayText(sheet_->CellAt(area.row1, area.column1));
   if (area.Cells() > 1) {
     int64_t listed = 0;  // cells of the area the sheet holds; the others are blank
-    for (const auto& [position, cell] : sheet_->Cells()) {
-      if (!area.Contains(position.first, position.second)) continue;
+    bool differ = false;
+    sheet_->ForEachCellIn(area, [&](int32_t, int32_t, const FakeCell& cell) {
       ++listed;
-      if (DisplayText(&cell) != text) return Variant::Null();
-    }
-    if (listed < area.Cells() && !text.empty()) return Variant::Null();
+      differ = differ || DisplayText(&cell) != text;
+    });
+    if (differ || (listed < area.Cells() && !text.empty())) return Variant::Null();
   }
   return Variant::String(text);
 }
@@ -76,9 +76,9 @@ Variant FakeRange::Text(const FakeArgs&) {
 Variant FakeRange::HasFormula(const FakeArgs&) {
   const CellArea& area = First();
   int64_t withFormula = 0;
-  for (const auto& [position, cell] : sheet_->Cells()) {
-    if (area.Contains(position.first, position.second) && !cell.format.formula.empty()) ++withFormula;
-  }
+  sheet_->ForEachCellIn(area, [&](int32_t, int32_t, const FakeCell& cell) {
+    if (!cell.format.formula.empty()) ++withFormula;
+  });
   if (withFormula == 0) return Variant::Bool(false);
   if (withFormula == area.Cells()) return Variant::Bool(true);
   return Variant::Null();
@@ -124,10 +124,10 @@ Variant FakeRange::Characters(const FakeArgs& args) {
   const FakeSheet* sheet = sheet_;
   const int32_t row = First().row1;
   const int32_t column = First().column1;
-  auto content = [sheet, row, column] {
+  const FakeFontFace standard = Excel().Book().standardFont;
+  auto content = [sheet, row, column, standard] {
     const FakeCell* cell = sheet->CellAt(row, column);
-    return FakeCharacterContent{DisplayText(cell), CharacterFaces(cell),
-                                FormatOf(cell).font.Over(FakeFontFace::Standard())};
+    return FakeCharacterContent{DisplayText(cell), CharacterFaces(cell, standard), FormatOf(cell).font.Over(standard)};
   };
   return Variant::Object(std::make_shared<FakeCharacters>(ExcelPtr(), std::move(content), start, length));
 }

@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,9 @@ class FakeSheet {
   // Merged areas, each at least two cells; PageSetup.PrintGridlines.
   std::vector<CellArea> mergedAreas;
   bool printGridlines = false;
+  // Worksheet.Visible: xlSheetVisible -1, xlSheetHidden 0, xlSheetVeryHidden 2
+  // (V:excel.xlsheetvisibility). A sheet that is not visible cannot be activated.
+  int32_t visible = -1;
   // Worksheet.Shapes in collection order.
   std::vector<FakeShapeData> shapes;
 
@@ -41,11 +45,31 @@ class FakeSheet {
   FakeCell& Cell(int32_t row, int32_t column);                // creates the cell
   // Non-blank cells in row-major order.
   const std::map<std::pair<int32_t, int32_t>, FakeCell>& Cells() const noexcept { return cells_; }
+  // fn(row, column, cell) for each held cell inside area, in row-major order, in time that
+  // grows with the area's rows or its cells, never with the rest of the sheet: a member of one
+  // cell costs the same on a sheet of 100,000 cells as on a small one.
+  template <class Fn>
+  void ForEachCellIn(const CellArea& area, Fn&& fn) const {
+    const auto inColumns = [&](int32_t column) { return column >= area.column1 && column <= area.column2; };
+    if (static_cast<size_t>(area.row2 - area.row1) < cells_.size()) {
+      for (int32_t row = area.row1; row <= area.row2; ++row) {
+        for (auto it = cells_.lower_bound({row, area.column1});
+             it != cells_.end() && it->first.first == row && it->first.second <= area.column2; ++it) {
+          fn(row, it->first.second, it->second);
+        }
+      }
+      return;
+    }
+    const std::pair<int32_t, int32_t> last{area.row2, area.column2};
+    for (auto it = cells_.lower_bound({area.row1, area.column1}); it != cells_.end() && it->first <= last; ++it) {
+      if (inColumns(it->first.second)) fn(it->first.first, it->first.second, it->second);
+    }
+  }
 
-  void SetColumnWidth(int32_t column, double points) { columnWidths_[column] = points; }
-  void SetRowHeight(int32_t row, double points) { rowHeights_[row] = points; }
-  void HideColumn(int32_t column) { hiddenColumns_.insert(column); }
-  void HideRow(int32_t row) { hiddenRows_.insert(row); }
+  void SetColumnWidth(int32_t column, double points) { columnWidths_[column] = points; columnOffsets_.clear(); }
+  void SetRowHeight(int32_t row, double points) { rowHeights_[row] = points; rowOffsets_.clear(); }
+  void HideColumn(int32_t column) { hiddenColumns_.insert(column); columnOffsets_.clear(); }
+  void HideRow(int32_t row) { hiddenRows_.insert(row); rowOffsets_.clear(); }
 
   // Hidden columns and rows measure 0, as Range.Width and Range.Height report them.
   double ColumnWidth(int32_t column) const;
@@ -66,6 +90,18 @@ class FakeSheet {
   std::map<int32_t, double> rowHeights_;
   std::set<int32_t> hiddenColumns_;
   std::set<int32_t> hiddenRows_;
+  // Running sums of the rows' (columns') differences from the standard size, built on first
+  // use, so that a cell's Top or Left is one search rather than a walk over every row above it.
+  struct Offsets {
+    double standard = 0;
+    std::vector<std::pair<int32_t, double>> sums;  // index, the differences up to and with it
+    void clear() { sums.clear(); standard = -1; }
+  };
+  mutable Offsets rowOffsets_{-1, {}};
+  mutable Offsets columnOffsets_{-1, {}};
+  // The merged area of each merged cell, for as many areas as mergedAreas had when built.
+  mutable std::map<std::pair<int32_t, int32_t>, size_t> mergeIndex_;
+  mutable size_t mergeIndexed_ = 0;
 };
 
 }  // namespace vk::fake

@@ -2,6 +2,7 @@
 
 #include "fake_excel.h"
 #include "fake_format.h"
+#include "fake_worksheet.h"
 
 namespace vk::fake {
 namespace {
@@ -19,6 +20,7 @@ std::span<const FakeWorkbook::Member> FakeWorkbook::Members() {
       {u"FullName", InvokeKind::PropertyGet, 0, 0, &W::FullName},
       {u"Save", InvokeKind::Method, 0, 0, &W::Save},
       {u"Colors", InvokeKind::PropertyGet, 0, 1, &W::Colors},
+      {u"Worksheets", InvokeKind::PropertyGet, 1, 1, &W::Worksheets},
   };
   return members;
 }
@@ -50,6 +52,21 @@ Variant FakeWorkbook::Colors(const FakeArgs& args) {
   const int32_t index = args[0].ToInt32();
   if (index < 1 || index > 56) Raise();
   return Variant::I4(palette[static_cast<size_t>(index - 1)]);
+}
+
+// Worksheets(Index): a sheet by its name (any case) or its 1-based number; the stand-in offers
+// no collection object, as nothing reads one. Another index is error 1004 (ck).
+Variant FakeWorkbook::Worksheets(const FakeArgs& args) {
+  FakeBook& book = Excel().Book();
+  FakeSheet* sheet = nullptr;
+  if (args[0].Type() == VarType::Bstr) {
+    sheet = book.FindSheet(args[0].StringValue());
+  } else {
+    const int32_t index = args[0].ToInt32();
+    if (index >= 1 && static_cast<size_t>(index) <= book.sheets.size()) sheet = &book.sheets[static_cast<size_t>(index - 1)];
+  }
+  if (!sheet) Raise();
+  return Variant::Object(std::make_shared<FakeWorksheet>(ExcelPtr(), sheet));
 }
 
 }  // namespace vk::fake

@@ -15,6 +15,7 @@ class FakeWorkbook final : public FakeObjectOf<FakeWorkbook> {
   Variant FullName(const FakeArgs&);
   Variant Save(const FakeArgs&);
   Variant Colors(const FakeArgs&);
+  Variant Worksheets(const FakeArgs&);
 };
 
 }  // namespace vk::fake

@@ -25,6 +25,8 @@ std::span<const FakeWorksheet::Member> FakeWorksheet::Members() {
       {u"Cells", InvokeKind::PropertyGet, 0, 0, &W::Cells},
       {u"Evaluate", InvokeKind::Method, 1, 1, &W::Evaluate},
       {u"Shapes", InvokeKind::PropertyGet, 0, 0, &W::Shapes},
+      {u"Activate", InvokeKind::Method, 0, 0, &W::Activate},
+      {u"Visible", InvokeKind::PropertyGet, 0, 0, &W::Visible},
   };
   return members;
 }
@@ -78,5 +80,19 @@ Variant FakeWorksheet::Evaluate(const FakeArgs& args) {
 Variant FakeWorksheet::Shapes(const FakeArgs&) {
   return Variant::Object(std::make_shared<FakeShapes>(ExcelPtr(), &sheet_->shapes, false));
 }
+
+// The sheet becomes the active one with its cell A1 selected (the stand-in keeps no selection
+// per sheet). A hidden sheet cannot be activated: Excel's error 1004 (ck).
+Variant FakeWorksheet::Activate(const FakeArgs&) {
+  if (sheet_->visible != -1) Raise();
+  FakeBook& book = Excel().Book();
+  for (size_t i = 0; i < book.sheets.size(); ++i) {
+    if (&book.sheets[i] == sheet_) book.activeSheet = static_cast<int>(i);
+  }
+  book.SelectAreas({CellArea::Cell(1, 1)});
+  return {};
+}
+
+Variant FakeWorksheet::Visible(const FakeArgs&) { return Variant::I4(sheet_->visible); }
 
 }  // namespace vk::fake

@@ -20,6 +20,8 @@ class FakeWorksheet final : public FakeObjectOf<FakeWorksheet> {
   Variant Cells(const FakeArgs&);
   Variant Evaluate(const FakeArgs&);
   Variant Shapes(const FakeArgs&);
+  Variant Activate(const FakeArgs&);
+  Variant Visible(const FakeArgs&);
 
   FakeSheet* sheet_;
 };

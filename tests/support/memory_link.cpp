@@ -50,7 +50,9 @@ void MemoryLink::SetReceiverPresent(bool present) {
 
 // A send to a handle whose window is gone fails silently, as SendMessageW does.
 void MemoryLink::Deliver(LinkMessage message) {
-  if (m_held != 0 && m_held == m_window) messages.push_back(std::move(message));
+  if (m_held == 0 || m_held != m_window) return;
+  if (onMessage) onMessage(message);
+  if (keepMessages) messages.push_back(std::move(message));
 }
 
 }  // namespace vk::test

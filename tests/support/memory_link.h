@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "link/link_channel.h"
@@ -39,6 +40,10 @@ class MemoryLink final : public LinkChannel {
   // 13320-byte records would fill the memory).
   bool keepRecordBytes = true;
   int findCount = 0;                  // receiver look-ups
+  // Called with each message the receiver gets, as it gets it (a runner printing as it goes).
+  // With keepMessages off nothing is added to messages, so a long import holds no records.
+  std::function<void(const LinkMessage&)> onMessage;
+  bool keepMessages = true;
 
  private:
   void Deliver(LinkMessage message);

@@ -81,7 +81,7 @@ TEST(ConditionalFormats, CellValueRulesOfEveryOperator) {
     if (c.formula2) body += std::string(R"(, "formula2": ")") + c.formula2 + "\"";
     test::ImportRig rig(Book(Rule(body)));
     ASSERT_EQ(rig.Run(0), 0) << c.op << " " << c.formula1;
-    const CellRecord& b3 = Records(rig).at(u"$B$3");
+    const CellRecord b3 = Records(rig).at(u"$B$3");
     EXPECT_EQ(b3.fillColor, c.holds ? kRed : kWhite) << c.op << " " << c.formula1;
     EXPECT_TRUE(rig.messages.shown.empty());
   }
@@ -148,7 +148,7 @@ TEST(ConditionalFormats, HoldingRulesShowAsExcelShowsThem) {
   for (const auto& c : cases) {
     test::ImportRig rig(Book(c.rules));
     ASSERT_EQ(rig.Run(0), 0) << c.name;
-    const CellRecord& b2 = Records(rig).at(u"$B$2");
+    const CellRecord b2 = Records(rig).at(u"$B$2");
     EXPECT_EQ(b2.fillColor, c.fill) << c.name;
     EXPECT_EQ(b2.bold, c.bold) << c.name;
     EXPECT_EQ(b2.italic, c.italic) << c.name;
@@ -196,7 +196,7 @@ TEST(ConditionalFormats, FailuresMakeARuleNotHoldAndBusyEndsTheImport) {
     ASSERT_EQ(rig.Run(0), c.result) << c.member;
     EXPECT_TRUE(rig.messages.shown.empty()) << c.member;
     if (c.result != 0) continue;
-    const CellRecord& b3 = Records(rig).at(u"$B$3");
+    const CellRecord b3 = Records(rig).at(u"$B$3");
     EXPECT_EQ(b3.fillColor, c.fill) << c.member;
     EXPECT_EQ(b3.bold, c.bold) << c.member;
   }

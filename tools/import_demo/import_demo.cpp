@@ -1,9 +1,17 @@
 // import_demo <workbook fixture .json> [--options <values .json>] [--command worksheet|selection|both]
+//             [--sheet <name>]
 //
 // Runs imports of a workbook fixture natively, through the stand-in Excel and a receiver in
 // memory, and prints one JSON object per line for everything the receiver and the user got:
 // each table start, each record decoded field by field, each message box, each end message,
 // and each command's result code. The format is described in tools/record_decoder/README.md.
+// Each message is printed the moment the receiver gets it and nothing is kept, so a long
+// import shows its progress and a run that is killed keeps what it had printed. Standard
+// output carries the JSON lines alone: whatever the add-in itself prints (its diagnostic lines
+// about pictures) goes to standard error.
+//
+// --sheet makes another sheet active first, by Worksheet.Activate, as the user would; a hidden
+// sheet cannot be activated and ends the run with an error.
 //
 // The options file sets registry values before the imports:
 //   {"product": {"TableObjOpt": 1, "FuncState": 0}, "current": {"ImportObj": 15}}
@@ -18,8 +26,11 @@
 #include <stdexcept>
 #include <string>
 
+#include <unistd.h>
+
 #include <nlohmann/json.hpp>
 
+#include "automation/com_error.h"
 #include "fake_excel.h"
 #include "import/import_driver.h"
 #include "memory_link.h"
@@ -36,7 +47,7 @@ namespace {
 [[noreturn]] void Usage() {
   std::fprintf(stderr,
                "usage: import_demo <workbook fixture .json> [--options <values .json>] "
-               "[--command worksheet|selection|both]\n");
+               "[--command worksheet|selection|both] [--sheet <name>]\n");
   std::exit(2);
 }
 
@@ -61,21 +72,49 @@ void LoadOptions(const std::string& path) {
   }
 }
 
-void PrintMessages(const vk::test::MemoryLink& link) {
-  for (const auto& m : link.messages) {
-    switch (m.kind) {
-      case vk::kWmLinkTableStart:
-        std::puts(vk::decoder::TableStartLine(static_cast<int64_t>(m.wParam), m.lParam).c_str());
-        break;
-      case vk::kWmCopyData:
-        std::puts(vk::decoder::RecordLine(m.bytes.data(), m.bytes.size()).c_str());
-        break;
-      case vk::kWmLinkEnd:
-        std::puts(vk::decoder::EndLine(m.lParam).c_str());
-        break;
-      default:
-        break;
-    }
+// The JSON lines go to their own stream: standard output as it was at start, while the
+// process's standard output is sent to standard error.
+FILE* g_json = stdout;
+
+void PrintLine(const std::string& line) {
+  std::fputs(line.c_str(), g_json);
+  std::fputc('\n', g_json);
+  std::fflush(g_json);
+}
+
+void PrintMessage(const vk::test::LinkMessage& m) {
+  switch (m.kind) {
+    case vk::kWmLinkTableStart:
+      PrintLine(vk::decoder::TableStartLine(static_cast<int64_t>(m.wParam), m.lParam));
+      break;
+    case vk::kWmCopyData:
+      PrintLine(vk::decoder::RecordLine(m.bytes.data(), m.bytes.size()));
+      break;
+    case vk::kWmLinkEnd:
+      PrintLine(vk::decoder::EndLine(m.lParam));
+      break;
+    default:
+      break;
+  }
+}
+
+// Standard output becomes standard error for everything but the JSON lines.
+void SeparateJsonFromDiagnostics() {
+  std::fflush(stdout);
+  const int json = dup(STDOUT_FILENO);
+  if (json < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0) throw std::runtime_error("cannot separate the output streams");
+  g_json = fdopen(json, "w");
+  if (!g_json) throw std::runtime_error("cannot open the JSON output");
+}
+
+void ActivateSheet(vk::fake::FakeExcel& excel, const std::string& name) {
+  const vk::ObjectPtr app = excel.Application();
+  const vk::ObjectPtr book = app->Get(u"ActiveWorkbook").ObjectValue();
+  if (!book) throw std::runtime_error("no workbook is open");
+  try {
+    book->Get(u"Worksheets", {vk::Variant::String(vk::fake::Utf16(name))}).ObjectValue()->Call(u"Activate");
+  } catch (const vk::ComError&) {
+    throw std::runtime_error("sheet \"" + name + "\" cannot be activated (missing or hidden)");
   }
 }
 
@@ -86,14 +125,17 @@ int main(int argc, char** argv) {
   std::string fixture = argv[1];
   std::optional<std::string> options;
   std::string command = "both";
+  std::optional<std::string> sheet;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--options" && i + 1 < argc) options = argv[++i];
     else if (arg == "--command" && i + 1 < argc) command = argv[++i];
+    else if (arg == "--sheet" && i + 1 < argc) sheet = argv[++i];
     else Usage();
   }
   if (command != "worksheet" && command != "selection" && command != "both") Usage();
   try {
+    SeparateJsonFromDiagnostics();
     vk::MemoryRegistryHive hive;
     vk::CRegistry::SetHive(&hive);
     vk::CRegistry::SetRootKey(vk::RegistryRoot::CurrentUser, vk::kCompanyName);
@@ -102,6 +144,7 @@ int main(int argc, char** argv) {
     vk::test::RecordingProgress progress;
     vk::test::TestShell shell(std::nullopt);
     auto excel = vk::fake::FakeExcel::FromFixture(fixture);
+    if (sheet) ActivateSheet(*excel, *sheet);
 
     struct Command {
       const char* name;
@@ -110,6 +153,8 @@ int main(int argc, char** argv) {
     for (const Command c : {Command{"worksheet", 0}, Command{"selection", 1}}) {
       if (command != "both" && command != c.name) continue;
       vk::test::MemoryLink link;
+      link.onMessage = PrintMessage;
+      link.keepMessages = false;
       vk::CImportDriver addin;
       addin.m_pExcel = excel->Application();
       addin.m_pLink = &link;
@@ -118,9 +163,8 @@ int main(int argc, char** argv) {
           static_cast<int32_t>(std::strtod(vk::fake::Utf8(excel->Book().version).c_str(), nullptr));
       messages.shown.clear();
       const int result = addin.RunImport(c.selected);
-      PrintMessages(link);
-      for (const auto& shown : messages.shown) std::puts(vk::decoder::MessageLine(shown.text, shown.caption).c_str());
-      std::puts(vk::decoder::ResultLine(c.name, result).c_str());
+      for (const auto& shown : messages.shown) PrintLine(vk::decoder::MessageLine(shown.text, shown.caption));
+      PrintLine(vk::decoder::ResultLine(c.name, result));
     }
     vk::CRegistry::SetHive(nullptr);
   } catch (const std::exception& error) {
