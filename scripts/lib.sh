@@ -1,6 +1,6 @@
 # Shared set-up for scripts/test and scripts/demo.
 
-VK_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev googletest nlohmann-json3-dev libbenchmark-dev
+VK_PACKAGES="cmake python3 ninja-build g++ clang libclang-rt-14-dev googletest nlohmann-json3-dev libbenchmark-dev
 libdxflib-dev libcairo2-dev pkg-config python3-ezdxf fonts-droid-fallback
 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64"
 
