@@ -12,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-runner, fixtures = sys.argv[1], sys.argv[2]
+runner, fixtures = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 failures = []
 
 rows = [[r * 150 + c for c in range(150)] for r in range(300)]
