@@ -8,12 +8,14 @@
 namespace vk {
 namespace {
 
+// Whether an object is a cell range; a refusal other than "no such interface" is a failure.
 bool IsRange(const ObjectPtr& object) {
   if (!object) return false;
   try {
     return object->QueryInterface(kIidExcelRange) != nullptr;
-  } catch (const ComError&) {
-    return false;
+  } catch (const ComError& error) {
+    if (error.Error() == kENoInterface) return false;
+    throw;
   }
 }
 
@@ -30,6 +32,7 @@ bool CActiveCellKeeper::Activate(const ObjectPtr& application, const excel::Rang
         state_ = State::Unreadable;
         return false;
       }
+      selectionIsRange_ = IsRange(selection);
       selection_ = std::move(selection);
       activeCell_ = std::move(active);
     } catch (const ComError& error) {
@@ -63,7 +66,7 @@ void CActiveCellKeeper::Restore() noexcept {
   };
   const auto select = [&] { selection->Call(u"Select"); };
   const auto activate = [&] { active.Activate(); };
-  if (IsRange(selection)) {
+  if (selectionIsRange_) {
     attempt(select);
     attempt(activate);
   } else {

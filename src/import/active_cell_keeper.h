@@ -39,6 +39,7 @@ class CActiveCellKeeper {
   enum class State { Unread, Saved, Unreadable };
   State state_ = State::Unread;
   ObjectPtr selection_;  // cells, or a drawing object
+  bool selectionIsRange_ = false;
   excel::Range activeCell_;
 };
 
