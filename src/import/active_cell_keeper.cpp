@@ -64,7 +64,9 @@ void CActiveCellKeeper::Restore() noexcept {
     } catch (...) {
     }
   };
-  const auto select = [&] { selection->Call(u"Select"); };
+  const auto select = [&] {
+    if (selection) selection->Call(u"Select");
+  };
   const auto activate = [&] { active.Activate(); };
   if (selectionIsRange_) {
     attempt(select);
