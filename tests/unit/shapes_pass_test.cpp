@@ -20,6 +20,7 @@
 #include "link/shape_record.h"
 #include "record_decoder.h"
 #include "settings/option_table.h"
+#include "sweep_checks.h"
 #include "utf_text.h"
 #include "ui/debug_output.h"
 
@@ -529,6 +530,63 @@ TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
       EXPECT_LT(rig.Records().size(), records);
     }
     EXPECT_EQ(rig.excel->Book().zoom, 75);
+  }
+}
+
+// The same sheet with each call answering a wrong type, Nothing or Empty in turn: the run ends
+// as a run ends, no picture is left without its record, the zoom and the user's cells are as
+// they were.
+TEST(ShapesPass, AnOddAnswerAtAnyCallOfTheShapesPassEndsCleanly) {
+  const std::string json = R"({"zoom":75,"selection":"A1:B2","activeCell":"B1","sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":[
+    {"type":1,"autoShapeType":1,"left":10,"top":10,"width":60,"height":30,"text":"Pump"},
+    {"type":6,"left":10,"top":50,"width":100,"height":30,"items":[
+      {"type":1,"autoShapeType":9,"left":10,"top":50,"width":40,"height":30},
+      {"type":5,"left":60,"top":60,"width":50,"height":0}]},
+    {"type":8,"left":10,"top":90,"width":72,"height":18,"control":{"type":2,"listIndex":2,"listFillRange":"Shapes!$A$1:$A$3"}},
+    {"type":12,"left":10,"top":120,"width":72,"height":18,"activeX":{"type":"IMdcCheckBox","value":true}},
+    {"type":13,"left":100,"top":60,"width":40,"height":40,"clipboard":{"formats":[{"name":"PNG","hex":"89 50"}]}},
+    {"type":3,"left":100,"top":110,"width":40,"height":40},
+    {"type":1,"autoShapeType":12,"left":100,"top":10,"width":40,"height":40}]}]})";
+  size_t first = 0, calls = 0;
+  {
+    test::TempFolder pictures;
+    ShapesRig probe(json);
+    probe.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
+    ASSERT_EQ(probe.Run(0), 0);
+    calls = probe.excel->CallCount();
+    const auto& log = probe.excel->Calls();
+    for (size_t i = 0; i < log.size() && first == 0; ++i) {
+      if (log[i].key == "Worksheet.Shapes") first = i + 1;
+    }
+    ASSERT_GT(first, 0u);
+  }
+  using Unexpected = fake::FakeExcel::Unexpected;
+  for (size_t k = first; k <= calls; ++k) {
+    for (Unexpected answer : {Unexpected::WrongType, Unexpected::Nothing, Unexpected::Empty}) {
+      test::TempFolder pictures;
+      ShapesRig rig(json);
+      rig.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
+      const auto before = test::UserCells::Of(rig.excel->Book());
+      rig.excel->AnswerCallAt(k, answer);
+      const int result = rig.Run(0);
+      ASSERT_GE(rig.excel->Calls().size(), k);
+      SCOPED_TRACE(testing::Message() << "call " << k << ": " << rig.excel->Calls()[k - 1].key << ", answer "
+                                      << static_cast<int>(answer));
+      EXPECT_EQ(rig.progress.alive, 0);
+      EXPECT_EQ(rig.excel->screenUpdatingPuts.back(), true);
+      EXPECT_EQ(FilesIn(pictures), PicturesOf(rig.Records()));
+      EXPECT_TRUE(test::UserCells::Of(rig.excel->Book()) == before);
+      // Without the window at the end the zoom cannot be put back.
+      const auto& log = rig.excel->Calls();
+      const bool lastWindow = log[k - 1].key == "Application.ActiveWindow" &&
+                              std::none_of(log.begin() + static_cast<std::ptrdiff_t>(k), log.end(),
+                                           [](const auto& call) { return call.key == "Application.ActiveWindow"; });
+      if (!lastWindow) {
+        EXPECT_EQ(rig.excel->Book().zoom, 75);
+      }
+      EXPECT_TRUE(result == 0 || test::IsStepMark(result)) << result;
+      EXPECT_EQ(rig.Ends(), result == 0 ? std::vector<int64_t>{1} : std::vector<int64_t>{});
+    }
   }
 }
 

@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <cstring>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "cell_area.h"
 #include "import_rig.h"
 #include "link/cell_record.h"
+#include "sweep_checks.h"
 
 namespace vk {
 namespace {
@@ -114,14 +114,6 @@ TEST(UserSelection, BusyWhileReadingTheActiveCellEndsTheImport) {
   ExpectUserCellsKept(rig);
 }
 
-// The step marks of the driver and of the table pass: an import ended by a failure returns the
-// one it was at.
-const std::set<int> kStepMarks = {
-    1303, 1324, 1350, 1365, 1378, 1406, 1408, 1418, 1479, 1483, 1488, 1502, 1513, 1526, 1540,
-    1545, 1550, 1566, 1581, 1592, 1598, 1603, 899,  902,  905,  917,  928,  962,  964,  967,
-    979,  986,  991,  998,  1006, 1020, 1030, 1033, 1050, 1055, 1059, 1064, 1080, 1089, 1092,
-    1096, 1104, 1107, 1110, 1122, 1124, 1126, 1129, 1143, 1264, 1266, 1269, 1274};
-
 // Each automation call of an import, in a run of its own, fails or answers a wrong type,
 // Nothing or Empty: never a crash, screen updating back on, no progress window left, a result
 // the failure table allows, and the user's cells selected and active as before, unless the
@@ -157,7 +149,7 @@ TEST(UserSelection, AnyCallFailingOrAnsweringOddlyLeavesTheUserCellsAsTheyWere) 
           EXPECT_EQ(rig.excel->screenUpdatingPuts.back(), true);
         }
         EXPECT_TRUE(result == 0 || result == 1348 || result == 1363 || result == 1375 || result == 1534 ||
-                    kStepMarks.count(result) == 1)
+                    test::IsStepMark(result))
             << result;
         if (result == 0) {
           EXPECT_EQ(rig.Ends(), std::vector<int64_t>{1});
