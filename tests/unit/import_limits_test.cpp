@@ -224,3 +224,39 @@ TEST(ImportLimits, EveryFormControlType) {
 
 }  // namespace
 }  // namespace vk
+
+namespace vk {
+namespace {
+
+// A text frame's alignment and orientation, each read on its own: a failed read gives left, top
+// and horizontal, the others keep what Excel said.
+TEST(ImportLimits, TextFrameReadsFallBackEachOnItsOwn) {
+  const struct {
+    const char* failing;
+    int32_t horizontal;
+    int32_t vertical;
+    int32_t orientation;
+  } cases[] = {
+      {"Application.Version", -4108, -4107, 5},  // nothing fails: centred, middle, upward
+      {"TextFrame.HorizontalAlignment", -4131, -4107, 5},
+      {"TextFrame.VerticalAlignment", -4108, -4160, 5},
+      {"TextFrame.Orientation", -4108, -4107, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.failing);
+    ImportRig rig(R"({"sheets":[{"name":"S","cells":{"A1":1},"shapes":[
+      {"type":1,"autoShapeType":1,"left":0,"top":0,"width":80,"height":40,
+       "text":{"paragraphs":["Pump"],"horizontalAlignment":-4108,"verticalAlignment":-4107,"orientation":5}}]}]})");
+    if (std::string(c.failing) != "Application.Version") rig.excel->FailMember(c.failing, static_cast<int32_t>(0x800A03EC));
+    ASSERT_EQ(rig.Run(0), 0);
+    EXPECT_TRUE(rig.messages.shown.empty());
+    const auto records = ShapeRecords(rig);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].horizontalAlignment, c.horizontal);
+    EXPECT_EQ(records[0].verticalAlignment, c.vertical);
+    EXPECT_EQ(records[0].controlValue, c.orientation);
+  }
+}
+
+}  // namespace
+}  // namespace vk
