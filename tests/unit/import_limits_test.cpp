@@ -16,24 +16,25 @@ namespace {
 
 using test::ImportRig;
 
-std::vector<CellRecord> CellRecords(const ImportRig& rig) {
-  std::vector<CellRecord> records;
+// The records of one kind the receiver got, told apart by their size.
+template <class Record>
+std::vector<Record> Received(const ImportRig& rig) {
+  std::vector<Record> records;
   for (const auto& m : rig.link.messages) {
-    if (m.kind != kWmCopyData || m.cbData != sizeof(CellRecord)) continue;
+    if (m.kind != kWmCopyData || m.cbData != sizeof(Record)) continue;
     records.emplace_back();
-    std::memcpy(&records.back(), m.bytes.data(), sizeof(CellRecord));
+    std::memcpy(&records.back(), m.bytes.data(), sizeof(Record));
   }
   return records;
 }
+const auto CellRecords = Received<CellRecord>;
+const auto ShapeRecords = Received<ShapeRecord>;
 
-std::vector<ShapeRecord> ShapeRecords(const ImportRig& rig) {
-  std::vector<ShapeRecord> records;
-  for (const auto& m : rig.link.messages) {
-    if (m.kind != kWmCopyData || m.cbData != sizeof(ShapeRecord)) continue;
-    records.emplace_back();
-    std::memcpy(&records.back(), m.bytes.data(), sizeof(ShapeRecord));
-  }
-  return records;
+// A worksheet import of a sheet with one shape: quietly, and one record for it.
+std::vector<ShapeRecord> RunForOneShape(ImportRig& rig) {
+  EXPECT_EQ(rig.Run(0), 0);
+  EXPECT_TRUE(rig.messages.shown.empty());
+  return ShapeRecords(rig);
 }
 
 template <size_t N>
@@ -176,9 +177,7 @@ TEST(ImportLimits, AdjustmentsOfEveryDrawnKind) {
     SCOPED_TRACE(c.kind);
     ImportRig rig(std::string(R"({"sheets":[{"name":"S","cells":{"A1":1},"shapes":[{)") + c.shape +
                   R"(,"left":0,"top":0,"width":40,"height":30,"adjustments":[0.25,0.5]}]}]})");
-    ASSERT_EQ(rig.Run(0), 0);
-    EXPECT_TRUE(rig.messages.shown.empty());
-    const auto records = ShapeRecords(rig);
+    const auto records = RunForOneShape(rig);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].shapeType, c.shapeType);
     EXPECT_EQ(records[0].autoShapeType, c.autoShapeType);
@@ -211,9 +210,7 @@ TEST(ImportLimits, EveryFormControlType) {
     ImportRig rig(R"({"sheets":[{"name":"S","cells":{"A1":1},"shapes":[{"type":8,"left":0,"top":0,"width":60,"height":20,"control":)" +
                   control + (c.caption ? R"(,"text":"Go")" : "") + "}]}]}");
     rig.SetOption(options::kImportObj, 0x17F);
-    ASSERT_EQ(rig.Run(0), 0);
-    EXPECT_TRUE(rig.messages.shown.empty());
-    const auto records = ShapeRecords(rig);
+    const auto records = RunForOneShape(rig);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].controlType, c.controlType);
     EXPECT_EQ(records[0].controlValue, c.controlValue);
@@ -248,9 +245,7 @@ TEST(ImportLimits, TextFrameReadsFallBackEachOnItsOwn) {
       {"type":1,"autoShapeType":1,"left":0,"top":0,"width":80,"height":40,
        "text":{"paragraphs":["Pump"],"horizontalAlignment":-4108,"verticalAlignment":-4107,"orientation":5}}]}]})");
     if (std::string(c.failing) != "Application.Version") rig.excel->FailMember(c.failing, static_cast<int32_t>(0x800A03EC));
-    ASSERT_EQ(rig.Run(0), 0);
-    EXPECT_TRUE(rig.messages.shown.empty());
-    const auto records = ShapeRecords(rig);
+    const auto records = RunForOneShape(rig);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].horizontalAlignment, c.horizontal);
     EXPECT_EQ(records[0].verticalAlignment, c.vertical);

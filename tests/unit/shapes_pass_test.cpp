@@ -457,12 +457,8 @@ std::set<std::u16string> PicturesOf(const std::vector<ShapeRecord>& records) {
   return names;
 }
 
-// A fault at each call of the pass: never a crash; a failure outside the loop goes to the
-// driver, one inside a shape is reported once (or silently dropped where the read is protected)
-// and the other shapes still go; the zoom comes back unless putting it back is what failed, and
-// no picture file is left that no record points at.
-TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
-  const std::string json = R"({"zoom":75,"sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":[
+// One shape of each way through the pass, for the sweeps below.
+constexpr const char* kSweptShapes = R"([
     {"type":1,"autoShapeType":1,"left":10,"top":10,"width":60,"height":30,"text":"Pump"},
     {"type":6,"left":10,"top":50,"width":100,"height":30,"items":[
       {"type":1,"autoShapeType":9,"left":10,"top":50,"width":40,"height":30},
@@ -471,7 +467,14 @@ TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
     {"type":12,"left":10,"top":120,"width":72,"height":18,"activeX":{"type":"IMdcCheckBox","value":true}},
     {"type":13,"left":100,"top":60,"width":40,"height":40,"clipboard":{"formats":[{"name":"PNG","hex":"89 50"}]}},
     {"type":3,"left":100,"top":110,"width":40,"height":40},
-    {"type":1,"autoShapeType":12,"left":100,"top":10,"width":40,"height":40}]}]})";
+    {"type":1,"autoShapeType":12,"left":100,"top":10,"width":40,"height":40}])";
+
+// A fault at each call of the pass: never a crash; a failure outside the loop goes to the
+// driver, one inside a shape is reported once (or silently dropped where the read is protected)
+// and the other shapes still go; the zoom comes back unless putting it back is what failed, and
+// no picture file is left that no record points at.
+TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
+  const std::string json = R"({"zoom":75,"sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":)" + std::string(kSweptShapes) + "}]}";
   size_t first = 0, last = 0, loopStart = 0, loopEnd = 0;
   size_t records = 0;
   {
@@ -537,16 +540,8 @@ TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
 // as a run ends, no picture is left without its record, the zoom and the user's cells are as
 // they were.
 TEST(ShapesPass, AnOddAnswerAtAnyCallOfTheShapesPassEndsCleanly) {
-  const std::string json = R"({"zoom":75,"selection":"A1:B2","activeCell":"B1","sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":[
-    {"type":1,"autoShapeType":1,"left":10,"top":10,"width":60,"height":30,"text":"Pump"},
-    {"type":6,"left":10,"top":50,"width":100,"height":30,"items":[
-      {"type":1,"autoShapeType":9,"left":10,"top":50,"width":40,"height":30},
-      {"type":5,"left":60,"top":60,"width":50,"height":0}]},
-    {"type":8,"left":10,"top":90,"width":72,"height":18,"control":{"type":2,"listIndex":2,"listFillRange":"Shapes!$A$1:$A$3"}},
-    {"type":12,"left":10,"top":120,"width":72,"height":18,"activeX":{"type":"IMdcCheckBox","value":true}},
-    {"type":13,"left":100,"top":60,"width":40,"height":40,"clipboard":{"formats":[{"name":"PNG","hex":"89 50"}]}},
-    {"type":3,"left":100,"top":110,"width":40,"height":40},
-    {"type":1,"autoShapeType":12,"left":100,"top":10,"width":40,"height":40}]}]})";
+  const std::string json = R"({"zoom":75,"selection":"A1:B2","activeCell":"B1","sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":)" +
+                           std::string(kSweptShapes) + "}]}";
   size_t first = 0, calls = 0;
   {
     test::TempFolder pictures;
