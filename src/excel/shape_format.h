@@ -10,7 +10,8 @@ namespace vk::excel {
 class ColorFormat : public ExcelObjectOf<kIidColorFormat> {
  public:
   using ExcelObjectOf::ExcelObjectOf;
-  int32_t RGB() const;  // red in the low byte
+  // In parentheses: Windows headers define RGB as a macro.
+  int32_t (RGB)() const;  // red in the low byte
 };
 
 // Office's LineFormat: a line shape itself, or the outline of any other shape.
