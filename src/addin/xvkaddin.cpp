@@ -70,9 +70,9 @@ STDMETHODIMP CXVKAddin::OnConnection(IDispatch* Application, ext_ConnectMode, ID
                                      SAFEARRAY**) {
   return ComBoundary([&]() -> HRESULT {
     CResourceScope resources;
-    Mark(150, kConnectionTag);
+    Session().Mark(150, kConnectionTag);
     CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);
-    Mark(153, kConnectionTag);
+    Session().Mark(153, kConnectionTag);
     // Without a stored value the object keeps what it has (1 when new).
     m_nSupportWMF = ReadOption(options::kSupportWMF, kProductKey, m_nSupportWMF);
     try {

@@ -13,9 +13,12 @@ class CActiveCellKeeper {
   CActiveCellKeeper(const CActiveCellKeeper&) = delete;
   CActiveCellKeeper& operator=(const CActiveCellKeeper&) = delete;
 
-  // Activates cell; the first time, notes the user's selection and active cell first. Every
-  // failure is a ComError: a cell that could not be activated must not be evaluated.
-  void Activate(const ObjectPtr& application, const excel::Range& cell);
+  // Activates cell and answers true; the first time, notes the user's selection and active cell
+  // first. When Excel does not tell them (the call fails, or answers Nothing, Empty or no
+  // range), answers false and moves nothing, now or later in the import: what cannot be put
+  // back is not moved. Excel's busy refusal and a failure to activate the cell are ComErrors:
+  // a cell that could not be activated must not be evaluated.
+  bool Activate(const ObjectPtr& application, const excel::Range& cell);
   // Selects again what was selected and activates the cell that was active, then forgets them.
   // Nothing to do when no cell was activated; failures change nothing of the import's result.
   void Restore() noexcept;
@@ -33,8 +36,10 @@ class CActiveCellKeeper {
   };
 
  private:
-  bool saved_ = false;
-  ObjectPtr selection_;  // cells, or a drawing object; null when nothing was selected
+  enum class State { Unread, Saved, Unreadable };
+  State state_ = State::Unread;
+  ObjectPtr selection_;  // cells, or a drawing object
+  bool selectionIsRange_ = false;
   excel::Range activeCell_;
 };
 

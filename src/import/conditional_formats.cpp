@@ -45,10 +45,13 @@ struct CellConditions {
 // active before its first formula is read, for cell-value rules too. The formulas then refer to
 // the right cells for this cell already; they are rebased with the cell as its own corner,
 // which only writes their references absolute for Evaluate.
-void ActivateOnce(CellConditions& cc) {
-  if (cc.activated) return;
-  cc.session.ActiveCell().Activate(cc.session.App().Object(), cc.cell);
-  cc.activated = true;
+//
+// When Excel does not tell the user's selection and active cell, no cell is activated (they
+// could not be put back), and a rule whose formulas need its cell active counts as not holding:
+// the cell is sent with its own formats, as after any failed evaluation.
+bool ActivateOnce(CellConditions& cc) {
+  if (!cc.activated) cc.activated = cc.session.ActiveCell().Activate(cc.session.App().Object(), cc.cell);
+  return cc.activated;
 }
 
 std::u16string Rebased(const CellConditions& cc, const std::u16string& formula) {
@@ -126,7 +129,7 @@ bool Holds(CellConditions& cc, const excel::FormatCondition& condition) {
   try {
     switch (type) {
       case kXlCellValue: {
-        ActivateOnce(cc);
+        if (!ActivateOnce(cc)) return false;
         const std::u16string test = CellValueTest(cc, condition);
         if (test.empty()) return false;
         return IsTrue(cc.session.App().Evaluate(test));
@@ -135,7 +138,7 @@ bool Holds(CellConditions& cc, const excel::FormatCondition& condition) {
       case kXlTextString:
       case kXlBlanksCondition:
       case kXlNoBlanksCondition: {
-        ActivateOnce(cc);
+        if (!ActivateOnce(cc)) return false;
         return ExpressionHolds(cc.worksheet.Evaluate(Rebased(cc, condition.Formula1())));
       }
       default:

@@ -40,7 +40,11 @@ class ZoomAtHundred {
       session_.Mark(1122, kTag);
       const excel::Window window = app.ActiveWindow();
       session_.Mark(1124, kTag);
-      saved_ = window.Zoom();
+      // Excel zooms from 10 to 400 %; any other answer (an Empty one reads as 0) is no zoom
+      // that could be put back, so the window is left as it is.
+      const double zoom = window.Zoom();
+      if (zoom < 10 || zoom > 400) return;
+      saved_ = zoom;
       session_.Mark(1126, kTag);
       if (!CUtiFunc::DoubleEqual(saved_, kNormalZoom)) {
         session_.Mark(1129, kTag);

@@ -54,6 +54,21 @@ void FakeExcel::ClearFaults() {
   failAt_.reset();
   failMembers_.clear();
   throwMembers_.clear();
+  answerAt_.reset();
+  answerMembers_.clear();
+}
+
+void FakeExcel::AnswerCallAt(size_t ordinal, Unexpected answer) { answerAt_ = {ordinal, answer}; }
+
+void FakeExcel::AnswerMember(std::string key, Unexpected answer) { answerMembers_[Lower(key)] = answer; }
+
+std::optional<FakeExcel::Unexpected> FakeExcel::InjectedAnswer(std::u16string_view type,
+                                                               std::u16string_view member) const {
+  if (answerAt_ && answerAt_->first == ordinal_) return answerAt_->second;
+  if (answerMembers_.empty()) return std::nullopt;
+  const auto it = answerMembers_.find(Lower(Utf8(type) + "." + Utf8(member)));
+  if (it == answerMembers_.end()) return std::nullopt;
+  return it->second;
 }
 
 void FakeExcel::BeginCall(std::u16string_view type, std::u16string_view member, InvokeKind kind,

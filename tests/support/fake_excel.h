@@ -64,6 +64,20 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   void ThrowAtMember(std::string key);
   void ClearFaults();
 
+  // What a call answers in place of its real result; the member still runs, as a call that
+  // Excel carried out but answered oddly.
+  enum class Unexpected {
+    WrongType,  // an object where a value was due, or a number where an object was
+    Nothing,    // VT_DISPATCH holding no object
+    Empty,      // VT_EMPTY
+  };
+  // The ordinal-th call from now on (counted as FailCallAt counts) answers unexpectedly.
+  void AnswerCallAt(size_t ordinal, Unexpected answer);
+  // Every call of a member ("Application.ActiveCell") answers unexpectedly.
+  void AnswerMember(std::string key, Unexpected answer);
+  // The answer due for the call just begun, if one was injected.
+  std::optional<Unexpected> InjectedAnswer(std::u16string_view type, std::u16string_view member) const;
+
   // Application.ScreenUpdating: its current value and every value put, in order.
   bool screenUpdating = true;
   std::vector<bool> screenUpdatingPuts;
@@ -87,6 +101,8 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   std::optional<std::pair<size_t, int32_t>> failAt_;
   std::map<std::string, int32_t> failMembers_;  // by lower-case key
   std::set<std::string> throwMembers_;          // by lower-case key
+  std::optional<std::pair<size_t, Unexpected>> answerAt_;
+  std::map<std::string, Unexpected> answerMembers_;  // by lower-case key
 };
 
 }  // namespace vk::fake

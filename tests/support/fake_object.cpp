@@ -16,8 +16,19 @@ Variant FakeObject::Invoke(std::u16string_view member, InvokeKind kind,
   // Logged (and possibly failed) before the member is checked: a fault stands for Excel refusing
   // the call, whatever the call was.
   excel_->BeginCall(typeName_, found.name.empty() ? member : found.name, kind, args, lcid);
+  const auto unexpected = excel_->InjectedAnswer(typeName_, found.name.empty() ? member : found.name);
   if (found.error != kSOk) throw ComError(found.error);
-  return Run(found.index, FakeArgs(args, lcid));
+  Variant result = Run(found.index, FakeArgs(args, lcid));
+  if (!unexpected) return result;
+  switch (*unexpected) {
+    case FakeExcel::Unexpected::WrongType:
+      return result.IsObject() ? Variant::I4(1) : Variant::Object(shared_from_this());
+    case FakeExcel::Unexpected::Nothing:
+      return Variant::Object(nullptr);
+    case FakeExcel::Unexpected::Empty:
+      break;
+  }
+  return {};
 }
 
 ObjectPtr FakeObject::QueryInterface(const Guid& iid) {

@@ -20,6 +20,7 @@
 #include "link/shape_record.h"
 #include "record_decoder.h"
 #include "settings/option_table.h"
+#include "sweep_checks.h"
 #include "utf_text.h"
 #include "ui/debug_output.h"
 
@@ -456,12 +457,8 @@ std::set<std::u16string> PicturesOf(const std::vector<ShapeRecord>& records) {
   return names;
 }
 
-// A fault at each call of the pass: never a crash; a failure outside the loop goes to the
-// driver, one inside a shape is reported once (or silently dropped where the read is protected)
-// and the other shapes still go; the zoom comes back unless putting it back is what failed, and
-// no picture file is left that no record points at.
-TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
-  const std::string json = R"({"zoom":75,"sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":[
+// One shape of each way through the pass, for the sweeps below.
+constexpr const char* kSweptShapes = R"([
     {"type":1,"autoShapeType":1,"left":10,"top":10,"width":60,"height":30,"text":"Pump"},
     {"type":6,"left":10,"top":50,"width":100,"height":30,"items":[
       {"type":1,"autoShapeType":9,"left":10,"top":50,"width":40,"height":30},
@@ -470,7 +467,14 @@ TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
     {"type":12,"left":10,"top":120,"width":72,"height":18,"activeX":{"type":"IMdcCheckBox","value":true}},
     {"type":13,"left":100,"top":60,"width":40,"height":40,"clipboard":{"formats":[{"name":"PNG","hex":"89 50"}]}},
     {"type":3,"left":100,"top":110,"width":40,"height":40},
-    {"type":1,"autoShapeType":12,"left":100,"top":10,"width":40,"height":40}]}]})";
+    {"type":1,"autoShapeType":12,"left":100,"top":10,"width":40,"height":40}])";
+
+// A fault at each call of the pass: never a crash; a failure outside the loop goes to the
+// driver, one inside a shape is reported once (or silently dropped where the read is protected)
+// and the other shapes still go; the zoom comes back unless putting it back is what failed, and
+// no picture file is left that no record points at.
+TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
+  const std::string json = R"({"zoom":75,"sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":)" + std::string(kSweptShapes) + "}]}";
   size_t first = 0, last = 0, loopStart = 0, loopEnd = 0;
   size_t records = 0;
   {
@@ -529,6 +533,55 @@ TEST(ShapesPass, AFaultAtAnyCallOfTheShapesPassEndsCleanly) {
       EXPECT_LT(rig.Records().size(), records);
     }
     EXPECT_EQ(rig.excel->Book().zoom, 75);
+  }
+}
+
+// The same sheet with each call answering a wrong type, Nothing or Empty in turn: the run ends
+// as a run ends, no picture is left without its record, the zoom and the user's cells are as
+// they were.
+TEST(ShapesPass, AnOddAnswerAtAnyCallOfTheShapesPassEndsCleanly) {
+  const std::string json = R"({"zoom":75,"selection":"A1:B2","activeCell":"B1","sheets":[{"name":"Shapes","cells":{"A1":1},"shapes":)" +
+                           std::string(kSweptShapes) + "}]}";
+  size_t first = 0, calls = 0;
+  {
+    test::TempFolder pictures;
+    ShapesRig probe(json);
+    probe.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
+    ASSERT_EQ(probe.Run(0), 0);
+    calls = probe.excel->CallCount();
+    const auto& log = probe.excel->Calls();
+    for (size_t i = 0; i < log.size() && first == 0; ++i) {
+      if (log[i].key == "Worksheet.Shapes") first = i + 1;
+    }
+    ASSERT_GT(first, 0u);
+  }
+  using Unexpected = fake::FakeExcel::Unexpected;
+  for (size_t k = first; k <= calls; ++k) {
+    for (Unexpected answer : {Unexpected::WrongType, Unexpected::Nothing, Unexpected::Empty}) {
+      test::TempFolder pictures;
+      ShapesRig rig(json);
+      rig.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
+      const auto before = test::UserCells::Of(rig.excel->Book());
+      rig.excel->AnswerCallAt(k, answer);
+      const int result = rig.Run(0);
+      ASSERT_GE(rig.excel->Calls().size(), k);
+      SCOPED_TRACE(testing::Message() << "call " << k << ": " << rig.excel->Calls()[k - 1].key << ", answer "
+                                      << static_cast<int>(answer));
+      EXPECT_EQ(rig.progress.alive, 0);
+      EXPECT_EQ(rig.excel->screenUpdatingPuts.back(), true);
+      EXPECT_EQ(FilesIn(pictures), PicturesOf(rig.Records()));
+      EXPECT_TRUE(test::UserCells::Of(rig.excel->Book()) == before);
+      // Without the window at the end the zoom cannot be put back.
+      const auto& log = rig.excel->Calls();
+      const bool lastWindow = log[k - 1].key == "Application.ActiveWindow" &&
+                              std::none_of(log.begin() + static_cast<std::ptrdiff_t>(k), log.end(),
+                                           [](const auto& call) { return call.key == "Application.ActiveWindow"; });
+      if (!lastWindow) {
+        EXPECT_EQ(rig.excel->Book().zoom, 75);
+      }
+      EXPECT_TRUE(result == 0 || test::IsStepMark(result)) << result;
+      EXPECT_EQ(rig.Ends(), result == 0 ? std::vector<int64_t>{1} : std::vector<int64_t>{});
+    }
   }
 }
 
