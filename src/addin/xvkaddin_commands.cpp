@@ -102,9 +102,24 @@ STDMETHODIMP CXVKAddin::GetCustomUI(BSTR, BSTR* RibbonXml) {
 
 // ---- Import commands -------------------------------------------------------------------
 
+namespace {
+
+// Excel's main window (Application.Hwnd, a Long even in 64-bit Excel: window handles fit in 32
+// bits); null when Excel is not connected or does not answer, and the dialog then has no owner.
+HWND ExcelWindow(const ObjectPtr& excel) {
+  if (!excel) return nullptr;
+  try {
+    return reinterpret_cast<HWND>(static_cast<LONG_PTR>(excel->Get(u"Hwnd").ToInt32()));
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+}  // namespace
+
 int CXVKAddin::CheckProjectWiseDocument() {
   Win32RegistryHive classes(KEY_READ);  // the connector's class key is only looked at
-  CWin32ProjectWiseSite site;
+  CWin32ProjectWiseSite site(ExcelWindow(m_pExcel));
   return CProjectWiseCheck(classes, site).Run(m_pExcel);
 }
 

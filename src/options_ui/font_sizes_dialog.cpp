@@ -26,14 +26,17 @@ BOOL CFontSizesDialog::OnInitDialog() {
 
   m_list.SubclassDlgItem(kFontSizeMapListId, m_hWnd);
   m_list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  m_list.InsertColumn(0, u"Excel Points", LVCFMT_CENTER, 80);
-  m_list.InsertColumn(1, u"Height", LVCFMT_CENTER, 80);
-  m_list.InsertColumn(2, u"Width", LVCFMT_CENTER, 80);
+  // The list view draws its first column left-aligned whatever it is asked, so it is asked for
+  // that; every column is at least as wide as its heading.
+  m_list.InsertColumn(0, u"Excel Points", LVCFMT_LEFT, m_list.WidthForHeading(u"Excel Points", 80));
+  m_list.InsertColumn(1, u"Height", LVCFMT_CENTER, m_list.WidthForHeading(u"Height", 80));
+  m_list.InsertColumn(2, u"Width", LVCFMT_CENTER, m_list.WidthForHeading(u"Width", 80));
   // The points decide the order of the map; only height and width are edited in place.
   m_list.SetFirstEditableColumn(1);
 
   m_map.Load(SheetOptionKey(m_nFuncState));
   ShowMap();
+  CenterWindow();  // over the sheet that owns it, not at its top-left corner
   return TRUE;
 }
 

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "settings/option_table.h"
@@ -59,16 +60,30 @@ void COptionsSheet::OnInitDialog() {
   SetActivePage(kLayerColorPagePosition);
   SetActivePage(position);  // a position beyond the pages leaves the first one shown
 
-  // The Template button sits left of OK, as far from it as OK is from Cancel, and 40 pixels
-  // wider than OK.
-  RECT ok{}, cancel{};
+  // The Template button sits left of OK, as far from it as OK is from Cancel, and is meant to
+  // be 40 pixels wider than OK. With the four buttons of this sheet that would start left of the
+  // sheet's edge and cut the caption, so its left edge stops at the sheet's margin (the gap
+  // right of the last button); its right edge stays short of OK by the OK-Cancel gap.
+  RECT ok{}, cancel{}, last{}, client{};
   GetWindowRect(::GetDlgItem(m_hWnd, IDOK), &ok);
   GetWindowRect(::GetDlgItem(m_hWnd, IDCANCEL), &cancel);
   MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&ok), 2);
   MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&cancel), 2);
+  GetClientRect(m_hWnd, &client);
+  last = cancel;
+  for (int id : {kApplyButtonId, kHelpButtonId}) {
+    HWND other = ::GetDlgItem(m_hWnd, id);
+    // The sheet itself is not shown yet: the button's own style says whether it will be.
+    if (other == nullptr || !(GetWindowLongW(other, GWL_STYLE) & WS_VISIBLE)) continue;
+    RECT place{};
+    GetWindowRect(other, &place);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+    if (place.right > last.right) last = place;
+  }
+  const LONG margin = std::max<LONG>(0, client.right - last.right);
   RECT button = ok;
   OffsetRect(&button, ok.left - cancel.left, 0);
-  button.left -= 40;
+  button.left = std::max<LONG>(button.left - 40, client.left + margin);
   const std::u16string text = ResourceModule::String(kTemplateTextString, Language());
   HWND templateButton =
       CreateWindowExW(0, L"BUTTON", W(text), WS_CHILD | WS_VISIBLE, button.left, button.top,
@@ -99,9 +114,13 @@ bool COptionsSheet::OnCommand(int id, int, HWND) {
 void COptionsSheet::ShowTemplateMenu() {
   HMENU menu = ResourceModule::Menu(kTemplateMenu, Language());
   if (menu == nullptr) return;
-  RECT button{};
+  // A plain popup at the button's visible bottom-left corner (the part inside the sheet); its
+  // command comes back to the sheet as WM_COMMAND.
+  RECT button{}, client{};
   GetWindowRect(::GetDlgItem(m_hWnd, kTemplateButtonId), &button);
-  // A plain popup under the button; its command comes back to the sheet as WM_COMMAND.
+  GetClientRect(m_hWnd, &client);
+  MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  IntersectRect(&button, &button, &client);
   TrackPopupMenu(GetSubMenu(menu, 0), 0, button.left, button.bottom, 0, m_hWnd, nullptr);
   DestroyMenu(menu);
 }

@@ -13,6 +13,7 @@ namespace vk {
 
 // Ids of the sheet's own commands.
 inline constexpr int kHelpButtonId = 9;
+inline constexpr int kApplyButtonId = 0x3021;  // the platform's Apply button
 inline constexpr int kTemplateButtonId = 0x7fff;
 inline constexpr int kLoadFromFileCommand = 32768;
 inline constexpr int kSaveToFileCommand = 32769;

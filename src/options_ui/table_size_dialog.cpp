@@ -11,8 +11,10 @@ namespace {
 void SetUpList(CEditableListCtrl& list, HWND dialog, int id, const char16_t* label, const char16_t* size) {
   list.SubclassDlgItem(id, dialog);
   list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  list.InsertColumn(0, label, LVCFMT_CENTER, 50);
-  list.InsertColumn(1, size, LVCFMT_CENTER, 80);
+  // The list view draws its first column left-aligned whatever it is asked, so it is asked for
+  // that; both columns are at least as wide as their headings.
+  list.InsertColumn(0, label, LVCFMT_LEFT, list.WidthForHeading(label, 50));
+  list.InsertColumn(1, size, LVCFMT_CENTER, list.WidthForHeading(size, 80));
   // The labels follow from the positions; only the sizes are the user's.
   list.SetFirstEditableColumn(1);
 }
@@ -28,6 +30,7 @@ BOOL CTableSizeDialog::OnInitDialog() {
   m_table.Load(SheetOptionKey(m_nFuncState));
   ShowList(SizeList::ColumnWidths);
   ShowList(SizeList::RowHeights);
+  CenterWindow();  // over the sheet that owns it, not at its top-left corner
   return TRUE;
 }
 

@@ -18,6 +18,7 @@
 #include "settings/options_file.h"
 #include "test_hive.h"
 #include "test_shell.h"
+#include "automation/win32/win32_text.h"
 #include "ui/win32/controls.h"
 #include "win32/ui_driver.h"
 
@@ -30,8 +31,6 @@ using test::kProductPath;
 using test::TempFolder;
 using test::TestHive;
 using test::UiDriver;
-
-constexpr int kApplyButtonId = 0x3021;
 
 // The sheet with its file dialogs and the shell answered by the test.
 class TestSheet final : public COptionsSheet {
@@ -181,15 +180,26 @@ TEST_F(OptionsSheetTest, TemplateButtonSitsLeftOfOkInEitherLanguage) {
     EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE);
     EXPECT_EQ(SendMessageW(button, WM_GETFONT, 0, 0), SendMessageW(window, WM_GETFONT, 0, 0));
 
-    RECT ok{}, cancel{}, placed{};
+    // Left of OK by the OK-Cancel gap, level with it, and whole inside the sheet.
+    RECT ok{}, cancel{}, placed{}, client{};
     GetWindowRect(GetDlgItem(window, IDOK), &ok);
     GetWindowRect(GetDlgItem(window, IDCANCEL), &cancel);
     GetWindowRect(button, &placed);
-    const LONG shift = ok.left - cancel.left;
-    EXPECT_EQ(placed.left, ok.left + shift - 40);
-    EXPECT_EQ(placed.right, ok.right + shift);
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_EQ(placed.right, ok.left - (cancel.left - ok.right));
     EXPECT_EQ(placed.top, ok.top);
     EXPECT_EQ(placed.bottom, ok.bottom);
+    EXPECT_GT(placed.left, client.left);
+    // Its caption fits in it, in its own font.
+    HDC dc = GetDC(button);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(button, WM_GETFONT, 0, 0)));
+    SIZE caption{};
+    const std::wstring text = ToWide(test::WindowText(button));
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &caption);
+    SelectObject(dc, old);
+    ReleaseDC(button, dc);
+    EXPECT_LE(caption.cx + 6, placed.right - placed.left);
     // The tabs carry the pages' titles in the sheet's language.
     const std::u16string tabs[2][4] = {
         {u"Layer && Color", u"Scale", u"Object && Font Map", u"Other"},
@@ -248,6 +258,12 @@ TEST_F(OptionsSheetTest, TemplateMenuOpensUnderTheButtonAndHelpOpensTheModulesHe
   ASSERT_TRUE(menuSeen);
   EXPECT_EQ(shown.left, button.left);
   EXPECT_EQ(shown.top, button.bottom);
+  // Away from the screen's corner nothing pushes them back: button and menu corner lie in the sheet.
+  RECT sheet{};
+  GetWindowRect(Sheet(), &sheet);
+  EXPECT_GE(button.left, sheet.left);
+  EXPECT_LE(button.right, sheet.right);
+  EXPECT_TRUE(PtInRect(&sheet, POINT{shown.left, shown.top - 1}));
 
   test::Click(Sheet(), kHelpButtonId);
   ASSERT_EQ(sheet_.helpOpened.size(), 1u);
@@ -257,6 +273,36 @@ TEST_F(OptionsSheetTest, TemplateMenuOpensUnderTheButtonAndHelpOpensTheModulesHe
   expected.resize(expected.find_last_of(u'\\') + 1);
   EXPECT_EQ(sheet_.helpOpened[0], expected + u"Vellumark.chm");
   EXPECT_FALSE(sheet_.IsEnded());
+}
+
+TEST_F(OptionsSheetTest, SizeDialogsOpenCentredOverTheSheet) {
+  Open();
+  Show(kScalePagePosition);
+  SetWindowPos(Sheet(), nullptr, 230, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT sheet{};
+  GetWindowRect(Sheet(), &sheet);
+  for (int button : {kCellSizesButtonId, kFontSizesButtonId}) {
+    SCOPED_TRACE(button);
+    RECT shown{};
+    HWND owner = nullptr;
+    driver_.Then([&] {
+      PostMessageW(PageWindow(kScalePagePosition), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(PageWindow(kScalePagePosition), button)));
+      return true;
+    });
+    driver_.Then([&] {
+      HWND dialog = driver_.LastDialog();
+      if (dialog == nullptr || dialog == Sheet() || !IsWindowVisible(dialog)) return false;
+      GetWindowRect(dialog, &shown);
+      owner = GetWindow(dialog, GW_OWNER);
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+      return true;
+    });
+    ASSERT_TRUE(driver_.Run());
+    EXPECT_EQ(owner, Sheet());
+    EXPECT_NEAR((shown.left + shown.right) / 2, (sheet.left + sheet.right) / 2, 3);
+    EXPECT_NEAR((shown.top + shown.bottom) / 2, (sheet.top + sheet.bottom) / 2, 3);
+  }
 }
 
 TEST_F(OptionsSheetTest, ANonNumberKeepsThePageAndTheSheetOpen) {

@@ -27,6 +27,9 @@ struct Seen {
   std::vector<std::pair<int, std::wstring>> controls;  // id and text, in creation order
   LONG_PTR defaultButton = 0;
   bool ownerless = false;
+  HWND owner = nullptr;
+  RECT place{};
+  LONG_PTR style = 0;
 };
 
 struct Press {
@@ -49,6 +52,9 @@ LRESULT CALLBACK PressWhenShown(int code, WPARAM wParam, LPARAM lParam) {
     g_seen->client = {client.right, client.bottom};
     g_seen->expectedClient = {units.right, units.bottom};
     g_seen->ownerless = GetWindow(window, GW_OWNER) == nullptr;
+    g_seen->owner = GetWindow(window, GW_OWNER);
+    GetWindowRect(window, &g_seen->place);
+    g_seen->style = GetWindowLongPtrW(window, GWL_STYLE);
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
       GetWindowTextW(child, text, 256);
       g_seen->controls.push_back({GetDlgCtrlID(child), text});
@@ -118,6 +124,23 @@ TEST(PwConfirmDialog, EachButtonEndsItWithItsChoiceAndCancelLeavesTheChoice) {
     ASSERT_FALSE(seen.controls.empty());
     EXPECT_EQ(seen.controls[0].second, L"Document: A.xlsx");
   }
+}
+
+// The site is given Excel's main window (Application.Hwnd): the dialog is owned by it, a
+// top-level window rather than a child, and opens centred over it.
+TEST(Win32ProjectWiseSite, TheDialogIsOwnedByExcelsWindowAndCentredOverIt) {
+  HWND excel = CreateWindowExW(0, L"STATIC", L"Excel", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 260, 180, 900, 600,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(excel, nullptr);
+  CWin32ProjectWiseSite site(excel);
+  int32_t choice = 0;
+  Seen seen = WhileAnswering({WM_COMMAND, kPwFreeId}, [&] { choice = site.ConfirmDocument(u"Document: A.xlsx"); });
+  EXPECT_EQ(choice, kPwChoiceFree);
+  EXPECT_EQ(seen.owner, excel);
+  EXPECT_EQ(seen.style & WS_CHILD, 0);
+  EXPECT_NEAR((seen.place.left + seen.place.right) / 2, 260 + 900 / 2, 3);
+  EXPECT_NEAR((seen.place.top + seen.place.bottom) / 2, 180 + 600 / 2, 3);
+  DestroyWindow(excel);
 }
 
 // The object Excel's COM add-in entry publishes comes over COM: the site asks it for the

@@ -46,7 +46,9 @@ Texts Rows(HWND list) {
   return rows;
 }
 
-Texts Headings(HWND list) {
+// Each heading with its alignment; checks on the way that its column is at least `least` wide
+// and wide enough to show the heading uncut in the list's font.
+Texts Headings(HWND list, int least) {
   Texts headings;
   HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
   for (int column = 0; column < SendMessageW(header, HDM_GETITEMCOUNT, 0, 0); ++column) {
@@ -56,7 +58,11 @@ Texts Headings(HWND list) {
     c.pszText = text;
     c.cchTextMax = 64;
     SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));
-    headings.push_back(FromWide(text) + u" " + FromWide(std::to_wstring(c.cx)) + ((c.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER ? u" centred" : u""));
+    const int textWidth = static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
+    EXPECT_GE(c.cx, least) << text;
+    EXPECT_GE(c.cx, textWidth + 12) << text;
+    const int align = c.fmt & LVCFMT_JUSTIFYMASK;
+    headings.push_back(FromWide(text) + (align == LVCFMT_CENTER ? u" centred" : align == LVCFMT_LEFT ? u" left" : u" right"));
   }
   return headings;
 }
@@ -117,8 +123,9 @@ TEST(TableSizeDialog, OpensWithTheStoredListsUnderTheirLabels) {
   wchar_t caption[64] = {};
   GetWindowTextW(dialog.GetSafeHwnd(), caption, 64);
   EXPECT_STREQ(caption, L"Set the column widths and row heights");
-  EXPECT_EQ(Headings(dialog.GetDlgItem(kColumnListId)), (Texts{u"Column 50 centred", u"Width 80 centred"}));
-  EXPECT_EQ(Headings(dialog.GetDlgItem(kRowListId)), (Texts{u"Row 50 centred", u"Height 80 centred"}));
+  // The first column is left-aligned: the list view draws column 0 so whatever it is asked.
+  EXPECT_EQ(Headings(dialog.GetDlgItem(kColumnListId), 50), (Texts{u"Column left", u"Width centred"}));
+  EXPECT_EQ(Headings(dialog.GetDlgItem(kRowListId), 50), (Texts{u"Row left", u"Height centred"}));
   EXPECT_EQ(Rows(dialog.GetDlgItem(kColumnListId)), (Texts{u"A|10", u"B|20"}));
   EXPECT_EQ(Rows(dialog.GetDlgItem(kRowListId)), (Texts{u"1|5"}));
   const DWORD extended = static_cast<DWORD>(SendMessageW(dialog.GetDlgItem(kColumnListId), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
@@ -211,8 +218,8 @@ TEST(FontSizesDialog, OffersTheSixteenSizesAndOpensWithTheStoredMap) {
   EXPECT_EQ(offered, (Texts{u"8", u"9", u"10", u"11", u"12", u"14", u"16", u"18", u"20", u"22", u"24", u"26", u"28",
                             u"36", u"48", u"72"}));
   for (int id : {kFontSizeListId, kTextHeightId, kTextWidthId}) EXPECT_EQ(dialog.GetDlgItemText(id), u"") << id;
-  EXPECT_EQ(Headings(dialog.GetDlgItem(kFontSizeMapListId)),
-            (Texts{u"Excel Points 80 centred", u"Height 80 centred", u"Width 80 centred"}));
+  EXPECT_EQ(Headings(dialog.GetDlgItem(kFontSizeMapListId), 80),
+            (Texts{u"Excel Points left", u"Height centred", u"Width centred"}));
   EXPECT_EQ(Rows(dialog.GetDlgItem(kFontSizeMapListId)), (Texts{u"8|2.5|2", u"10|3|"}));
 }
 

@@ -5,6 +5,7 @@ namespace vk {
 BOOL CVellumarkPWConfirmDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   SetDlgItemText(kPwDocumentLineId, m_strDocument);
+  CenterWindow();  // over Excel's window when it owns the dialog, else over the work area
   return TRUE;
 }
 

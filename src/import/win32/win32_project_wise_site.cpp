@@ -17,7 +17,7 @@ int32_t CWin32ProjectWiseSite::ConfirmDocument(const std::u16string& documentLin
   CVellumarkPWConfirmDialog dialog;
   dialog.m_strDocument = documentLine;
   // A dialog that cannot be made ends like Cancel: the choice stays at its initial value.
-  dialog.DoModal(nullptr);
+  dialog.DoModal(IsWindow(m_owner) ? m_owner : nullptr);
   return dialog.m_nChoice;
 }
 

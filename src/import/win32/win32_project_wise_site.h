@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include "import/project_wise_site.h"
 
 namespace vk {
@@ -7,8 +9,15 @@ namespace vk {
 // the object Excel's COM add-in entry publishes, and the real confirmation dialog.
 class CWin32ProjectWiseSite final : public ProjectWiseSite {
  public:
+  // owner: Excel's main window (Application.Hwnd), or null when Excel did not give it. The
+  // dialog is owned by it and centred over it, never a child of another window.
+  explicit CWin32ProjectWiseSite(HWND owner = nullptr) : m_owner(owner) {}
+
   ProjectWiseConnectorPtr OpenConnector(const ObjectPtr& addinObject) override;
   int32_t ConfirmDocument(const std::u16string& documentLine) override;
+
+ private:
+  HWND m_owner;
 };
 
 }  // namespace vk

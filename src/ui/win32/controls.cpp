@@ -1,5 +1,7 @@
 #include "ui/win32/controls.h"
 
+#include <algorithm>
+
 #include "automation/win32/win32_text.h"
 
 namespace vk {
@@ -63,6 +65,14 @@ int CListCtrl::InsertColumn(int column, const std::u16string& heading, int forma
   col.pszText = text.data();
   col.iSubItem = column;
   return static_cast<int>(Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col)));
+}
+
+int CListCtrl::WidthForHeading(const std::u16string& heading, int width) const {
+  const std::wstring text = ToWide(heading);
+  const int textWidth = static_cast<int>(Send(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  // The header draws its text between margins of three edge widths on either side.
+  const int needed = textWidth + 6 * GetSystemMetrics(SM_CXEDGE) + 4;
+  return std::max(width, needed);
 }
 
 int CListCtrl::InsertItem(int item, const std::u16string& text) {

@@ -82,6 +82,8 @@ class CListCtrl : public CWnd {
  public:
   using CWnd::CWnd;
   int InsertColumn(int column, const std::u16string& heading, int format, int width);
+  // `width`, or more when the heading in the list's font needs more to be shown uncut.
+  int WidthForHeading(const std::u16string& heading, int width) const;
   int InsertItem(int item, const std::u16string& text);
   bool SetItemText(int item, int subItem, const std::u16string& text);
   std::u16string GetItemText(int item, int subItem) const;
