@@ -17,6 +17,10 @@
 // entry "VellumarkPW.Connect" whose object answers QueryDocument with that status and document;
 // its confirmation dialog is answered with the button named by --pw-press (check-in, update,
 // free, cancel or close; cancel by default), and the connector's calls are printed at the end.
+// --photos <folder> <prefix> (scripts/screenshots) tours the Options sheet instead of answering
+// it: every page, both size dialogs and the Template menu, and the confirmation dialog before
+// it is answered, are photographed into the folder and their layout checked; a layout fault
+// makes the host fail.
 // The Options sheet is answered as a user outside the module would: found by its window class,
 // its caption printed; with --options the text is typed into the shown page's control of that
 // id and OK pressed, otherwise Cancel.
@@ -38,6 +42,7 @@
 #include "fake_project_wise_connector.h"
 #include "import/project_wise_check.h"
 #include "import/win32/pw_confirm_dialog.h"
+#include "photo_tour.h"
 #include "ribbon_control.h"
 #include "standin_com_add_in.h"
 #include "ui/win32/win32_services.h"
@@ -105,7 +110,14 @@ void AnswerPwDialog(HWND dialog) {
   GetWindowTextW(dialog, caption, 256);
   GetDlgItemTextW(dialog, vk::kPwDocumentLineId, line, 1024);
   Line("dialog [" + Utf8(caption) + "] " + Utf8(line) + " -> " + Utf8(g_pwPress->name));
-  PostMessageW(dialog, g_pwPress->message, g_pwPress->message == WM_COMMAND ? MAKEWPARAM(g_pwPress->id, BN_CLICKED) : 0, 0);
+  const PwPress* press = g_pwPress;
+  auto answer = [dialog, press] {
+    PostMessageW(dialog, press->message, press->message == WM_COMMAND ? MAKEWPARAM(press->id, BN_CLICKED) : 0, 0);
+  };
+  if (vk::photos::Enabled())
+    vk::photos::PhotographThen(dialog, L"dialog-confirm", answer);
+  else
+    answer();
 }
 
 // The sheet's pages are made while it opens; its modal loop runs this timer once they are.
@@ -145,7 +157,10 @@ LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam) {
     HWND box = reinterpret_cast<HWND>(wParam);
     if (g_optionsSheet == nullptr && IsPropertySheet(box) && GetParent(box) == nullptr) {
       g_optionsSheet = box;
-      SetTimer(nullptr, 0, 20, &AnswerOptionsSheet);
+      if (vk::photos::Enabled())
+        vk::photos::TourOptionsSheet(box);
+      else
+        SetTimer(nullptr, 0, 20, &AnswerOptionsSheet);
       return CallNextHookEx(nullptr, code, wParam, lParam);
     }
     wchar_t className[16] = {};
@@ -269,6 +284,9 @@ int Run(const std::vector<std::wstring>& args) {
       g_optionsControl = static_cast<int>(std::wcstol(args[i + 1].c_str(), nullptr, 10));
       g_optionsText = args[i + 2];
       i += 2;
+    } else if (args[i] == L"--photos" && i + 2 < args.size()) {
+      vk::photos::Start(args[i + 1], args[i + 2]);
+      i += 2;
     } else if (args[i] == L"--pw-press" && i + 1 < args.size()) {
       ++i;
       g_pwPress = nullptr;
@@ -285,7 +303,8 @@ int Run(const std::vector<std::wstring>& args) {
   if (fixture.empty()) {
     std::fprintf(stderr,
                  "usage: vk_office_host [--register] [--unregister] [--answer yes|no] [--wait-receiver] "
-                 "[--close-receiver] [--pw <status> <document> [--pw-press <button>]] [--time] --fixture <file> [callback...]\n");
+                 "[--close-receiver] [--pw <status> <document> [--pw-press <button>]] [--photos <folder> <prefix>] [--time] "
+                 "--fixture <file> [callback...]\n");
     return 2;
   }
 
@@ -413,6 +432,10 @@ int Run(const std::vector<std::wstring>& args) {
   }
   if (hook) UnhookWindowsHookEx(hook);
   CoUninitialize();
+  if (vk::photos::Enabled() && vk::photos::LayoutFaults() > 0) {
+    Line("layout faults: " + std::to_string(vk::photos::LayoutFaults()));
+    g_failed = true;
+  }
   return g_failed ? 1 : 0;
 }
 
