@@ -25,7 +25,7 @@
 #include "receiver_log.h"
 #include "settings/memory_registry_hive.h"
 #include "settings/registry.h"
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "link/cell_record.h"
 #include "link/shape_record.h"
 #include "settings/default_colour_table.h"
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk::draw {
 

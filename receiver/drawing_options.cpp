@@ -9,7 +9,7 @@
 #include "settings/registry.h"
 #include "settings/scale_list.h"
 #include "settings/size_table.h"
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk::draw {
 

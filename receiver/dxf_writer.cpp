@@ -9,7 +9,7 @@
 #include <numbers>
 #include <set>
 
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk::draw {
 

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "import/uti_func.h"
-#include "settings/token_splitter.h"
-#include "ui/text_format.h"
+#include "text/char_class.h"
+#include "text/token_splitter.h"
+#include "text/text_format.h"
 #include "ui/user_messages.h"
 
 namespace vk {
@@ -26,8 +27,6 @@ int32_t LetterValue(char16_t c) { return (c >= u'a' ? c - u'a' : c - u'A') + 1; 
 bool IsTokenChar(char16_t c) {
   return IsLetter(c) || IsDigit(c) || c == u'$' || c == u'_' || c == u'.' || c == u'\\' || c >= 0x80;
 }
-
-bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 std::u16string_view Trim(std::u16string_view text) {
   while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
@@ -203,6 +202,12 @@ std::u16string RebaseFormula(std::u16string_view formula, std::u16string_view ce
   // it is evaluated as read; for a formula read with the cell active that is the same formula.
   if (out.size() >= kRebaseBufferUnits) return unchanged;
   return out;
+}
+
+std::u16string FitWholeAreas(const std::u16string& text, size_t limit) {
+  if (text.size() <= limit) return text;
+  const size_t comma = text.rfind(u',', limit);
+  return text.substr(0, comma == std::u16string::npos || comma == 0 ? limit : comma);
 }
 
 }  // namespace vk

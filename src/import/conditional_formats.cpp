@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "excel/application.h"
+#include "excel/excel_constants.h"
 #include "excel/format_condition.h"
 #include "excel/range.h"
 #include "excel/workbook.h"
@@ -16,17 +17,12 @@
 #include "import/excel_value.h"
 #include "import/import_session.h"
 #include "link/cell_record.h"
-#include "ui/text_format.h"
+#include "text/char_class.h"
+#include "text/text_format.h"
 
 namespace vk {
 namespace {
 
-// XlFormatConditionType of the rules evaluated here.
-constexpr int32_t kXlCellValue = 1;
-constexpr int32_t kXlExpression = 2;
-constexpr int32_t kXlTextString = 9;
-constexpr int32_t kXlBlanksCondition = 10;
-constexpr int32_t kXlNoBlanksCondition = 13;
 // Excel 2007 added Stop If True and several rules per cell.
 constexpr int32_t kFirstVersionWithStopIfTrue = 12;
 constexpr double kNonZero = 0.000001;
@@ -61,10 +57,7 @@ std::u16string Rebased(const CellConditions& cc, const std::u16string& formula) 
 // Leading white space, then leading "=" characters.
 std::u16string Operand(const std::u16string& formula) {
   size_t i = 0;
-  while (i < formula.size() && (formula[i] == u' ' || formula[i] == u'\t' || formula[i] == u'\r' ||
-                                formula[i] == u'\n')) {
-    ++i;
-  }
+  while (i < formula.size() && IsSpace(formula[i])) ++i;
   while (i < formula.size() && formula[i] == u'=') ++i;
   return formula.substr(i);
 }
@@ -128,16 +121,16 @@ bool Holds(CellConditions& cc, const excel::FormatCondition& condition) {
   const int32_t type = condition.Type();
   try {
     switch (type) {
-      case kXlCellValue: {
+      case excel::kXlCellValue: {
         if (!ActivateOnce(cc)) return false;
         const std::u16string test = CellValueTest(cc, condition);
         if (test.empty()) return false;
         return IsTrue(cc.session.App().Evaluate(test));
       }
-      case kXlExpression:
-      case kXlTextString:
-      case kXlBlanksCondition:
-      case kXlNoBlanksCondition: {
+      case excel::kXlExpression:
+      case excel::kXlTextString:
+      case excel::kXlBlanksCondition:
+      case excel::kXlNoBlanksCondition: {
         if (!ActivateOnce(cc)) return false;
         return ExpressionHolds(cc.worksheet.Evaluate(Rebased(cc, condition.Formula1())));
       }
@@ -153,8 +146,8 @@ bool Holds(CellConditions& cc, const excel::FormatCondition& condition) {
 void Overlay(const ImportSession& session, CellRecord& record, const excel::FormatCondition& condition,
              const excel::Range& cell, const excel::Workbook& workbook) {
   if (const excel::Interior interior = condition.Interior()) ReadFill(session, record, interior, workbook);
-  if (const excel::Borders borders = condition.Borders()) ReadBorders(session, record, borders, 1, false);
-  if (const excel::Font font = condition.Font()) ReadCellFont(session, record, font, cell, false);
+  if (const excel::Borders borders = condition.Borders()) ReadBorders(session, record, borders, FormatSource::Condition, Gridlines::NotPrinted);
+  if (const excel::Font font = condition.Font()) ReadCellFont(session, record, font, cell, FormatSource::Condition);
 }
 
 }  // namespace
