@@ -12,7 +12,7 @@
 #include "link/win32/signal_dialog.h"
 #include "settings/option_table.h"
 #include "settings/registry.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 #include "ui/user_messages.h"
 #include "automation/win32/win32_text.h"
 

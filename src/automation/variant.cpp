@@ -8,15 +8,15 @@
 #include <utility>
 
 #include "automation/com_error.h"
+#include "text/char_class.h"
+#include "text/text_format.h"
 
 namespace vk {
 namespace {
 
 [[noreturn]] void Fail(int32_t hr) { throw ComError(hr); }
 
-std::u16string Widen(std::string_view s) { return std::u16string(s.begin(), s.end()); }
 
-bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // "&H1A" / "&O17": up to 32 bits, read as a signed 32-bit value (so "&HFFFFFFFF" is -1).

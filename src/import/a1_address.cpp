@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "import/uti_func.h"
-#include "settings/token_splitter.h"
-#include "ui/text_format.h"
+#include "text/char_class.h"
+#include "text/token_splitter.h"
+#include "text/text_format.h"
 #include "ui/user_messages.h"
 
 namespace vk {
@@ -26,8 +27,6 @@ int32_t LetterValue(char16_t c) { return (c >= u'a' ? c - u'a' : c - u'A') + 1; 
 bool IsTokenChar(char16_t c) {
   return IsLetter(c) || IsDigit(c) || c == u'$' || c == u'_' || c == u'.' || c == u'\\' || c >= 0x80;
 }
-
-bool IsSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 std::u16string_view Trim(std::u16string_view text) {
   while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);

@@ -1,6 +1,6 @@
 #include "import/char_font.h"
 
-#include "ui/text_format.h"
+#include "text/text_format.h"
 
 namespace vk {
 namespace {

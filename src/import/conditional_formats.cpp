@@ -16,7 +16,8 @@
 #include "import/excel_value.h"
 #include "import/import_session.h"
 #include "link/cell_record.h"
-#include "ui/text_format.h"
+#include "text/char_class.h"
+#include "text/text_format.h"
 
 namespace vk {
 namespace {
@@ -58,10 +59,7 @@ std::u16string Rebased(const CellConditions& cc, const std::u16string& formula) 
 // Leading white space, then leading "=" characters.
 std::u16string Operand(const std::u16string& formula) {
   size_t i = 0;
-  while (i < formula.size() && (formula[i] == u' ' || formula[i] == u'\t' || formula[i] == u'\r' ||
-                                formula[i] == u'\n')) {
-    ++i;
-  }
+  while (i < formula.size() && IsSpace(formula[i])) ++i;
   while (i < formula.size() && formula[i] == u'=') ++i;
   return formula.substr(i);
 }

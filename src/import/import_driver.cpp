@@ -14,9 +14,9 @@
 #include "import/uti_func.h"
 #include "settings/option_table.h"
 #include "settings/registry.h"
-#include "settings/token_splitter.h"
+#include "text/token_splitter.h"
 #include "ui/progress_window.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 #include "ui/user_messages.h"
 
 namespace vk {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/text_format.h"
+#include "text/text_format.h"
 
 namespace vk {
 namespace {

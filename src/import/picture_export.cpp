@@ -13,9 +13,9 @@
 #include "ui/clipboard.h"
 #include "ui/clock.h"
 #include "ui/file_error.h"
-#include "ui/path_text.h"
+#include "text/path_text.h"
 #include "ui/shell.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 #include "ui/user_messages.h"
 
 namespace vk {

@@ -2,7 +2,7 @@
 
 #include "automation/automation_object.h"
 #include "automation/com_error.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 #include "ui/user_messages.h"
 
 namespace vk {

@@ -17,8 +17,8 @@
 #include "import/uti_func.h"
 #include "settings/option_table.h"
 #include "ui/shell.h"
-#include "ui/text_format.h"
-#include "ui/utf8_text.h"
+#include "text/text_format.h"
+#include "text/utf8_text.h"
 
 namespace vk {
 namespace {

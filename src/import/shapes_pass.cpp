@@ -10,7 +10,7 @@
 #include "import/uti_func.h"
 #include "ui/debug_output.h"
 #include "ui/progress_window.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 #include "ui/user_messages.h"
 
 namespace vk {

@@ -17,7 +17,7 @@
 #include "link/cell_record.h"
 #include "settings/option_table.h"
 #include "ui/progress_window.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 
 namespace vk {
 namespace {

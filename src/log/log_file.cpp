@@ -7,9 +7,9 @@
 #include "settings/option_table.h"
 #include "settings/registry.h"
 #include "ui/file_error.h"
-#include "ui/path_text.h"
+#include "text/path_text.h"
 #include "ui/shell.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 
 namespace vk {
 

@@ -2,15 +2,14 @@
 
 #include <limits>
 
-#include "settings/token_splitter.h"
+#include "text/char_class.h"
+#include "text/token_splitter.h"
 
 namespace vk {
 
 namespace {
 
 constexpr size_t kMarkerLength = 36;
-
-bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
 // A line counts when it starts with the marker and goes on past it; the character after the
 // marker is a separator of any kind and is skipped.

@@ -1,6 +1,6 @@
 #include "settings/default_colour_table.h"
 
-#include "ui/text_format.h"
+#include "text/text_format.h"
 
 namespace vk {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "settings/list_selection.h"
 #include "settings/option_table.h"
-#include "settings/real_text.h"
+#include "text/real_text.h"
 #include "ui/user_messages.h"
 
 namespace vk {

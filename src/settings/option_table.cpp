@@ -1,6 +1,6 @@
 #include "settings/option_table.h"
 
-#include "settings/real_text.h"
+#include "text/real_text.h"
 
 namespace vk {
 namespace {

@@ -10,7 +10,7 @@
 #include "settings/other_page_model.h"
 #include "settings/scale_page_model.h"
 #include "ui/user_messages.h"
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk {
 

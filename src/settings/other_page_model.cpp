@@ -1,12 +1,12 @@
 #include "settings/other_page_model.h"
 
-#include "import/uti_func.h"
 #include "settings/list_selection.h"
 #include "settings/option_table.h"
 #include "settings/options_archive.h"
 #include "settings/page_option.h"
-#include "settings/real_text.h"
-#include "ui/path_text.h"
+#include "text/path_text.h"
+#include "text/real_text.h"
+#include "text/tolerance.h"
 #include "ui/shell.h"
 #include "ui/user_messages.h"
 
@@ -36,7 +36,7 @@ void COtherPageModel::LoadOptions(int32_t funcState) {
   const std::u16string key = SheetOptionKey(funcState);
   m_dRotationDegree = ReadOption(kRotationDegree, key);
   m_strPicturesFolder = ReadOption(kPicturesFolder);
-  if (m_strPicturesFolder.empty()) m_strPicturesFolder = CUtiFunc::DocumentsFolder() + u"Vellumark Pictures\\";
+  if (m_strPicturesFolder.empty()) m_strPicturesFolder = DocumentsFolder() + u"Vellumark Pictures\\";
   m_nLinkPathType = SelectedPosition(ReadOption(kLinkPathType), kLinkPathTypeCount);
   m_nInsertionPointType = SelectedPosition(ReadOption(kInsertionPointType, key), kInsertionPointTypeCount);
   m_nHasShiftChar = ReadOption(WithDefault(kHasShiftChar, m_nHasShiftChar));
@@ -76,7 +76,7 @@ std::u16string COtherPageModel::StoredLineSpacing() const {
   // Spacings outside 0.5 to 4 go back to the default; the sign says "not a paragraph spacing".
   const double spacing = ParseReal(m_strLineSpacing);
   std::u16string text = m_strLineSpacing;
-  if (CUtiFunc::DoubleLess(spacing, 0.5) || CUtiFunc::DoubleGreater(spacing, 4)) text = u"1.16";
+  if (DoubleLess(spacing, 0.5) || DoubleGreater(spacing, 4)) text = u"1.16";
   if (m_nParagraph == 0) text.insert(0, 1, u'-');
   return text;
 }
@@ -91,7 +91,7 @@ bool COtherPageModel::Apply(int32_t funcState, int32_t activePage) {
     const std::u16string drawingFolder = ReadOption(options::kCurDrawingFolder);
     if (!drawingFolder.empty()) {
       std::u16string folder = drawingFolder.substr(0, kMaxPathLength);
-      CUtiFunc::AddTrailingBackslash(folder);
+      AddTrailingBackslash(folder);
       folder += m_strPicturesFolder;
       Shell& shell = Shell::Current();
       // Only a missing part of the path is refused; a folder that exists already is fine.

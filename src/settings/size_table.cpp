@@ -3,8 +3,8 @@
 #include "settings/font_size_map.h"
 #include "settings/list_selection.h"
 #include "settings/option_table.h"
-#include "settings/token_splitter.h"
-#include "ui/text_format.h"
+#include "text/token_splitter.h"
+#include "text/text_format.h"
 #include "ui/user_messages.h"
 
 namespace vk {

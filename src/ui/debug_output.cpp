@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk {
 namespace {

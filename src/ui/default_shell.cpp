@@ -15,7 +15,7 @@
 #include <string>
 
 #include "ui/file_error.h"
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk::platform {
 

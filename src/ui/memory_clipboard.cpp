@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "ui/shell.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 
 namespace vk {
 

@@ -1,5 +1,6 @@
 #include "ui/shell.h"
 
+#include "text/path_text.h"
 #include "ui/platform_defaults.h"
 
 namespace vk {
@@ -15,5 +16,12 @@ Shell& Shell::Current() {
 }
 void Shell::SetCurrent(Shell* shell) { g_shell = shell; }
 void Shell::Install(Shell* shell) { g_shellInstalled = shell; }
+
+std::u16string DocumentsFolder() {
+  std::optional<std::u16string> folder = Shell::Current().PersonalFolder();
+  if (!folder) return u".\\";
+  AddTrailingBackslash(*folder);
+  return *folder;
+}
 
 }  // namespace vk

@@ -40,4 +40,7 @@ class Shell {
   static void Install(Shell* shell);
 };
 
+// The user's documents folder with a trailing backslash, or ".\" when the shell cannot name it.
+std::u16string DocumentsFolder();
+
 }  // namespace vk

@@ -4,7 +4,7 @@
 
 #include "fake_clipboard.h"
 #include "fake_excel.h"
-#include "ui/path_text.h"
+#include "text/path_text.h"
 #include "ui/shell.h"
 
 namespace vk::fake {

@@ -1,7 +1,7 @@
 #include "fake_clipboard.h"
 
 #include "fixture_json.h"
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk::fake {
 

@@ -1,6 +1,6 @@
 #include "utf_text.h"
 
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 #include <stdexcept>
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/token_splitter.h"
+#include "text/token_splitter.h"
 
 namespace vk {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <map>
 
-#include "settings/real_text.h"
+#include "text/real_text.h"
 #include "test_hive.h"
 
 namespace vk {

@@ -13,7 +13,7 @@
 #include "test_hive.h"
 #include "test_shell.h"
 #include "ui/memory_clipboard.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 #include "ui/user_messages.h"
 
 namespace vk {

@@ -8,7 +8,7 @@
 
 #include "link/cell_record.h"
 #include "link/shape_record.h"
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk::decoder {
 namespace {

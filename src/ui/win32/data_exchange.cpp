@@ -3,7 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "settings/real_text.h"
+#include "text/char_class.h"
+#include "text/real_text.h"
 #include "ui/user_messages.h"
 #include "ui/win32/controls.h"
 
@@ -15,7 +16,6 @@ const char16_t kEnterIntegerMessage[] = u"Please enter an integer.";
 
 namespace {
 
-bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // The length of the number at the start of `text` (after white space and sign), 0 for none;

@@ -23,7 +23,7 @@
 #include "recording_messages.h"
 #include "standin_com_add_in.h"
 #include "test_hive.h"
-#include "ui/text_format.h"
+#include "text/text_format.h"
 #include "automation/win32/win32_text.h"
 #include "win32/dispatch_server.h"
 #include "win32/receiver_process.h"

@@ -1,4 +1,4 @@
-#include "settings/token_splitter.h"
+#include "text/token_splitter.h"
 
 namespace vk {
 

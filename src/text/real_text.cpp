@@ -1,9 +1,11 @@
-#include "settings/real_text.h"
+#include "text/real_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+
+#include "text/char_class.h"
 
 namespace vk {
 
@@ -15,7 +17,6 @@ std::u16string FormatReal(double value) {
 
 namespace {
 
-bool IsSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // Decimal position of the leading significant digit of a number whose conversion overflowed or

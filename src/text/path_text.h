@@ -22,4 +22,7 @@ bool IsRelativePath(std::u16string_view path);
 // empty when there is none.
 std::u16string ParentFolder(std::u16string path);
 
+// Appends a backslash unless the text ends in one; "" becomes "\".
+void AddTrailingBackslash(std::u16string& path);
+
 }  // namespace vk

@@ -1,4 +1,4 @@
-#include "ui/path_text.h"
+#include "text/path_text.h"
 
 namespace vk {
 
@@ -29,6 +29,10 @@ std::u16string ParentFolder(std::u16string path) {
   while (!path.empty() && (path.back() == u'\\' || path.back() == u'/')) path.pop_back();
   const size_t slash = path.find_last_of(u"\\/");
   return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
+}
+
+void AddTrailingBackslash(std::u16string& path) {
+  if (path.empty() || path.back() != u'\\') path += u'\\';
 }
 
 }  // namespace vk

@@ -1,4 +1,4 @@
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk {
 

@@ -1,0 +1,2 @@
+// Deliberately upward: settings sits below import.
+#include "import/import_driver.h"

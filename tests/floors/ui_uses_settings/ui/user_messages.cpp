@@ -1,0 +1,2 @@
+// Deliberately upward: ui sits below settings.
+#include "settings/registry.h"
