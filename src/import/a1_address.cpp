@@ -204,4 +204,10 @@ std::u16string RebaseFormula(std::u16string_view formula, std::u16string_view ce
   return out;
 }
 
+std::u16string FitWholeAreas(const std::u16string& text, size_t limit) {
+  if (text.size() <= limit) return text;
+  const size_t comma = text.rfind(u',', limit);
+  return text.substr(0, comma == std::u16string::npos || comma == 0 ? limit : comma);
+}
+
 }  // namespace vk

@@ -33,6 +33,11 @@ bool ParseRangeStart(std::u16string_view text, int32_t* row, int32_t* column);
 std::u16string RebaseReference(std::u16string_view token, int32_t cellRow, int32_t cellColumn,
                                int32_t topRow, int32_t topColumn);
 
+// A range text (areas joined by ",") cut to at most limit units for a fixed buffer: it keeps
+// as many whole areas as fit, so that no area arrives cut in the middle of its address; a
+// single area or name longer than the limit is cut at the limit.
+std::u16string FitWholeAreas(const std::u16string& text, size_t limit);
+
 // The formula of a condition that applies to appliesTo (a range address, areas joined by ","),
 // with every relative reference moved from the applies-to range's top-left corner to the cell
 // at cellAddress and written absolute. Before Excel 12 the formula is returned as read.

@@ -1,4 +1,5 @@
 #pragma once
+#include "import/format_source.h"
 
 namespace vk {
 
@@ -9,12 +10,11 @@ class Borders;
 }
 
 // Fills the record's four edges (and, for a cell's own borders, both diagonals) from an Excel
-// Borders collection. conditionMode 1 reads a format condition's borders, which Excel indexes
-// differently and which have no diagonals; the edges written then carry fromCondition 1.
-// gridlines: the sheet prints its gridlines, so an edge without a line is sent as a thin black
-// line. A failed read ends the operation silently, keeping the edges already written; Excel's
+// Borders collection. A format condition's borders are indexed differently by Excel and have
+// no diagonals; the edges written then carry fromCondition 1. With printed gridlines an edge
+// without a line is sent as a thin black line. A failed read ends the operation silently, keeping the edges already written; Excel's
 // busy refusal is passed on.
-void ReadBorders(const ImportSession& session, CellRecord& record, const excel::Borders& borders, int conditionMode,
-                 bool gridlines);
+void ReadBorders(const ImportSession& session, CellRecord& record, const excel::Borders& borders,
+                 FormatSource source, Gridlines gridlines);
 
 }  // namespace vk

@@ -1,5 +1,6 @@
 #include "import/cell_fill.h"
 
+#include "excel/excel_constants.h"
 #include "excel/interior.h"
 #include "excel/workbook.h"
 #include "import/excel_value.h"
@@ -9,7 +10,6 @@
 namespace vk {
 namespace {
 
-constexpr int32_t kXlAutomatic = -4105;
 // Excel 2007 added true RGB fills; before it a fill is a palette entry.
 constexpr int32_t kFirstRgbVersion = 12;
 
@@ -28,7 +28,7 @@ void ReadPattern(CellRecord& record, const excel::Interior& interior, const exce
   const Variant index = interior.PatternColorIndex();
   const int32_t colorIndex = IsDefined(index) ? index.ToInt32() : kXlNone;
   // None and automatic are no palette entries: the receiver gets black for them.
-  if (colorIndex == kXlNone || colorIndex == kXlAutomatic || colorIndex <= 0) {
+  if (colorIndex == kXlNone || colorIndex == excel::kXlAutomatic || colorIndex <= 0) {
     record.patternColor = 0;
   } else {
     record.patternColor = workbook.Colors(colorIndex);

@@ -109,7 +109,8 @@ class RunListBuilder {
 };
 
 void ReadFullOrCondition(const ImportSession& session, CellRecord& record, const excel::Font& font, const excel::Range& cell,
-                         bool full) {
+                         FormatSource source) {
+  const bool full = source == FormatSource::Cell;
   Mixed mixed;
   if (const Variant v = font.Bold(); IsDefined(v)) record.bold = v.ToBool() ? 1 : 0;
   else mixed.bold = true;
@@ -169,9 +170,9 @@ void ReadFullOrCondition(const ImportSession& session, CellRecord& record, const
 }  // namespace
 
 void ReadCellFont(const ImportSession& session, CellRecord& record, const excel::Font& font, const excel::Range& cell,
-                  bool full) {
+                  FormatSource source) {
   try {
-    ReadFullOrCondition(session, record, font, cell, full);
+    ReadFullOrCondition(session, record, font, cell, source);
   } catch (const ComError& error) {
     RethrowIfExcelBusy(error);
   }

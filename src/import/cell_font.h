@@ -1,4 +1,5 @@
 #pragma once
+#include "import/format_source.h"
 
 namespace vk {
 
@@ -15,6 +16,6 @@ class Range;
 // underline, strikethrough and colour, and only those the condition sets. A failed read ends
 // the operation silently with what it wrote so far; Excel's busy refusal is passed on.
 void ReadCellFont(const ImportSession& session, CellRecord& record, const excel::Font& font, const excel::Range& cell,
-                  bool full);
+                  FormatSource source);
 
 }  // namespace vk

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "excel/application.h"
+#include "excel/excel_constants.h"
 #include "excel/format_condition.h"
 #include "excel/range.h"
 #include "excel/workbook.h"
@@ -22,12 +23,6 @@
 namespace vk {
 namespace {
 
-// XlFormatConditionType of the rules evaluated here.
-constexpr int32_t kXlCellValue = 1;
-constexpr int32_t kXlExpression = 2;
-constexpr int32_t kXlTextString = 9;
-constexpr int32_t kXlBlanksCondition = 10;
-constexpr int32_t kXlNoBlanksCondition = 13;
 // Excel 2007 added Stop If True and several rules per cell.
 constexpr int32_t kFirstVersionWithStopIfTrue = 12;
 constexpr double kNonZero = 0.000001;
@@ -123,16 +118,16 @@ bool Holds(CellConditions& cc, const excel::FormatCondition& condition) {
   const int32_t type = condition.Type();
   try {
     switch (type) {
-      case kXlCellValue: {
+      case excel::kXlCellValue: {
         ActivateOnce(cc);
         const std::u16string test = CellValueTest(cc, condition);
         if (test.empty()) return false;
         return IsTrue(cc.session.App().Evaluate(test));
       }
-      case kXlExpression:
-      case kXlTextString:
-      case kXlBlanksCondition:
-      case kXlNoBlanksCondition: {
+      case excel::kXlExpression:
+      case excel::kXlTextString:
+      case excel::kXlBlanksCondition:
+      case excel::kXlNoBlanksCondition: {
         ActivateOnce(cc);
         return ExpressionHolds(cc.worksheet.Evaluate(Rebased(cc, condition.Formula1())));
       }
@@ -148,8 +143,8 @@ bool Holds(CellConditions& cc, const excel::FormatCondition& condition) {
 void Overlay(const ImportSession& session, CellRecord& record, const excel::FormatCondition& condition,
              const excel::Range& cell, const excel::Workbook& workbook) {
   if (const excel::Interior interior = condition.Interior()) ReadFill(session, record, interior, workbook);
-  if (const excel::Borders borders = condition.Borders()) ReadBorders(session, record, borders, 1, false);
-  if (const excel::Font font = condition.Font()) ReadCellFont(session, record, font, cell, false);
+  if (const excel::Borders borders = condition.Borders()) ReadBorders(session, record, borders, FormatSource::Condition, Gridlines::NotPrinted);
+  if (const excel::Font font = condition.Font()) ReadCellFont(session, record, font, cell, FormatSource::Condition);
 }
 
 }  // namespace

@@ -4,11 +4,14 @@
 
 #include "automation/com_error.h"
 #include "excel/application.h"
+#include "excel/excel_constants.h"
 #include "excel/name.h"
 #include "excel/page_setup.h"
 #include "excel/range.h"
 #include "excel/workbook.h"
 #include "excel/worksheet.h"
+#include "import/a1_address.h"
+#include "import/excel_value.h"
 #include "import/shapes_pass.h"
 #include "import/table_pass.h"
 #include "import/uti_func.h"
@@ -27,10 +30,6 @@ constexpr char16_t kLogFileName[] = u"Vellumark-Import.log";
 constexpr int32_t kUsedRangeRowLimit = 300;
 constexpr int32_t kUsedRangeColumnLimit = 150;
 constexpr double kExtentFactor = 1.2;
-constexpr int32_t kXlByRows = 1;
-constexpr int32_t kXlByColumns = 2;
-constexpr int32_t kXlPrevious = 2;
-constexpr int32_t kXlA1 = 1;
 
 // The fixed buffers of a run: 511 characters of range text and 127 of sheet name.
 constexpr size_t kRangeTextMax = 511;
@@ -69,25 +68,25 @@ class RunningFlag {
   bool& flag_;
 };
 
-// A range text longer than its buffer keeps as many whole areas as fit, so that no area
-// arrives cut in the middle of its address; a single over-long piece is cut at the limit.
-std::u16string FitRangeText(const std::u16string& text) {
-  if (text.size() <= kRangeTextMax) return text;
-  size_t comma = text.rfind(u',', kRangeTextMax);
-  return text.substr(0, comma == std::u16string::npos || comma == 0 ? kRangeTextMax : comma);
-}
-
 std::u16string FitSheetName(const std::u16string& name) { return name.substr(0, kSheetNameMax); }
 
-// Excel's busy refusal always ends the import silently, also where a failed call is
-// otherwise reported on the spot.
-void RethrowIfBusy(const ComError& error) {
-  if (error.Error() == kExcelBusy) throw error;
+// Reads an object whose absence the run reports on the spot: a refusal by Excel comes back as
+// Nothing with its code in hr for the message, except Excel's busy refusal, which always ends
+// the import silently.
+template <typename Read>
+auto KeepRefusal(int32_t& hr, Read read) -> decltype(read()) {
+  try {
+    return read();
+  } catch (const ComError& error) {
+    RethrowIfExcelBusy(error);
+    hr = error.Error();
+    return {};
+  }
 }
 
 int32_t LastUsedIndex(excel::Range& cells, int32_t searchOrder, bool byRow) {
   excel::Range found = cells.Find(Variant::String(u"*"), Variant::Missing(), Variant::Missing(),
-                                  Variant::Missing(), Variant::I4(searchOrder), Variant::I4(kXlPrevious));
+                                  Variant::Missing(), Variant::I4(searchOrder), Variant::I4(excel::kXlPrevious));
   if (!found) return -1;
   const int32_t index = byRow ? found.Row() : found.Column();
   return static_cast<int32_t>(static_cast<double>(index) * kExtentFactor);
@@ -167,12 +166,7 @@ int ImportRun::ChooseArea() {
   importObj_ = static_cast<uint32_t>(ReadOption(options::kImportObj, optionKey_));
 
   int32_t hr = kSOk;
-  try {
-    sheet_ = app_.ActiveSheet();
-  } catch (const ComError& error) {
-    RethrowIfBusy(error);
-    hr = error.Error();
-  }
+  sheet_ = KeepRefusal(hr, [&] { return app_.ActiveSheet(); });
   if (!sheet_) {
     ShowWarning(FormatText(u"Invalid active worksheet: 0x%x, %d", {int64_t{hr}, int64_t{1343}}));
     return kImportNoActiveSheet;
@@ -190,30 +184,19 @@ int ImportRun::ChooseArea() {
 // The selection, or the defined name that refers to it when the user wants names.
 int ImportRun::TakeSelection() {
   int32_t hr = kSOk;
-  ObjectPtr selection;
-  try {
-    selection = app_.Selection();
-  } catch (const ComError& error) {
-    RethrowIfBusy(error);
-    hr = error.Error();
-  }
+  const ObjectPtr selection = KeepRefusal(hr, [&] { return app_.Selection(); });
   if (!selection) {
     ShowWarning(FormatText(u"Invalid selection: 0x%x, %d", {int64_t{hr}, int64_t{1358}}));
     return kImportNoSelection;
   }
   Mark(1365);
   // A selected shape or chart is not a Range and refuses the interface.
-  try {
-    range_ = excel::Range(selection->QueryInterface(kIidExcelRange));
-  } catch (const ComError& error) {
-    RethrowIfBusy(error);
-    hr = error.Error();
-  }
+  range_ = KeepRefusal(hr, [&] { return excel::Range(selection->QueryInterface(kIidExcelRange)); });
   if (!range_) {
     ShowWarning(FormatText(u"Invalid selected range: 0x%x, %d", {int64_t{hr}, int64_t{1370}}));
     return kImportNotARange;
   }
-  rangeText_ = range_.Address(Variant::Missing(), Variant::Missing(), Variant::I4(kXlA1));
+  rangeText_ = range_.Address(Variant::Missing(), Variant::Missing(), Variant::I4(excel::kXlA1));
   Mark(1378);
   if (ReadOption(options::kUseRangeName, optionKey_) != 0) {
     try {
@@ -264,12 +247,12 @@ int ImportRun::TakeUsedRange() {
   int32_t columnLimit = columns;
   if (rows >= kUsedRangeRowLimit) {
     Mark(1502);
-    const int32_t n = LastUsedIndex(cells, kXlByRows, true);
+    const int32_t n = LastUsedIndex(cells, excel::kXlByRows, true);
     if (n >= 0 && n < rowLimit) rowLimit = n;
   }
   Mark(1513);
   if (columns >= kUsedRangeColumnLimit) {
-    const int32_t n = LastUsedIndex(cells, kXlByColumns, false);
+    const int32_t n = LastUsedIndex(cells, excel::kXlByColumns, false);
     if (n >= 0 && n < columnLimit) columnLimit = n;
   }
   Mark(1526);
@@ -312,7 +295,7 @@ void ImportRun::RunTables() {
 
 void ImportRun::RunTable(const TablePassContext& tables, const ShapesPassContext& shapes, excel::Range& area,
                          const std::u16string& rangeText) {
-  const AreaGeometry geometry = TablePass(tables, area, FitRangeText(rangeText));
+  const AreaGeometry geometry = TablePass(tables, area, FitWholeAreas(rangeText, kRangeTextMax));
   if ((importObj_ & kImportAutoShape) != 0) ShapesPass(shapes, geometry);
 }
 

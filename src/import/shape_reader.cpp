@@ -8,6 +8,7 @@
 #include "automation/com_error.h"
 #include "excel/application.h"
 #include "excel/chart.h"
+#include "excel/excel_constants.h"
 #include "excel/text_frame.h"
 #include "import/excel_value.h"
 #include "import/import_session.h"
@@ -27,9 +28,6 @@ constexpr char16_t kTag[] = u"shapes_pass.cpp";
 constexpr int32_t kArrowheadNone = 1;
 constexpr int32_t kArrowheadMedium = 2;
 constexpr int32_t kListBoxSent = 13;  // list boxes travel as 13, not Excel's 6
-constexpr int32_t kXlLeft = -4131;
-constexpr int32_t kXlTop = -4160;
-constexpr int32_t kMsoTextOrientationHorizontal = 1;
 
 // A picture's path must fit the record whole: a cut path would name another file, so a shape
 // whose path is longer than the field holds is left out, before anything is written.
@@ -377,17 +375,17 @@ bool ShapeReader::ReadText(const excel::Shape& shape) {
         try {
           record_.horizontalAlignment = frame.HorizontalAlignment();
         } catch (...) {
-          record_.horizontalAlignment = kXlLeft;
+          record_.horizontalAlignment = excel::kXlLeft;
         }
         try {
           record_.verticalAlignment = frame.VerticalAlignment();
         } catch (...) {
-          record_.verticalAlignment = kXlTop;
+          record_.verticalAlignment = excel::kXlTop;
         }
         try {
           record_.controlValue = frame.Orientation();
         } catch (...) {
-          record_.controlValue = kMsoTextOrientationHorizontal;
+          record_.controlValue = excel::kMsoTextOrientationHorizontal;
         }
       }
     }

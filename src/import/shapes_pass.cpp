@@ -85,9 +85,8 @@ class ZoomAtHundred {
 void ReadOneShape(ShapeReader& reader, const excel::Shapes& shapes, int32_t i, int32_t n,
                   const ImportSession& session) {
   session.Mark(1174, kTag);
-  ShapeRecord& record = reader.ClearRecord();
+  reader.ClearRecord();  // with the record's size set
   session.Mark(1176, kTag);
-  record.size = kShapeRecordSize;
   session.Mark(1179, kTag);
   session.Mark(1182, kTag);
   const excel::Shape shape = shapes.Item(i);

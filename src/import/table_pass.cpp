@@ -3,10 +3,12 @@
 #include <cstring>
 #include <memory>
 
+#include "excel/excel_constants.h"
 #include "excel/page_setup.h"
 #include "excel/range.h"
 #include "excel/workbook.h"
 #include "excel/worksheet.h"
+#include "import/a1_address.h"
 #include "import/cell_borders.h"
 #include "import/cell_fill.h"
 #include "import/cell_font.h"
@@ -23,12 +25,6 @@ namespace vk {
 namespace {
 
 constexpr char16_t kTag[] = u"table_pass.cpp";
-constexpr int32_t kXlA1 = 1;
-constexpr int32_t kXlGeneral = 1;
-constexpr int32_t kXlLeft = -4131;
-constexpr int32_t kXlRight = -4152;
-constexpr int32_t kXlUpward = -4171;
-constexpr int32_t kXlDownward = -4170;
 // Below this a row or column is hidden: Excel measures it 0.
 constexpr double kHiddenSize = 0.000001;
 // A formula or number format longer than its field is not sent at all rather than cut into
@@ -36,17 +32,9 @@ constexpr double kHiddenSize = 0.000001;
 constexpr size_t kFormulaMax = 511;
 constexpr size_t kNumberFormatMax = 127;
 constexpr size_t kTextMax = sizeof(CellRecord::text) / sizeof(char16_t) - 1;
-constexpr size_t kAreaAddressMax = sizeof(CellRecord::areaAddress) / sizeof(char16_t) - 1;
-
 // The range text of a multi-area selection (FuncState other than 0 passes it whole) or a long
-// range name can exceed the record's 63 characters. The import goes on, and the field keeps as
-// many whole areas as fit, so that no area arrives cut in the middle of its address; a single
-// area or name longer than the field is cut at its end.
-std::u16string FitAreaAddress(const std::u16string& text) {
-  if (text.size() <= kAreaAddressMax) return text;
-  const size_t comma = text.rfind(u',', kAreaAddressMax);
-  return text.substr(0, comma == std::u16string::npos || comma == 0 ? kAreaAddressMax : comma);
-}
+// range name can exceed the record's 63 characters: the import goes on with what fits.
+constexpr size_t kAreaAddressMax = sizeof(CellRecord::areaAddress) / sizeof(char16_t) - 1;
 
 // Excel aligns a General cell by what it holds: numbers and dates to the right. The receiver
 // has no General, so it gets the side Excel shows.
@@ -64,7 +52,7 @@ class TableRun {
  public:
   TableRun(const TablePassContext& context, excel::Range& area, const std::u16string& rangeText)
       : context_(context), session_(context.session), position_(context.position), area_(area),
-        rangeText_(rangeText), areaAddress_(FitAreaAddress(rangeText)), record_(std::make_unique<CellRecord>()) {}
+        rangeText_(rangeText), areaAddress_(FitWholeAreas(rangeText, kAreaAddressMax)), record_(std::make_unique<CellRecord>()) {}
 
   AreaGeometry Run();
 
@@ -84,7 +72,7 @@ class TableRun {
   const std::u16string& rangeText_;
   const std::u16string areaAddress_;
   std::unique_ptr<CellRecord> record_;  // one buffer for the whole table
-  bool gridlines_ = false;
+  Gridlines gridlines_ = Gridlines::NotPrinted;
   bool tableObject_ = false;
 };
 
@@ -92,7 +80,7 @@ AreaGeometry TableRun::Run() {
   Mark(899);
   excel::PageSetup pageSetup = context_.worksheet.PageSetup();
   Mark(902);
-  gridlines_ = pageSetup.PrintGridlines();
+  gridlines_ = pageSetup.PrintGridlines() ? Gridlines::Printed : Gridlines::NotPrinted;
   Mark(905);
 
   AreaGeometry& geometry = geometry_;
@@ -158,6 +146,8 @@ void TableRun::ReadCell(const excel::Range& cell) {
   Mark(979);
   const excel::Range mergeArea = cell.MergeArea();
   const excel::Interior interior = cell.Interior();
+  // Read here although the font is taken again below: a cell whose Font Excel refuses must fail
+  // at this step, which the error message and the log name, not after its fill and borders.
   const excel::Font font = cell.Font();
   const excel::Borders borders = cell.Borders();
 
@@ -165,7 +155,7 @@ void TableRun::ReadCell(const excel::Range& cell) {
   // Row and column numbers as the absolute flags: non-zero, so both parts are absolute.
   const Variant row = Variant::I4(position_.row);
   const Variant column = Variant::I4(position_.column);
-  SetField(record.address, cell.Address(row, column, Variant::I4(kXlA1)));
+  SetField(record.address, cell.Address(row, column, Variant::I4(excel::kXlA1)));
   Mark(991);
   session_.Log().WriteLine(FieldText(record.address), 991);
 
@@ -188,7 +178,7 @@ void TableRun::ReadCell(const excel::Range& cell) {
   record.verticalAlignment = cell.VerticalAlignment();
 
   Mark(1050);
-  SetField(record.mergeAddress, mergeArea.Address(row, column, Variant::I4(kXlA1)));
+  SetField(record.mergeAddress, mergeArea.Address(row, column, Variant::I4(excel::kXlA1)));
   Mark(1055);
   record.mergeWidth = mergeArea.Width();
   record.mergeHeight = mergeArea.Height();
@@ -197,10 +187,10 @@ void TableRun::ReadCell(const excel::Range& cell) {
   Mark(1059);
   ReadFill(session_, record, interior, context_.workbook);
   Mark(1064);
-  ReadBorders(session_, record, borders, 0, gridlines_);
+  ReadBorders(session_, record, borders, FormatSource::Cell, gridlines_);
   Mark(1080);
   const excel::Font ownFont = cell.Font();
-  ReadCellFont(session_, record, ownFont, cell, true);
+  ReadCellFont(session_, record, ownFont, cell, FormatSource::Cell);
   ApplyConditionalFormats(session_, record, cell, context_.workbook, context_.worksheet);
 
   Mark(1089);
@@ -228,11 +218,11 @@ void TableRun::ReadFormula(const excel::Range& cell) {
 }
 
 int32_t TableRun::ResolveAlignment(int32_t alignment, const std::u16string& text, VarType valueType) {
-  if (text.empty() || alignment != kXlGeneral) return alignment;
+  if (text.empty() || alignment != excel::kXlGeneral) return alignment;
   Mark(1033);
-  if (record_->orientation == kXlUpward) return kXlRight;
-  if (record_->orientation == kXlDownward) return kXlLeft;
-  return IsNumberType(valueType) ? kXlRight : alignment;
+  if (record_->orientation == excel::kXlUpward) return excel::kXlRight;
+  if (record_->orientation == excel::kXlDownward) return excel::kXlLeft;
+  return IsNumberType(valueType) ? excel::kXlRight : alignment;
 }
 
 void TableRun::Send() { session_.SendRecord(record_.get(), record_->size); }

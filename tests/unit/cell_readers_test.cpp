@@ -57,7 +57,7 @@ TEST_F(Readers, ConditionBordersUseTheirOwnIndicesAndMarkWhatTheyWrote) {
   auto borders = std::make_shared<fake::FakeBorders>(excel, lines, std::vector<int32_t>{-4131, -4160, -4152, -4107});
 
   CellRecord record = CellOwn();
-  ReadBorders(addin.Session(), record, excel::Borders(borders), 1, false);
+  ReadBorders(addin.Session(), record, excel::Borders(borders), FormatSource::Condition, Gridlines::NotPrinted);
   CellRecord want = CellOwn();
   want.topEdge = {-4115, 1, 0xFF0000, 1, {}};
   want.bottomEdge = {-4142, 2, 0, 1, {}};  // no line: weight and colour stay the cell's
@@ -67,7 +67,7 @@ TEST_F(Readers, ConditionBordersUseTheirOwnIndicesAndMarkWhatTheyWrote) {
 
   // The same collection read in cell mode is refused at its first index: nothing is written.
   CellRecord cellMode = CellOwn();
-  ReadBorders(addin.Session(), cellMode, excel::Borders(borders), 0, true);
+  ReadBorders(addin.Session(), cellMode, excel::Borders(borders), FormatSource::Cell, Gridlines::Printed);
   want = CellOwn();
   EXPECT_EQ(std::memcmp(&cellMode, &want, sizeof cellMode), 0);
 }
@@ -80,7 +80,7 @@ TEST_F(Readers, ConditionFontWritesOnlyWhatTheConditionSets) {
   face.color = 0x00FF00;
   auto font = std::make_shared<fake::FakeFont>(excel, std::vector<fake::FakeFontFace>{face});
   CellRecord record = CellOwn();
-  ReadCellFont(addin.Session(), record, excel::Font(font), excel::Range(), false);
+  ReadCellFont(addin.Session(), record, excel::Font(font), excel::Range(), FormatSource::Condition);
   CellRecord want = CellOwn();
   want.italic = 1;
   want.underline = 2;
