@@ -44,12 +44,8 @@ CXVKAddin::CXVKAddin(IUnknown* outer) : CComObjectRoot(outer) {}
 // CAD side's next import request, and the module could be unloaded under a live window. It goes
 // quietly then, without the disconnection's end message.
 CXVKAddin::~CXVKAddin() {
-  if (m_pSignalDialog) {
-    m_pSignalDialog->DestroyWindow();
-    delete m_pSignalDialog;
-    m_pSignalDialog = nullptr;
-    m_pLink = nullptr;
-  }
+  m_pLink = nullptr;
+  m_pSignalDialog.reset();  // the dialog destroys its window
 }
 
 void* CXVKAddin::FindInterface(REFIID iid) {
@@ -100,13 +96,13 @@ STDMETHODIMP CXVKAddin::OnConnection(IDispatch* Application, ext_ConnectMode, ID
       if (m_pExcel) m_nExcelVersion = MajorVersion(m_pExcel->Get(u"Version").ToString());
 
       if (!m_pSignalDialog) {
-        m_pSignalDialog = new CSignalDialog(this);
+        m_pSignalDialog = std::make_unique<CSignalDialog>(this);
         if (m_pSignalDialog->Create()) {
           ::ShowWindow(m_pSignalDialog->GetSafeHwnd(), SW_HIDE);
         } else {
           ShowWarning(u"Can't initialize Vellumark add-in.");
         }
-        m_pLink = m_pSignalDialog;
+        m_pLink = m_pSignalDialog.get();
       }
       return S_OK;
     } catch (const ComError& e) {
@@ -126,10 +122,8 @@ STDMETHODIMP CXVKAddin::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) {
       m_log.WriteLine(kConnectionTag, 463);
       if (m_pSignalDialog) {
         m_pSignalDialog->EndLink(kLinkEndDisconnecting);
-        m_pSignalDialog->DestroyWindow();
-        delete m_pSignalDialog;
-        m_pSignalDialog = nullptr;
         m_pLink = nullptr;
+        m_pSignalDialog.reset();  // the dialog destroys its window
       }
       m_log.WriteLine(kConnectionTag, 472);
       m_log.WriteLine(kConnectionTag, 487);

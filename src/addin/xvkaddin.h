@@ -3,6 +3,7 @@
 #include <ole2.h>
 #include <ocidl.h>
 
+#include <memory>
 #include <string>
 
 #include "addin/com_object_root.h"
@@ -67,7 +68,7 @@ class CXVKAddin final : public CComObjectRoot,
   // Before a ribbon or command import: 6 lets the import run, 7 stops it.
   int CheckProjectWiseDocument();
   // The link dialog, null when none was created or it is gone after disconnection.
-  CSignalDialog* SignalDialog() const { return m_pSignalDialog; }
+  CSignalDialog* SignalDialog() const { return m_pSignalDialog.get(); }
 
  private:
   explicit CXVKAddin(IUnknown* outer);
@@ -79,7 +80,7 @@ class CXVKAddin final : public CComObjectRoot,
   void HelpCommand();
   HRESULT LoadImage(IPictureDisp** picture);
 
-  CSignalDialog* m_pSignalDialog = nullptr;  // the object behind m_pLink; owned
+  std::unique_ptr<CSignalDialog> m_pSignalDialog;  // the object behind m_pLink
 };
 
 // Where the Help command finds the help file: the folder of the installation's "Path" value,
