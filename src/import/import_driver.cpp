@@ -144,7 +144,7 @@ class ImportRun {
   void Mark(int32_t step) { session_.Mark(step, kTag); }
 
   const ImportSession& session_;
-  const excel::Application& app_;
+  const excel::Application app_;
   const int32_t funcState_;
   const int bSelectedRange_;
   // Shapes are sent only inside the area: set with the area, for a selection or a print area.
@@ -340,7 +340,7 @@ int CImportDriver::ImportSteps(int bSelectedRange) {
 
   if (!m_pExcel) return kImportNoExcel;
   const ImportSession session = Session();
-  const excel::Application& app = session.App();
+  const excel::Application app = session.App();
   session.Mark(1303, kTag);
 
   CRegistry::SetRootKey(RegistryRoot::CurrentUser, kCompanyName);

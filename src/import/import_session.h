@@ -3,12 +3,14 @@
 #include <string_view>
 
 #include "automation/variant.h"
-#include "excel/application.h"
 #include "log/log_file.h"
 
 namespace vk {
 
 class CActiveCellKeeper;
+namespace excel {
+class Application;
+}
 class LinkChannel;
 
 // Where a run is: the cell of the table pass and the shape of the shapes pass. The run owns
@@ -33,7 +35,9 @@ class ImportSession {
   int32_t Step() const { return step_; }
   CLogFile& Log() const { return log_; }
 
-  const excel::Application& App() const { return app_; }
+  // Typed anew at each call: the session keeps only the object, so that Windows code including
+  // the driver does not take in the wrappers (whose member names clash with its macros).
+  excel::Application App() const;
   int32_t ExcelVersion() const { return excelVersion_; }
   // The CAD side takes metafile pictures (the SupportWMF option read at connection).
   bool SupportsWmf() const { return supportsWmf_; }
@@ -48,7 +52,7 @@ class ImportSession {
  private:
   int32_t& step_;
   CLogFile& log_;
-  excel::Application app_;
+  ObjectPtr excel_;
   int32_t excelVersion_;
   bool supportsWmf_;
   LinkChannel* link_;

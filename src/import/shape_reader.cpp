@@ -58,7 +58,8 @@ ShapeRecord& ShapeReader::ClearRecord() {
   return record_;
 }
 
-void ShapeReader::ReadTypeFields(const excel::Shape& shape, bool marked) {
+void ShapeReader::ReadTypeFields(const excel::Shape& shape, Owner owner) {
+  const bool marked = owner == Owner::Sheet;
   if (marked) Mark(1185);
   record_.autoShapeType = shape.AutoShapeType();
   if (marked) Mark(1188);
@@ -181,7 +182,7 @@ void ShapeReader::ReadGroup(const excel::Shape& group, int32_t count) {
   for (int32_t k = 1; k <= m; ++k) {
     const excel::Shape item = items.Item(k);
     ClearRecord();
-    ReadTypeFields(item, false);
+    ReadTypeFields(item, Owner::Group);
     ReadShape(item, MemberIndex(count + k), count + m);
   }
 }

@@ -24,9 +24,10 @@ class ShapeReader {
   // Deletes the picture file written for a shape that then failed, unless the file was there
   // before this import (an earlier import's drawing may still show it).
   void DiscardUnsentFile() noexcept;
-  // Reads the type fields the pass fills before handing a shape over; with step marks for the
-  // sheet's own shapes, without for the members of a group.
-  void ReadTypeFields(const excel::Shape& shape, bool marked);
+  // A sheet's own shape is read with step marks; a member of a group without.
+  enum class Owner { Sheet, Group };
+  // Reads the type fields the pass fills before handing a shape over.
+  void ReadTypeFields(const excel::Shape& shape, Owner owner);
   // Sends one record for the shape, one per member for a group, or nothing. index and count
   // name the shape's picture files.
   void ReadShape(const excel::Shape& shape, int32_t index, int32_t count);

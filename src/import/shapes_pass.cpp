@@ -36,7 +36,7 @@ class ZoomAtHundred {
     if (session_.ExcelVersion() < kFirstZoomedVersion) return;
     // A window whose zoom cannot be read or set is read as it is.
     try {
-      const excel::Application& app = session_.App();
+      const excel::Application app = session_.App();
       session_.Mark(1122, kTag);
       const excel::Window window = app.ActiveWindow();
       session_.Mark(1124, kTag);
@@ -66,7 +66,7 @@ class ZoomAtHundred {
   void PutBack(bool mark) {
     pending_ = false;
     if (session_.ExcelVersion() < kFirstZoomedVersion) return;
-    const excel::Application& app = session_.App();
+    const excel::Application app = session_.App();
     if (mark) session_.Mark(1264, kTag);
     const excel::Window window = app.ActiveWindow();
     if (mark) session_.Mark(1266, kTag);
@@ -90,7 +90,7 @@ void ReadOneShape(ShapeReader& reader, const excel::Shapes& shapes, int32_t i, i
   session.Mark(1179, kTag);
   session.Mark(1182, kTag);
   const excel::Shape shape = shapes.Item(i);
-  reader.ReadTypeFields(shape, true);
+  reader.ReadTypeFields(shape, ShapeReader::Owner::Sheet);
   reader.ReadShape(shape, i, n);
 }
 
