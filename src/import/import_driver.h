@@ -35,6 +35,9 @@ class CImportDriver : public ImportRequestHandler {
   // What the passes and readers of an import get of this object: its step mark, log, Excel,
   // link and active-cell keeper, as they are now.
   ImportSession Session();
+  // Stores the step mark and writes its checkpoint line to the import log (the connection's
+  // steps are marked too).
+  void Mark(int32_t step, std::u16string_view tag) { Session().Mark(step, tag); }
 
   int32_t m_nStep = 0;
   CLogFile m_log;
