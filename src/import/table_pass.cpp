@@ -90,6 +90,25 @@ void TryAreaRead(Read read) {
   }
 }
 
+// The height and top of each of an area's rows, or the width and left of each of its columns;
+// both left empty when a read fails.
+void ReadLines(const excel::Range& area, bool rows, int32_t count, std::vector<double>& sizes,
+               std::vector<double>& places) {
+  const auto size = rows ? &excel::Range::Height : &excel::Range::Width;
+  const auto place = rows ? &excel::Range::Top : &excel::Range::Left;
+  TryAreaRead([&] {
+    const excel::Range lines = rows ? area.Rows() : area.Columns();
+    std::vector<double> readSizes, readPlaces;
+    for (int32_t i = 1; i <= count; ++i) {
+      const excel::Range line = lines.Item(Variant::I4(i));
+      readSizes.push_back((line.*size)());
+      readPlaces.push_back((line.*place)());
+    }
+    sizes = std::move(readSizes);
+    places = std::move(readPlaces);
+  });
+}
+
 class TableRun {
  public:
   TableRun(const TablePassContext& context, excel::Range& area, const std::u16string& rangeText)
@@ -180,28 +199,8 @@ void TableRun::ReadAreaFacts(int32_t rowCount, int32_t columnCount) {
     const int32_t column = area_.Column();
     if (row >= 1 && column >= 1) facts_.firstRow = row, facts_.firstColumn = column;
   });
-  TryAreaRead([&] {
-    const excel::Range columns = area_.Columns();
-    std::vector<double> widths, lefts;
-    for (int32_t c = 1; c <= columnCount; ++c) {
-      const excel::Range column = columns.Item(Variant::I4(c));
-      widths.push_back(column.Width());
-      lefts.push_back(column.Left());
-    }
-    facts_.widths = std::move(widths);
-    facts_.lefts = std::move(lefts);
-  });
-  TryAreaRead([&] {
-    const excel::Range rows = area_.Rows();
-    std::vector<double> heights, tops;
-    for (int32_t r = 1; r <= rowCount; ++r) {
-      const excel::Range row = rows.Item(Variant::I4(r));
-      heights.push_back(row.Height());
-      tops.push_back(row.Top());
-    }
-    facts_.heights = std::move(heights);
-    facts_.tops = std::move(tops);
-  });
+  ReadLines(area_, false, columnCount, facts_.widths, facts_.lefts);
+  ReadLines(area_, true, rowCount, facts_.heights, facts_.tops);
   TryAreaRead([&] {
     const Variant merged = area_.MergeCells();
     facts_.noMerges = merged.Type() == VarType::Bool && !merged.BoolValue();
