@@ -1,4 +1,4 @@
-# Shared set-up for scripts/test and scripts/demo.
+# Shared set-up for scripts/test, scripts/demo and scripts/bench-wine.
 
 VK_PACKAGES="cmake python3 ninja-build g++ clang libclang-rt-14-dev googletest nlohmann-json3-dev libbenchmark-dev
 libdxflib-dev libcairo2-dev pkg-config python3-ezdxf fonts-droid-fallback
@@ -17,25 +17,31 @@ vk_install_packages() {
   $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# Trees: native and win64 are Debug builds for the tests; win64-release is the optimised DLL
+# users install (and the programs that test it). Targets given build only those.
 vk_configure_and_build() {
-  local tree=$1 args=()
-  [ "$tree" = win64 ] && args+=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake")
+  local tree=$1 args=() type=Debug; shift
+  case "$tree" in
+    win64*) args+=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake") ;;
+  esac
+  case "$tree" in
+    *-release) type=Release; args+=(-DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG") ;;
+  esac
   vk_ccache_args args
   if [ ! -f "build/$tree/build.ninja" ]; then
-    cmake -S . -B "build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${args[@]}" >/dev/null || return 1
+    cmake -S . -B "build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=$type "${args[@]}" >/dev/null || return 1
   fi
-  cmake --build "build/$tree" -j"$VK_JOBS" || return 1
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "build/$tree" -j"$VK_JOBS" "${targets[@]}" || return 1
 }
 
 # Only the named targets of the native tree (the demo's drawing programs).
-vk_configure_native_targets() {
-  local args=()
-  vk_ccache_args args
-  if [ ! -f build/native/build.ninja ]; then
-    cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug "${args[@]}" >/dev/null || return 1
-  fi
-  cmake --build build/native -j"$VK_JOBS" --target "$@"
-}
+vk_configure_native_targets() { vk_configure_and_build native "$@"; }
+
+# What the Release tree builds and tests: the DLL and the programs that drive it end to end.
+VK_RELEASE_TARGETS="vellumark vk_office_host vk_receiver vk_receiver_report vk_link_bench vk_e2e_tests vk_addin_tests"
+VK_RELEASE_TESTS="^(vk_e2e_tests|vk_addin_tests)$"
 
 # Developers with several work trees set VK_CCACHE=1 (and ccache's base_dir to the folder above
 # them, so one tree's objects serve the others).
@@ -77,11 +83,12 @@ vk_run_fuzz() {
   echo $n
 }
 
-# Passed and failed test cases of a tree whose programs wrote GoogleTest XML results; a program
+# Passed and failed test cases of a tree whose programs (those matching the filter, if given) wrote
+# GoogleTest XML results; a program
 # that left no results (it crashed or hung) counts as one failure.
 vk_count_gtest_results() {
-  local tree=$1 passed=0 failed=0 program xml tests failures errors
-  for program in $(cd "$tree" && ctest -N | sed -n 's/^ *Test *#[0-9]*: //p'); do
+  local tree=$1 filter=${2:-.} passed=0 failed=0 program xml tests failures errors
+  for program in $(cd "$tree" && ctest -N -R "$filter" | sed -n 's/^ *Test *#[0-9]*: //p'); do
     xml=$tree/test-results/$program.xml
     if [ ! -f "$xml" ]; then
       echo "$program left no results" >&2; failed=$((failed+1)); continue

@@ -48,6 +48,9 @@ std::u16string Range::NumberFormat() const { return Get(u"NumberFormat").ToStrin
 int32_t Range::Orientation() const { return Get(u"Orientation").ToInt32(); }
 int32_t Range::IndentLevel() const { return Get(u"IndentLevel").ToInt32(); }
 bool Range::WrapText() const { return Get(u"WrapText").ToBool(); }
+Variant Range::HasFormulaOfAll() const { return Get(u"HasFormula"); }
+Variant Range::WrapTextOfAll() const { return Get(u"WrapText"); }
+Variant Range::MergeCells() const { return Get(u"MergeCells"); }
 int32_t Range::HorizontalAlignment() const { return Get(u"HorizontalAlignment").ToInt32(); }
 int32_t Range::VerticalAlignment() const { return Get(u"VerticalAlignment").ToInt32(); }
 

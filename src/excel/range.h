@@ -65,6 +65,12 @@ class Range : public ExcelObjectOf<kIidRange> {
   int32_t Orientation() const;
   int32_t IndentLevel() const;
   bool WrapText() const;
+  // The same reads of several cells, as Excel answers them: True when all cells have it, False
+  // when none has, Null when they differ (V:excel.range.hasformula, V:excel.range.wraptext);
+  // MergeCells is False when the range holds no merged cell (V:excel.range.mergecells).
+  Variant HasFormulaOfAll() const;
+  Variant WrapTextOfAll() const;
+  Variant MergeCells() const;
   int32_t HorizontalAlignment() const;
   int32_t VerticalAlignment() const;
   // Characters(Start, Length): omitted arguments mean from the first character, to the end.

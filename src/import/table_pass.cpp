@@ -2,11 +2,14 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "excel/excel_constants.h"
 #include "excel/page_setup.h"
 #include "excel/range.h"
 #include "excel/workbook.h"
+#include "excel/format_condition.h"
 #include "excel/worksheet.h"
 #include "import/a1_address.h"
 #include "import/cell_borders.h"
@@ -48,6 +51,64 @@ bool IsNumberType(VarType type) {
   }
 }
 
+// What the cells of an area share, read once for the whole area or once per row and column,
+// so that a cell costs only the calls for what may differ between cells. A fact is known only
+// when Excel answered it as its pages document; after a failed read or an answer the shortcut
+// does not expect the cells are read one by one, as the reference reading does, and the records
+// are the same.
+struct AreaFacts {
+  // The area's first row and column on the sheet (V:excel.range.row, V:excel.range.column): a
+  // cell's absolute address follows from them (V:excel.range.address, "$A$1" style). 0: unknown.
+  int32_t firstRow = 0;
+  int32_t firstColumn = 0;
+  // Widths and heights belong to columns and rows (V:excel.range.columnwidth,
+  // V:excel.range.rowheight); a column of the area measures what each of its cells measures
+  // (V:excel.range.width, V:excel.range.left), a row likewise (V:excel.range.height,
+  // V:excel.range.top). Empty: unknown.
+  std::vector<double> widths, lefts;
+  std::vector<double> heights, tops;
+  // MergeCells False: no cell of the area is merged (V:excel.range.mergecells), so each cell is
+  // its own merge area (V:excel.range.mergearea).
+  bool noMerges = false;
+  // HasFormula False: none of the cells has a formula (V:excel.range.hasformula).
+  bool noFormulas = false;
+  // The area's FormatConditions hold every rule of its cells (V:excel.range.formatconditions):
+  // none there, none for any cell.
+  bool noConditions = false;
+  // WrapText True or False: every cell's; Null when they differ (V:excel.range.wraptext).
+  std::optional<bool> wrapText;
+};
+
+// A failed read of a whole area costs only its shortcut; Excel's busy refusal still ends the
+// import, as it does from any cell's read.
+template <typename Read>
+void TryAreaRead(Read read) {
+  try {
+    read();
+  } catch (const ComError& error) {
+    RethrowIfExcelBusy(error);
+  }
+}
+
+// The height and top of each of an area's rows, or the width and left of each of its columns;
+// both left empty when a read fails.
+void ReadLines(const excel::Range& area, bool rows, int32_t count, std::vector<double>& sizes,
+               std::vector<double>& places) {
+  const auto size = rows ? &excel::Range::Height : &excel::Range::Width;
+  const auto place = rows ? &excel::Range::Top : &excel::Range::Left;
+  TryAreaRead([&] {
+    const excel::Range lines = rows ? area.Rows() : area.Columns();
+    std::vector<double> readSizes, readPlaces;
+    for (int32_t i = 1; i <= count; ++i) {
+      const excel::Range line = lines.Item(Variant::I4(i));
+      readSizes.push_back((line.*size)());
+      readPlaces.push_back((line.*place)());
+    }
+    sizes = std::move(readSizes);
+    places = std::move(readPlaces);
+  });
+}
+
 class TableRun {
  public:
   TableRun(const TablePassContext& context, excel::Range& area, const std::u16string& rangeText)
@@ -59,9 +120,12 @@ class TableRun {
  private:
   void Mark(int32_t step) { session_.Mark(step, kTag); }
   void Clear();
-  void ReadCell(const excel::Range& cell);
+  void ReadAreaFacts(int32_t rowCount, int32_t columnCount);
+  void ReadRowValues(int32_t columnCount);
+  void ReadCell();
   void ReadFormula(const excel::Range& cell);
-  int32_t ResolveAlignment(int32_t alignment, const std::u16string& text, VarType valueType) ;
+  VarType ValueType(const excel::Range& cell) const;
+  int32_t ResolveAlignment(int32_t alignment, const std::u16string& text, const excel::Range& cell);
   void Send();
 
   const TablePassContext& context_;
@@ -74,6 +138,11 @@ class TableRun {
   std::unique_ptr<CellRecord> record_;  // one buffer for the whole table
   Gridlines gridlines_ = Gridlines::NotPrinted;
   bool tableObject_ = false;
+  bool shortcuts_ = false;
+  AreaFacts facts_;
+  // The values of the row being read (V:excel.range.value: a 2-D array for several cells);
+  // empty when unknown. One row at a time, so memory does not grow with the table.
+  std::vector<Variant> rowValues_;
 };
 
 AreaGeometry TableRun::Run() {
@@ -107,17 +176,62 @@ AreaGeometry TableRun::Run() {
   // Table objects on the CAD side are a choice of the drawing, not of an option set.
   tableObject_ = ReadOption(options::kTableObjOpt, kProductKey) != 0;
 
+  // A single cell is read as it is: reads of a whole area would cost it more than they save.
+  shortcuts_ = int64_t{rowCount} * columnCount > 1;
+  if (shortcuts_) ReadAreaFacts(rowCount, columnCount);
+
   // The counters are the run's: after a failure they name the cell it happened at.
   for (position_.row = 1; position_.row <= rowCount; ++position_.row) {
     session_.Log().WriteLine(u"iRow ", position_.row);
+    ReadRowValues(columnCount);
     for (position_.column = 1; position_.column <= columnCount; ++position_.column) {
       session_.Log().WriteLine(u"iCol ", position_.column);
       Clear();
-      const excel::Range cell = area_.Item(Variant::I4(position_.row), Variant::I4(position_.column));
-      ReadCell(cell);
+      ReadCell();
     }
   }
   return geometry_;
+}
+
+void TableRun::ReadAreaFacts(int32_t rowCount, int32_t columnCount) {
+  TryAreaRead([&] {
+    const int32_t row = area_.Row();
+    const int32_t column = area_.Column();
+    if (row >= 1 && column >= 1) facts_.firstRow = row, facts_.firstColumn = column;
+  });
+  ReadLines(area_, false, columnCount, facts_.widths, facts_.lefts);
+  ReadLines(area_, true, rowCount, facts_.heights, facts_.tops);
+  TryAreaRead([&] {
+    const Variant merged = area_.MergeCells();
+    facts_.noMerges = merged.Type() == VarType::Bool && !merged.BoolValue();
+  });
+  // The formula is read only for a table object.
+  if (tableObject_) {
+    TryAreaRead([&] {
+      const Variant formulas = area_.HasFormulaOfAll();
+      facts_.noFormulas = formulas.Type() == VarType::Bool && !formulas.BoolValue();
+    });
+  }
+  TryAreaRead([&] {
+    const Variant wrap = area_.WrapTextOfAll();
+    if (wrap.Type() == VarType::Bool) facts_.wrapText = wrap.BoolValue();
+  });
+  TryAreaRead([&] { facts_.noConditions = area_.FormatConditions().Count() == 0; });
+}
+
+void TableRun::ReadRowValues(int32_t columnCount) {
+  rowValues_.clear();
+  if (!shortcuts_) return;
+  TryAreaRead([&] {
+    Variant values = area_.Rows().Item(Variant::I4(position_.row)).Value();
+    if (columnCount == 1) {
+      if (!values.IsArray()) rowValues_.push_back(std::move(values));
+      return;
+    }
+    // One row of the area: a 1 x columns array.
+    if (!values.IsArray() || values.ArrayDims() != std::vector<uint32_t>{1, static_cast<uint32_t>(columnCount)}) return;
+    rowValues_ = values.ArrayElements();
+  });
 }
 
 void TableRun::Clear() {
@@ -129,12 +243,20 @@ void TableRun::Clear() {
   record.underline = kXlNone;
 }
 
-void TableRun::ReadCell(const excel::Range& cell) {
+void TableRun::ReadCell() {
   CellRecord& record = *record_;
+  const size_t rowIndex = static_cast<size_t>(position_.row - 1);
+  const size_t columnIndex = static_cast<size_t>(position_.column - 1);
+  // A cell whose size its row and column tell needs no object until it is known to be shown.
+  excel::Range cell;
+  auto theCell = [&]() -> const excel::Range& {
+    if (!cell) cell = area_.Item(Variant::I4(position_.row), Variant::I4(position_.column));
+    return cell;
+  };
   Mark(962);
-  record.width = cell.Width();
+  record.width = facts_.widths.empty() ? theCell().Width() : facts_.widths[columnIndex];
   Mark(964);
-  record.height = cell.Height();
+  record.height = facts_.heights.empty() ? theCell().Height() : facts_.heights[rowIndex];
   Mark(967);
   // A hidden row or column: the receiver keeps its place in the table, nothing more.
   if (record.width < kHiddenSize || record.height < kHiddenSize) {
@@ -142,20 +264,25 @@ void TableRun::ReadCell(const excel::Range& cell) {
     Send();
     return;
   }
+  theCell();
 
   Mark(979);
-  const excel::Range mergeArea = cell.MergeArea();
+  const excel::Range mergeArea = facts_.noMerges ? excel::Range() : cell.MergeArea();
   const excel::Interior interior = cell.Interior();
-  // Read here although the font is taken again below: a cell whose Font Excel refuses must fail
-  // at this step, which the error message and the log name, not after its fill and borders.
+  // Read at this step and used for the cell's font below: a cell whose Font Excel refuses must
+  // fail here, which the error message and the log name, not after its fill and borders.
   const excel::Font font = cell.Font();
   const excel::Borders borders = cell.Borders();
 
   Mark(986);
-  // Row and column numbers as the absolute flags: non-zero, so both parts are absolute.
-  const Variant row = Variant::I4(position_.row);
-  const Variant column = Variant::I4(position_.column);
-  SetField(record.address, cell.Address(row, column, Variant::I4(excel::kXlA1)));
+  std::u16string address;
+  if (facts_.firstRow != 0) {
+    address = MakeAbsoluteAddress(facts_.firstRow + position_.row - 1, facts_.firstColumn + position_.column - 1);
+  } else {
+    // Row and column numbers as the absolute flags: non-zero, so both parts are absolute.
+    address = cell.Address(Variant::I4(position_.row), Variant::I4(position_.column), Variant::I4(excel::kXlA1));
+  }
+  SetField(record.address, address);
   Mark(991);
   session_.Log().WriteLine(FieldText(record.address), 991);
 
@@ -163,25 +290,33 @@ void TableRun::ReadCell(const excel::Range& cell) {
   if (!text.empty() && text.size() <= kTextMax) EscapeCellText(text, record.text, kTextMax + 1);
 
   Mark(998);
-  const VarType valueType = cell.Value().Type();
   ReadFormula(cell);
 
   Mark(1020);
   record.orientation = cell.Orientation();
   record.indentLevel = cell.IndentLevel();
-  record.wrapText = cell.WrapText() ? 1 : 0;
-  record.left = cell.Left() - geometry_.left;
-  record.top = cell.Top() - geometry_.top;
+  record.wrapText = (facts_.wrapText ? *facts_.wrapText : cell.WrapText()) ? 1 : 0;
+  record.left = (facts_.lefts.empty() ? cell.Left() : facts_.lefts[columnIndex]) - geometry_.left;
+  record.top = (facts_.tops.empty() ? cell.Top() : facts_.tops[rowIndex]) - geometry_.top;
 
   Mark(1030);
-  record.horizontalAlignment = ResolveAlignment(cell.HorizontalAlignment(), text, valueType);
+  record.horizontalAlignment = ResolveAlignment(cell.HorizontalAlignment(), text, cell);
   record.verticalAlignment = cell.VerticalAlignment();
 
   Mark(1050);
-  SetField(record.mergeAddress, mergeArea.Address(row, column, Variant::I4(excel::kXlA1)));
-  Mark(1055);
-  record.mergeWidth = mergeArea.Width();
-  record.mergeHeight = mergeArea.Height();
+  if (facts_.noMerges) {
+    SetField(record.mergeAddress, address);
+    Mark(1055);
+    record.mergeWidth = record.width;
+    record.mergeHeight = record.height;
+  } else {
+    const Variant row = Variant::I4(position_.row);
+    const Variant column = Variant::I4(position_.column);
+    SetField(record.mergeAddress, mergeArea.Address(row, column, Variant::I4(excel::kXlA1)));
+    Mark(1055);
+    record.mergeWidth = mergeArea.Width();
+    record.mergeHeight = mergeArea.Height();
+  }
 
   // Conditional formats come last: what holds overwrites the cell's own formats.
   Mark(1059);
@@ -189,9 +324,8 @@ void TableRun::ReadCell(const excel::Range& cell) {
   Mark(1064);
   ReadBorders(session_, record, borders, FormatSource::Cell, gridlines_);
   Mark(1080);
-  const excel::Font ownFont = cell.Font();
-  ReadCellFont(session_, record, ownFont, cell, FormatSource::Cell);
-  ApplyConditionalFormats(session_, record, cell, context_.workbook, context_.worksheet);
+  ReadCellFont(session_, record, font, cell, FormatSource::Cell);
+  if (!facts_.noConditions) ApplyConditionalFormats(session_, record, cell, context_.workbook, context_.worksheet);
 
   Mark(1089);
   context_.progress->StepIt();
@@ -204,9 +338,10 @@ void TableRun::ReadCell(const excel::Range& cell) {
 // without it.
 void TableRun::ReadFormula(const excel::Range& cell) {
   CellRecord& record = *record_;
+  // Only a table object takes the formula: for any other the question is not asked.
+  if (!tableObject_ || facts_.noFormulas) return;
   try {
-    const bool hasFormula = cell.HasFormula();
-    if (!tableObject_ || !hasFormula) return;
+    if (!cell.HasFormula()) return;
     Mark(1006);
     const std::u16string formula = cell.Formula();
     if (formula.empty() || formula.size() > kFormulaMax) return;
@@ -217,12 +352,19 @@ void TableRun::ReadFormula(const excel::Range& cell) {
   }
 }
 
-int32_t TableRun::ResolveAlignment(int32_t alignment, const std::u16string& text, VarType valueType) {
+// The value's type from the row's values, or from the cell when they are unknown.
+VarType TableRun::ValueType(const excel::Range& cell) const {
+  const size_t column = static_cast<size_t>(position_.column - 1);
+  return column < rowValues_.size() ? rowValues_[column].Type() : cell.Value().Type();
+}
+
+// Only a shown General cell needs its value's type: the value is asked for only then.
+int32_t TableRun::ResolveAlignment(int32_t alignment, const std::u16string& text, const excel::Range& cell) {
   if (text.empty() || alignment != excel::kXlGeneral) return alignment;
   Mark(1033);
   if (record_->orientation == excel::kXlUpward) return excel::kXlRight;
   if (record_->orientation == excel::kXlDownward) return excel::kXlLeft;
-  return IsNumberType(valueType) ? excel::kXlRight : alignment;
+  return IsNumberType(ValueType(cell)) ? excel::kXlRight : alignment;
 }
 
 void TableRun::Send() { session_.SendRecord(record_.get(), record_->size); }

@@ -63,6 +63,11 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   // failing for a reason of its own); for native runs only.
   void ThrowAtMember(std::string key);
   void ClearFaults();
+  // Like another Excel stand-in that does not answer ranges of several cells: Row, Column,
+  // Value, HasFormula, WrapText, MergeCells, FormatConditions and whole rows or columns picked by
+  // Item then fail with error 1004 when the range has more than one cell. ClearFaults keeps it.
+  void RefuseMultiCellReads(bool refuse) noexcept { refuseMultiCell_ = refuse; }
+  bool RefusesMultiCellReads() const noexcept { return refuseMultiCell_; }
 
   // What a call answers in place of its real result; the member still runs, as a call that
   // Excel carried out but answered oddly.
@@ -98,6 +103,7 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   std::map<std::string, size_t> counts_;  // by lower-case key
   size_t ordinal_ = 0;
   bool recording_ = true;
+  bool refuseMultiCell_ = false;
   std::optional<std::pair<size_t, int32_t>> failAt_;
   std::map<std::string, int32_t> failMembers_;  // by lower-case key
   std::set<std::string> throwMembers_;          // by lower-case key

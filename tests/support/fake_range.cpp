@@ -123,6 +123,7 @@ std::span<const FakeRange::Member> FakeRange::Members() {
       {u"Activate", InvokeKind::Method, 0, 0, &R::Activate},
       {u"Select", InvokeKind::Method, 0, 1, &R::Select},
       {u"MergeArea", InvokeKind::PropertyGet, 0, 0, &R::MergeArea},
+      {u"MergeCells", InvokeKind::PropertyGet, 0, 0, &R::MergeCells},
       {u"Interior", InvokeKind::PropertyGet, 0, 0, &R::Interior},
       {u"Font", InvokeKind::PropertyGet, 0, 0, &R::Font},
       {u"Borders", InvokeKind::PropertyGet, 0, 0, &R::Borders},
@@ -288,8 +289,14 @@ Variant FakeRange::Find(const FakeArgs& args) {
 }
 
 // First row and column of the first area (V:excel.range.row, V:excel.range.column).
-Variant FakeRange::Row(const FakeArgs&) { return Variant::I4(First().row1); }
-Variant FakeRange::Column(const FakeArgs&) { return Variant::I4(First().column1); }
+Variant FakeRange::Row(const FakeArgs&) {
+  RefuseIfSeveralCells();
+  return Variant::I4(First().row1);
+}
+Variant FakeRange::Column(const FakeArgs&) {
+  RefuseIfSeveralCells();
+  return Variant::I4(First().column1);
+}
 
 // Item(RowIndex, ColumnIndex): offsets from the top-left of the first area, which may lie
 // outside it; one index runs row-major over the area's width, and on a Rows or Columns range
@@ -308,6 +315,8 @@ Variant FakeRange::Item(const FakeArgs& args) {
     }
   }
   CellArea target;
+  // A whole row or column of several cells is what a refusing stand-in does not hand out.
+  if (kind_ == Kind::Columns || (kind_ == Kind::Rows && !twoIndexes)) RefuseIfSeveralCells();
   if (kind_ == Kind::Columns) {
     if (twoIndexes) Raise();  // two indexes on a Columns range: error 1004
     const int64_t column = int64_t{first.column1} + rowIndex - 1;
@@ -346,6 +355,7 @@ Variant FakeRange::Height(const FakeArgs&) {
 
 // One cell: its value. Several: a rows × columns array of the first area (V:excel.range.value).
 Variant FakeRange::Value(const FakeArgs&) {
+  RefuseIfSeveralCells();
   const CellArea& first = First();
   auto valueAt = [this](int32_t row, int32_t column) {
     const FakeCell* cell = sheet_->CellAt(row, column);

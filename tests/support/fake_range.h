@@ -26,6 +26,9 @@ class FakeRange final : public FakeObjectOf<FakeRange> {
   static std::vector<CellArea> Resolve(FakeExcel& excel, FakeSheet* sheet, const Variant& reference);
 
  private:
+  // Excel's error 1004 when the stand-in refuses reads of several cells and this range has them.
+  void RefuseIfSeveralCells() const;
+
   Variant Address(const FakeArgs&);
   Variant Name(const FakeArgs&);
   Variant Rows(const FakeArgs&);
@@ -46,6 +49,7 @@ class FakeRange final : public FakeObjectOf<FakeRange> {
   Variant Select(const FakeArgs&);
   // A cell's formats and text (fake_range_format.cpp).
   Variant MergeArea(const FakeArgs&);
+  Variant MergeCells(const FakeArgs&);
   Variant Interior(const FakeArgs&);
   Variant Font(const FakeArgs&);
   Variant Borders(const FakeArgs&);

@@ -7,6 +7,7 @@
 namespace vk::fake {
 
 Variant FakeRange::FormatConditions(const FakeArgs&) {
+  RefuseIfSeveralCells();
   return Variant::Object(std::make_shared<FakeFormatConditions>(ExcelPtr(), sheet_, areas_));
 }
 

@@ -1,6 +1,7 @@
 // The members of the stand-in Range that read a cell's formats and text. For a range of
-// several cells the stand-in answers from its top-left cell except where noted (ck: Excel
-// answers Null for most properties that differ between cells; the add-in asks single cells).
+// several cells the stand-in answers from its top-left cell except where noted: where Microsoft's
+// pages say how Excel answers several cells (Text, HasFormula, WrapText, MergeCells), it answers
+// so, Null where the cells differ. A stand-in told to refuse reads of several cells refuses those.
 #include <algorithm>
 
 #include "fake_borders.h"
@@ -24,6 +25,27 @@ const FakeCellFormat& FormatOf(const FakeCell* cell) {
 constexpr int64_t kFontCellLimit = 4096;
 
 }  // namespace
+
+void FakeRange::RefuseIfSeveralCells() const {
+  if (Excel().RefusesMultiCellReads() && (areas_.size() > 1 || First().Cells() > 1)) Raise();
+}
+
+// True when every cell of the first area lies in a merged area, False when none does, Null
+// otherwise (V:excel.range.mergecells: "True if the range contains merged cells"; ck: Null
+// when only some do).
+Variant FakeRange::MergeCells(const FakeArgs&) {
+  RefuseIfSeveralCells();
+  const CellArea& area = First();
+  int64_t merged = 0;
+  for (const CellArea& m : sheet_->mergedAreas) {
+    const int64_t rows = std::min(m.row2, area.row2) - std::max(m.row1, area.row1) + 1;
+    const int64_t columns = std::min(m.column2, area.column2) - std::max(m.column1, area.column1) + 1;
+    if (rows > 0 && columns > 0) merged += rows * columns;
+  }
+  if (merged == 0) return Variant::Bool(false);
+  if (merged == area.Cells()) return Variant::Bool(true);
+  return Variant::Null();
+}
 
 Variant FakeRange::MergeArea(const FakeArgs&) {
   return Make({sheet_->MergeAreaOf(First().row1, First().column1)});
@@ -74,6 +96,7 @@ Variant FakeRange::Text(const FakeArgs&) {
 
 // True when every cell has a formula, False when none has, Null otherwise (V:excel.range.hasformula).
 Variant FakeRange::HasFormula(const FakeArgs&) {
+  RefuseIfSeveralCells();
   const CellArea& area = First();
   int64_t withFormula = 0;
   sheet_->ForEachCellIn(area, [&](int32_t, int32_t, const FakeCell& cell) {
@@ -103,8 +126,19 @@ Variant FakeRange::IndentLevel(const FakeArgs&) {
   return Variant::I4(FormatOf(sheet_->CellAt(First().row1, First().column1)).indentLevel);
 }
 
+// True when every cell wraps, False when none does, Null otherwise (V:excel.range.wraptext).
 Variant FakeRange::WrapText(const FakeArgs&) {
-  return Variant::Bool(FormatOf(sheet_->CellAt(First().row1, First().column1)).wrapText);
+  RefuseIfSeveralCells();
+  const CellArea& area = First();
+  int64_t listed = 0, wrapping = 0;  // cells the sheet holds; the others have the standard format
+  for (const auto& [position, cell] : sheet_->Cells()) {
+    if (!area.Contains(position.first, position.second)) continue;
+    ++listed;
+    if (cell.format.wrapText) ++wrapping;
+  }
+  if (wrapping == 0) return Variant::Bool(false);
+  if (wrapping == area.Cells() && listed == area.Cells()) return Variant::Bool(true);
+  return Variant::Null();
 }
 
 Variant FakeRange::HorizontalAlignment(const FakeArgs&) {

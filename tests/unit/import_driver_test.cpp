@@ -352,7 +352,7 @@ TEST(RunImport, FailuresEndWithTheirCodeAndMessage) {
        {u"Zelkor Vellumark Error: Unspecified error, 1479, -1, 0, 0"}},
       {"COM error in the table pass", plain, 1, "Range.Rows", kEFail, 1, 905,
        {u"Zelkor Vellumark Error: Unspecified error, 905, -1, 0, 0"}},
-      {"COM error at a cell", Sheet(R"("cells":{"A1":1,"B2":2})"), 0, "Range.MergeArea", kEFail, 1, 979,
+      {"COM error at a cell", Sheet(R"("cells":{"A1":1,"B2":2})"), 0, "Range.Interior", kEFail, 1, 979,
        {u"Zelkor Vellumark Error: Unspecified error, 979, -1, 1, 1"}},
   };
   for (const Case& c : cases) {

@@ -122,20 +122,29 @@ Variant DispatchObject::InvokeAs(const Guid& iid, std::u16string_view member, In
   if (kind == InvokeKind::PropertyPut && args.empty()) Fail(DISP_E_BADPARAMCOUNT);
   DISPID id = Lookup(CacheFor(iid, lcid), member, lcid);
 
-  // IDispatch takes the arguments last first.
+  // IDispatch takes the arguments last first. Excel's members take a few arguments: they live on
+  // the stack, and only a longer list costs an allocation.
   const VariantBridge& bridge = VariantBridge::Default();
-  std::vector<VARIANT> argv(args.size());
-  for (VARIANT& v : argv) VariantInit(&v);
+  constexpr size_t kInlineArgs = 8;
+  VARIANT inlineArgs[kInlineArgs];
+  std::vector<VARIANT> heapArgs;
+  VARIANT* argv = inlineArgs;
+  if (args.size() > kInlineArgs) {
+    heapArgs.resize(args.size());
+    argv = heapArgs.data();
+  }
+  for (size_t i = 0; i < args.size(); ++i) VariantInit(&argv[i]);
   struct Clear {
-    std::vector<VARIANT>& argv;
+    VARIANT* argv;
+    size_t count;
     ~Clear() {
-      for (VARIANT& v : argv) VariantClear(&v);
+      for (size_t i = 0; i < count; ++i) VariantClear(&argv[i]);
     }
-  } clear{argv};
+  } clear{argv, args.size()};
   for (size_t i = 0; i < args.size(); ++i) bridge.ToPlatform(args[i], &argv[args.size() - 1 - i]);
 
   DISPID putId = DISPID_PROPERTYPUT;
-  DISPPARAMS params{argv.data(), nullptr, static_cast<UINT>(argv.size()), 0};
+  DISPPARAMS params{args.empty() ? nullptr : argv, nullptr, static_cast<UINT>(args.size()), 0};
   if (kind == InvokeKind::PropertyPut) {
     params.rgdispidNamedArgs = &putId;
     params.cNamedArgs = 1;

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <functional>
 #include <unordered_map>
 
 namespace vk {
@@ -13,7 +14,7 @@ namespace vk {
 // DISPIDs of member names for one interface type. Every object of a type shares one cache, so
 // a member name is looked up once per type rather than on each call: the DISPIDs of an
 // interface are fixed by its type, whichever object implements it.
-class DispIdCache {
+class DispIdCache : public std::enable_shared_from_this<DispIdCache> {
  public:
   // The process-wide cache of the interface type iid, created on first use.
   static std::shared_ptr<DispIdCache> ForType(const GUID& iid);
@@ -22,8 +23,15 @@ class DispIdCache {
   void Store(std::u16string_view name, DISPID id);
 
  private:
+  static std::shared_ptr<DispIdCache> Shared(const GUID& iid);
+
+  // Looked up by the caller's view of the name: a call that finds its DISPID copies no string.
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::u16string_view name) const noexcept { return std::hash<std::u16string_view>{}(name); }
+  };
   mutable std::mutex mutex_;
-  std::unordered_map<std::u16string, DISPID> ids_;
+  std::unordered_map<std::u16string, DISPID, Hash, std::equal_to<>> ids_;
 };
 
 }  // namespace vk

@@ -134,6 +134,17 @@ HRESULT DispatchServer::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, 
 
 HRESULT DispatchServer::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
                                VARIANT* result, EXCEPINFO* exception, UINT* argError) {
+  LARGE_INTEGER start{}, end{};
+  QueryPerformanceCounter(&start);
+  const HRESULT hr = Answer(id, riid, lcid, flags, params, result, exception, argError);
+  QueryPerformanceCounter(&end);
+  ++invocations_;
+  invokeTicks_ += end.QuadPart - start.QuadPart;
+  return hr;
+}
+
+HRESULT DispatchServer::Answer(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                               VARIANT* result, EXCEPINFO* exception, UINT* argError) {
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
   if (params == nullptr) return E_POINTER;
   std::u16string member;

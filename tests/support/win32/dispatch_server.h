@@ -25,6 +25,10 @@ class DispatchServer final : public IDispatch {
   static ObjectPtr ServedObject(IDispatch* dispatch);
   // GetIDsOfNames calls answered by all servers so far.
   static long NameLookups() { return nameLookups_; }
+  // Invoke calls answered by all servers so far, and the time spent inside them in
+  // QueryPerformanceCounter ticks: what the stand-in itself costs a caller (scripts/bench-wine).
+  static long long Invocations() { return invocations_; }
+  static long long InvokeTicks() { return invokeTicks_; }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
@@ -39,8 +43,12 @@ class DispatchServer final : public IDispatch {
 
  private:
   explicit DispatchServer(ObjectPtr object) : object_(std::move(object)) {}
+  HRESULT Answer(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                 EXCEPINFO* exception, UINT* argError);
 
   static inline std::atomic<long> nameLookups_{0};
+  static inline std::atomic<long long> invocations_{0};
+  static inline std::atomic<long long> invokeTicks_{0};
   std::atomic<ULONG> refs_{1};
   ObjectPtr object_;
 };

@@ -1,0 +1,190 @@
+// The table pass reads what an area, row or column shares once and each cell only for what may
+// differ. The records must not move by one byte: every import here runs twice, once against the
+// stand-in Excel answering ranges of several cells as Excel documents it, and once against a
+// stand-in that refuses such reads, which leaves the pass the cell-by-cell reading (the
+// reference). Both runs must send the same messages.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "import_rig.h"
+
+namespace vk {
+namespace {
+
+struct ImportResult {
+  int result = -1;
+  std::vector<test::LinkMessage> messages;
+  size_t calls = 0;
+};
+
+ImportResult Import(const std::string& book, bool refuseSeveralCells, bool tableObject) {
+  test::ImportRig rig(book);
+  rig.SetOption(options::kTableObjOpt, tableObject ? 1 : 0);
+  rig.excel->RefuseMultiCellReads(refuseSeveralCells);
+  rig.excel->SetRecording(false);
+  ImportResult run;
+  run.result = rig.Run(0);
+  run.messages = rig.link.messages;
+  run.calls = rig.excel->CallCount();
+  return run;
+}
+
+// The same messages, byte for byte; the first record that differs is named.
+void ExpectSameMessages(const ImportResult& reference, const ImportResult& fast, const std::string& what) {
+  EXPECT_EQ(reference.result, fast.result) << what;
+  ASSERT_EQ(reference.messages.size(), fast.messages.size()) << what;
+  for (size_t i = 0; i < reference.messages.size(); ++i) {
+    const test::LinkMessage& a = reference.messages[i];
+    const test::LinkMessage& b = fast.messages[i];
+    EXPECT_EQ(a.kind, b.kind) << what << ", message " << i;
+    EXPECT_EQ(a.wParam, b.wParam) << what << ", message " << i;
+    EXPECT_EQ(a.lParam, b.lParam) << what << ", message " << i;
+    EXPECT_EQ(a.cbData, b.cbData) << what << ", message " << i;
+    if (a.bytes != b.bytes) {
+      size_t at = 0;
+      while (at < a.bytes.size() && at < b.bytes.size() && a.bytes[at] == b.bytes[at]) ++at;
+      ADD_FAILURE() << what << ": record " << i << " differs from byte " << at;
+      return;
+    }
+  }
+}
+
+void ExpectSameAsCellByCell(const std::string& book, const std::string& what) {
+  for (const bool tableObject : {false, true}) {
+    const ImportResult reference = Import(book, true, tableObject);
+    const ImportResult fast = Import(book, false, tableObject);
+    ASSERT_EQ(reference.result, 0) << what;
+    ExpectSameMessages(reference, fast, what + (tableObject ? " (table object)" : ""));
+  }
+}
+
+TEST(TableShortcutsTest, EveryWorkbookFixtureSendsTheRecordsOfTheCellByCellReading) {
+  int fixtures = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(VK_FIXTURES_DIR)) {
+    if (entry.path().extension() != ".json") continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    ExpectSameAsCellByCell(text.str(), entry.path().filename().string());
+    ++fixtures;
+  }
+  EXPECT_GE(fixtures, 3);
+}
+
+// A sheet of rows x columns from B2 with a random mix of values, fonts, rich text, fills,
+// borders, alignment, wrapping, formulas, merges, hidden rows and columns and conditional formats.
+std::string RandomSheet(unsigned seed) {
+  std::mt19937 random(seed);
+  auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
+  auto pick = [&](std::initializer_list<const char*> items) {
+    return std::string(items.begin()[random() % items.size()]);
+  };
+  const int rows = 3 + static_cast<int>(random() % 6);
+  const int columns = 2 + static_cast<int>(random() % 5);
+  const bool allWrap = chance(20);
+  std::string cells;
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < columns; ++c) {
+      std::string cell = "{";
+      const int kind = static_cast<int>(random() % 6);
+      if (kind == 0) cell += R"("value": )" + std::to_string(static_cast<int>(random() % 10000));
+      else if (kind == 1) cell += R"("value": "T)" + std::to_string(r) + "x" + std::to_string(c) + "\"";
+      else if (kind == 2) cell += R"("rich": [{"text": "ab"}, {"text": "c", "bold": true, "size": 9}])";
+      else if (kind == 3) cell += R"("date": 45292.5)";
+      else if (kind == 4) cell += R"("value": true)";
+      else cell += R"("value": "")";
+      if (chance(25)) cell += R"(, "formula": "=1+1")";
+      if (chance(30)) cell += R"(, "font": {"bold": true, "color": "#FF0000"})";
+      if (chance(30)) cell += R"(, "fill": {"color": "#FFCC00"})";
+      if (chance(25)) cell += R"(, "borders": {"top": {"lineStyle": 1}, "left": {"lineStyle": -4115, "weight": -4138}})";
+      if (chance(20)) cell += R"(, "align": )" + pick({"-4108", "-4131", "-4152", "1"});
+      if (chance(15)) cell += R"(, "orientation": )" + pick({"-4171", "-4170", "45"});
+      if (allWrap || chance(10)) cell += R"(, "wrap": true)";
+      if (chance(10)) cell += R"(, "indent": 1)";
+      cell += "}";
+      const std::string address = std::string(1, static_cast<char>('B' + c)) + std::to_string(2 + r);
+      cells += (cells.empty() ? "\"" : ", \"") + address + "\": " + cell;
+    }
+  }
+  std::string keys;
+  if (chance(50)) keys += R"(, "merged": ["B2:C2"])";
+  if (chance(30) && rows > 4) keys += std::string(R"(, "merged": ["C4:)") + static_cast<char>('B' + columns - 1) + "5\"]";
+  if (chance(40)) keys += R"(, "hiddenRows": [3])";
+  if (chance(30)) keys += R"(, "hiddenColumns": ["C"])";
+  if (chance(40)) {
+    keys += R"x(, "conditionalFormats": [
+        {"appliesTo": "B2:D4", "type": "cellValue", "operator": "greater", "formula1": "=5000",
+         "fill": {"color": "#FFC7CE"}},
+        {"appliesTo": "C3:C9", "type": "expression", "formula1": "=ISNUMBER(C3)", "font": {"bold": true}}])x";
+  }
+  return R"({"sheets": [{"name": "Mix", "usedRange": "B2:)" + std::string(1, static_cast<char>('B' + columns - 1)) +
+         std::to_string(1 + rows) + R"(", "cells": {)" + cells + "}" + keys + "}]}";
+}
+
+TEST(TableShortcutsTest, GeneratedSheetsSendTheRecordsOfTheCellByCellReading) {
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    const std::string book = RandomSheet(seed);
+    ExpectSameAsCellByCell(book, "seed " + std::to_string(seed));
+    if (HasFailure()) {
+      ADD_FAILURE() << "sheet: " << book;
+      return;
+    }
+  }
+}
+
+std::string PlainTable(int rows, int columns, const std::string& sheetKeys = "") {
+  std::string data;
+  for (int r = 0; r < rows; ++r) {
+    data += r ? ",[" : "[";
+    for (int c = 0; c < columns; ++c) data += (c ? "," : "") + std::to_string(r * columns + c);
+    data += "]";
+  }
+  return R"({"sheets": [{"name": "T", "blocks": [{"at": "B2", "rows": [)" + data + "]}]" + sheetKeys + "}]}";
+}
+
+// What an area of plain cells costs: none of the reads a shared answer made unneeded is made per
+// cell, and a refusing stand-in costs the reads of the reference again, with the same records.
+TEST(TableShortcutsTest, SharedAnswersSpareTheReadsOfEachCell) {
+  struct Case {
+    const char* name;
+    std::string book;
+    size_t mergeAreaReads;   // Range.MergeArea
+    size_t conditionReads;   // Range.FormatConditions
+  };
+  const Case cases[] = {
+      {"plain", PlainTable(4, 5), 0, 1},
+      {"a merge", PlainTable(4, 5, R"(, "merged": ["C3:D3"])"), 20, 1},
+      {"a rule", PlainTable(4, 5, R"(, "conditionalFormats": [{"appliesTo": "B2", "type": "cellValue",
+          "operator": "greater", "formula1": "=5", "fill": {"color": "#FFC7CE"}}])"), 0, 21},
+  };
+  for (const Case& c : cases) {
+    test::ImportRig rig(c.book);
+    ASSERT_EQ(rig.Run(0), 0) << c.name;
+    EXPECT_EQ(rig.excel->CallCount("Range.MergeArea"), c.mergeAreaReads) << c.name;
+    EXPECT_EQ(rig.excel->CallCount("Range.FormatConditions"), c.conditionReads) << c.name;
+    // The address follows from the area's first row and column; widths, heights and places
+    // from its rows and columns; the values from one read per row.
+    EXPECT_EQ(rig.excel->CallCount("Range.Address"), c.mergeAreaReads) << c.name;
+    EXPECT_LE(rig.excel->CallCount("Range.Value"), 4u) << c.name;
+    EXPECT_LE(rig.excel->CallCount("Range.Width"), 6u + c.mergeAreaReads) << c.name;
+    EXPECT_EQ(rig.excel->CallCount("Range.HasFormula"), 0u) << c.name;
+  }
+}
+
+TEST(TableShortcutsTest, ARefusingStandInCostsTheCellByCellReadsAndNoError) {
+  const std::string book = PlainTable(4, 5);
+  const ImportResult fast = Import(book, false, true);
+  const ImportResult reference = Import(book, true, true);
+  EXPECT_EQ(reference.result, 0);
+  EXPECT_LT(fast.calls, reference.calls);
+  ExpectSameMessages(reference, fast, "plain");
+}
+
+}  // namespace
+}  // namespace vk
