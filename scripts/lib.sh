@@ -52,8 +52,10 @@ Suites: bookworm
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
+  # Lists and package caches of its own too: the system's apt state is never rewritten.
+  mkdir -p "$apt/cache/archives/partial"
   local opts=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$PWD/$apt"
-              -o Dir::State::Lists="$PWD/$apt/lists")
+              -o Dir::State::Lists="$PWD/$apt/lists" -o Dir::Cache="$PWD/$apt/cache")
   echo "fetching dxflib's Debian source package"
   apt-get "${opts[@]}" update -qq >"$apt/update.log" 2>&1 || { cat "$apt/update.log" >&2; return 1; }
   (cd "$apt/download" && apt-get "${opts[@]}" source --download-only dxflib) >"$apt/source.log" 2>&1 ||
