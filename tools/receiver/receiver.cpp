@@ -49,7 +49,8 @@ vk::draw::DrawingReceiver* g_drawing = nullptr;  // set when the receiver draws 
 void Draw(const ReceiverEntry& entry) {
   if (g_drawing == nullptr || entry.direction != 0) return;
   switch (entry.message) {
-    case WM_COPYDATA: g_drawing->Record(entry.bytes.data(), entry.cbData); break;
+    // The bytes that came, whatever cbData claims: a record without data is refused by its size.
+    case WM_COPYDATA: g_drawing->Record(entry.bytes.data(), entry.bytes.size()); break;
     case vk::kWmLinkTableStart: g_drawing->TableStart(static_cast<int64_t>(entry.wParam), entry.lParam); break;
     case vk::kWmLinkEnd: g_drawing->End(entry.lParam); break;
     default: break;
