@@ -1,4 +1,4 @@
-// The stand-in for the CAD side's receiver window.
+// The receiver window of the CAD side, ours: it logs what the add-in sends and can draw it.
 //
 //   vk_receiver serve <log-file> [<records .jsonl>] [--idle <seconds>] [--drawings <folder>]
 //                     [--template <layers .dxf>] [--png] [--state-name <name>]
