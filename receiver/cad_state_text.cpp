@@ -1,7 +1,7 @@
 #include "cad_state_text.h"
 
 #include "settings/cad_state_block.h"
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk::draw {
 

@@ -8,7 +8,7 @@
 #include "drawing_files.h"
 #include "dxf_writer.h"
 #include "settings/default_colour_table.h"
-#include "ui/utf8_text.h"
+#include "text/utf8_text.h"
 
 namespace vk::draw {
 
