@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "dxf_writer.h"
+#ifdef VK_DRAWING_PICTURES
 #include "picture_writer.h"
+#endif
 
 namespace vk::draw {
 
@@ -17,6 +19,14 @@ std::string NextDrawingPath(const std::string& folder, const std::string& base) 
   }
 }
 
+bool CanWritePictures() {
+#ifdef VK_DRAWING_PICTURES
+  return true;
+#else
+  return false;
+#endif
+}
+
 bool WriteDrawingFiles(const Drawing& drawing, const std::string& stem, bool png, bool svg,
                        const std::vector<std::string>& templateLayers, std::string* report) {
   bool ok = true;
@@ -25,8 +35,14 @@ bool WriteDrawingFiles(const Drawing& drawing, const std::string& stem, bool png
     *report += (written ? "wrote " : "cannot write ") + path + "\n";
   };
   note(WriteDxf(drawing, stem + ".dxf", templateLayers), stem + ".dxf");
+#ifdef VK_DRAWING_PICTURES
   if (png) note(WritePicture(drawing, stem + ".png", PictureFormat::Png), stem + ".png");
   if (svg) note(WritePicture(drawing, stem + ".svg", PictureFormat::Svg), stem + ".svg");
+#else
+  // Built without cairo (the MinGW tree): a picture asked for is reported as not written.
+  if (png) note(false, stem + ".png (no picture writer in this build)");
+  if (svg) note(false, stem + ".svg (no picture writer in this build)");
+#endif
   return ok;
 }
 

@@ -11,6 +11,9 @@ namespace vk::draw {
 // another's. Returns the path without extension.
 std::string NextDrawingPath(const std::string& folder, const std::string& base);
 
+// Whether this build writes pictures (cairo is there natively, not in the MinGW tree).
+bool CanWritePictures();
+
 // Writes <stem>.dxf and, when asked, <stem>.png and <stem>.svg; the log gets one line per file or
 // per failure. False when any file could not be written.
 bool WriteDrawingFiles(const Drawing& drawing, const std::string& stem, bool png, bool svg,

@@ -195,9 +195,45 @@ bool WriteDxf(const Drawing& drawing, const std::string& path, const std::vector
 }
 
 namespace {
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// A name as an R2000 file holds it back to UTF-8: each \U+XXXX is the character it stands for,
+// so a template's Japanese layer names reach the Options sheet as names, not as codes.
+std::string DecodeDxfText(const std::string& text) {
+  std::u16string units;
+  for (size_t i = 0; i < text.size();) {
+    if (text.compare(i, 3, "\\U+") == 0 && i + 7 <= text.size()) {
+      int value = 0;
+      bool hex = true;
+      for (size_t k = i + 3; k < i + 7; ++k) {
+        const int digit = HexDigit(text[k]);
+        hex = hex && digit >= 0;
+        value = value * 16 + digit;
+      }
+      if (hex) {
+        units += static_cast<char16_t>(value);
+        i += 7;
+        continue;
+      }
+    }
+    // Plain bytes pass as UTF-8, the encoding of later versions' files.
+    size_t next = text.find("\\U+", i + 1);
+    if (next == std::string::npos) next = text.size();
+    units += FromUtf8(std::string_view(text).substr(i, next - i));
+    i = next;
+  }
+  return ToUtf8(units);
+}
+
 class LayerReader : public DL_CreationAdapter {
  public:
-  void addLayer(const DL_LayerData& data) override { layers.push_back(data.name); }
+  void addLayer(const DL_LayerData& data) override { layers.push_back(DecodeDxfText(data.name)); }
   std::vector<std::string> layers;
 };
 }  // namespace

@@ -22,7 +22,8 @@ vk_install_packages() {
 vk_configure_and_build() {
   local tree=$1 args=() type=Debug; shift
   case "$tree" in
-    win64*) args+=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake") ;;
+    win64*) vk_fetch_dxflib || return 1
+            args+=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake") ;;
   esac
   case "$tree" in
     *-release) type=Release; args+=(-DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG") ;;
@@ -34,6 +35,46 @@ vk_configure_and_build() {
   local targets=()
   [ $# -gt 0 ] && targets=(--target "$@")
   cmake --build "build/$tree" -j"$VK_JOBS" "${targets[@]}" || return 1
+}
+
+# dxflib's sources for the Windows receiver (MinGW has no dxflib package): Debian's source package,
+# unpacked into build/dxflib. apt-get reads a source list of its own under build/, so the
+# machine's apt sources and lists stay untouched. Skipped when the sources are already there.
+VK_DXFLIB_DIR=build/dxflib
+vk_fetch_dxflib() {
+  [ -f "$VK_DXFLIB_DIR/src/dl_dxf.cpp" ] && return 0
+  local apt=build/dxflib-apt
+  rm -rf "$apt" && mkdir -p "$apt/lists/partial" "$apt/download" || return 1
+  cat >"$apt/src.sources" <<'SOURCES'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+  # Lists and package caches of its own too: the system's apt state is never rewritten.
+  mkdir -p "$apt/cache/archives/partial"
+  local opts=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$PWD/$apt"
+              -o Dir::State::Lists="$PWD/$apt/lists" -o Dir::Cache="$PWD/$apt/cache")
+  echo "fetching dxflib's Debian source package"
+  apt-get "${opts[@]}" update -qq >"$apt/update.log" 2>&1 || { cat "$apt/update.log" >&2; return 1; }
+  (cd "$apt/download" && apt-get "${opts[@]}" source --download-only dxflib) >"$apt/source.log" 2>&1 ||
+    { cat "$apt/source.log" >&2; return 1; }
+  # Debian's patches (among them fixes of the sources) applied: by dpkg-source, else by hand.
+  rm -rf "$VK_DXFLIB_DIR"
+  if command -v dpkg-source >/dev/null; then
+    dpkg-source --no-check -x "$apt"/download/dxflib_*.dsc "$VK_DXFLIB_DIR" >"$apt/unpack.log" 2>&1 ||
+      { cat "$apt/unpack.log" >&2; return 1; }
+  else
+    local orig p
+    orig=$(ls "$apt"/download/dxflib_*.orig.tar.* | head -n1)
+    mkdir -p "$VK_DXFLIB_DIR" && tar -xf "$orig" -C "$VK_DXFLIB_DIR" --strip-components=1 &&
+      tar -xf "$apt"/download/dxflib_*.debian.tar.* -C "$VK_DXFLIB_DIR" || return 1
+    for p in $(grep -v '^#' "$VK_DXFLIB_DIR/debian/patches/series"); do
+      patch -d "$VK_DXFLIB_DIR" -p1 -s <"$VK_DXFLIB_DIR/debian/patches/$p" || return 1
+    done
+  fi
+  [ -f "$VK_DXFLIB_DIR/src/dl_dxf.cpp" ] || { echo "unexpected dxflib source layout" >&2; return 1; }
 }
 
 # Only the named targets of the native tree (the demo's drawing programs).

@@ -1,11 +1,19 @@
-// The stand-in for the CAD side's receiver window.
+// The receiver window of the CAD side, ours: it logs what the add-in sends and can draw it.
 //
-//   vk_receiver serve <log-file> [<records .jsonl>] [--idle <seconds>]
+//   vk_receiver serve <log-file> [<records .jsonl>] [--idle <seconds>] [--drawings <folder>]
+//                     [--template <layers .dxf>] [--png] [--state-name <name>]
 //                                  owns the window titled "2815DA81-AD05-4739-A2AA-3929B1E3CF56"
 //                                  and logs every message it gets until it is sent WM_CLOSE, or
 //                                  until nothing has come for the given time (so a demo whose
 //                                  host died still ends); with a records file, also writes each
 //                                  message decoded as one JSON line (tools/record_decoder/README.md)
+//                                  With --drawings, each end of an import (reason 1) writes its
+//                                  drawing as <folder>/import-<n>.dxf (receiver/README.md), with
+//                                  the drawing options in force read from the registry then.
+//                                  With --drawings or --template, the CAD state block is published
+//                                  (under --state-name, else its usual name): the template's
+//                                  layers (else "0") and the colour table. --png is refused: this
+//                                  Windows build has no picture writer.
 //   vk_receiver close              closes a serving receiver, if there is one
 //   vk_receiver import <lParam>    sends WM_LINK_IMPORT to the link dialog once, prints
 //                                  "result <n>" and exits (2 when there is no link dialog)
@@ -19,9 +27,13 @@
 #include <cwchar>
 #include <string>
 
+#include "drawing_receiver.h"
 #include "link/link_channel.h"
 #include "receiver_log.h"
 #include "record_decoder.h"
+#include "settings/cad_state_source.h"
+#include "settings/registry.h"
+#include "settings/win32/win32_registry_hive.h"
 
 namespace {
 
@@ -32,6 +44,18 @@ ULONGLONG g_lastMessage = 0;  // tick of the last message from outside
 ULONGLONG g_idleLimit = 0;    // milliseconds without messages before the receiver ends; 0: never
 constexpr UINT_PTR kIdleTimer = 1;
 std::FILE* g_lines = nullptr;
+vk::draw::DrawingReceiver* g_drawing = nullptr;  // set when the receiver draws or publishes
+
+void Draw(const ReceiverEntry& entry) {
+  if (g_drawing == nullptr || entry.direction != 0) return;
+  switch (entry.message) {
+    // The bytes that came, whatever cbData claims: a record without data is refused by its size.
+    case WM_COPYDATA: g_drawing->Record(entry.bytes.data(), entry.bytes.size()); break;
+    case vk::kWmLinkTableStart: g_drawing->TableStart(static_cast<int64_t>(entry.wParam), entry.lParam); break;
+    case vk::kWmLinkEnd: g_drawing->End(entry.lParam); break;
+    default: break;
+  }
+}
 
 void WriteLine(const ReceiverEntry& entry) {
   if (g_lines == nullptr || entry.direction != 0) return;
@@ -51,6 +75,7 @@ void WriteLine(const ReceiverEntry& entry) {
 
 void Log(const ReceiverEntry& entry) {
   WriteLine(entry);
+  Draw(entry);
   if (g_log == nullptr) return;
   const std::vector<uint8_t> bytes = vk::test::EncodeReceiverEntry(entry);
   std::fwrite(bytes.data(), 1, bytes.size(), g_log);
@@ -113,7 +138,21 @@ LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
-int Serve(const wchar_t* logPath, const wchar_t* linesPath, ULONGLONG idleSeconds) {
+int Serve(const wchar_t* logPath, const wchar_t* linesPath, ULONGLONG idleSeconds,
+          const vk::draw::DrawingReceiver::Settings* drawingSettings) {
+  // The drawing options are the add-in's, in the current user's registry.
+  vk::Win32RegistryHive registry;
+  vk::draw::DrawingReceiver drawing;
+  if (drawingSettings != nullptr) {
+    vk::CRegistry::SetHive(&registry);
+    vk::CRegistry::SetRootKey(vk::RegistryRoot::CurrentUser, vk::kCompanyName);
+    std::string error;
+    if (!drawing.Start(*drawingSettings, &error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return 1;
+    }
+    g_drawing = &drawing;
+  }
   if (linesPath != nullptr && (g_lines = _wfopen(linesPath, L"wb")) == nullptr) {
     std::fwprintf(stderr, L"cannot write %ls\n", linesPath);
     return 1;
@@ -151,6 +190,8 @@ int Serve(const wchar_t* logPath, const wchar_t* linesPath, ULONGLONG idleSecond
   }
   std::fclose(g_log);
   if (g_lines != nullptr) std::fclose(g_lines);
+  g_drawing = nullptr;
+  vk::CRegistry::SetHive(nullptr);
   return 0;
 }
 
@@ -179,16 +220,37 @@ int wmain(int argc, wchar_t** argv) {
     const wchar_t* lines = nullptr;
     ULONGLONG idle = 0;
     int k = 3;
-    if (k < argc && std::wcscmp(argv[k], L"--idle") != 0) lines = argv[k++];
-    if (k + 1 < argc && std::wcscmp(argv[k], L"--idle") == 0) {
-      idle = std::wcstoull(argv[k + 1], nullptr, 10);
-      k += 2;
+    if (k < argc && std::wcsncmp(argv[k], L"--", 2) != 0) lines = argv[k++];
+    vk::draw::DrawingReceiver::Settings drawing;
+    drawing.stateName = vk::kCadStateBlockName;
+    bool draws = false, bad = false;
+    for (; k < argc && !bad; ++k) {
+      const bool hasValue = k + 1 < argc;
+      if (std::wcscmp(argv[k], L"--png") == 0) {
+        drawing.png = draws = true;
+      } else if (!hasValue) {
+        bad = true;
+      } else if (std::wcscmp(argv[k], L"--idle") == 0) {
+        idle = std::wcstoull(argv[++k], nullptr, 10);
+      } else if (std::wcscmp(argv[k], L"--drawings") == 0) {
+        drawing.folder = argv[++k];
+        draws = true;
+      } else if (std::wcscmp(argv[k], L"--template") == 0) {
+        drawing.templateDxf = argv[++k];
+        draws = true;
+      } else if (std::wcscmp(argv[k], L"--state-name") == 0) {
+        const wchar_t* name = argv[++k];
+        drawing.stateName.assign(name, name + std::wcslen(name));
+      } else {
+        bad = true;
+      }
     }
-    if (k == argc) return Serve(argv[2], lines, idle);
+    if (!bad) return Serve(argv[2], lines, idle, draws ? &drawing : nullptr);
   }
   if (argc == 3 && std::wcscmp(argv[1], L"import") == 0) return ImportOnce(argv[2]);
   if (argc == 2 && std::wcscmp(argv[1], L"close") == 0) return CloseServing();
-  std::fwprintf(stderr, L"usage: vk_receiver serve <log-file> [<records .jsonl>] [--idle <seconds>] | "
+  std::fwprintf(stderr, L"usage: vk_receiver serve <log-file> [<records .jsonl>] [--idle <seconds>] "
+                        L"[--drawings <folder>] [--template <layers .dxf>] [--png] [--state-name <name>] | "
                         L"vk_receiver import <lParam> | vk_receiver close\n");
   return 64;
 }

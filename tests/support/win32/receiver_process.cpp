@@ -23,7 +23,8 @@ LinkWindowsLock::~LinkWindowsLock() {
   }
 }
 
-ReceiverProcess::ReceiverProcess(std::u16string logPath) : m_logPath(std::move(logPath)) {}
+ReceiverProcess::ReceiverProcess(std::u16string logPath, std::wstring arguments)
+    : m_logPath(std::move(logPath)), m_arguments(std::move(arguments)) {}
 
 ReceiverProcess::~ReceiverProcess() { Stop(); }
 
@@ -31,6 +32,7 @@ bool ReceiverProcess::Start() {
   if (m_process.hProcess != nullptr) return false;
   std::wstring command = L"\"" + ProgramFolder() + L"vk_receiver.exe\" serve \"" +
                          std::wstring(m_logPath.begin(), m_logPath.end()) + L"\"";
+  if (!m_arguments.empty()) command += L" " + m_arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process)) {

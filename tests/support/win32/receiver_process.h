@@ -23,7 +23,8 @@ class LinkWindowsLock {
 // logging to a file. Start waits until its window can be found.
 class ReceiverProcess {
  public:
-  explicit ReceiverProcess(std::u16string logPath);
+  // arguments: more of the serve command's options (drawings, template, state block name).
+  explicit ReceiverProcess(std::u16string logPath, std::wstring arguments = {});
   ~ReceiverProcess();
   ReceiverProcess(const ReceiverProcess&) = delete;
   ReceiverProcess& operator=(const ReceiverProcess&) = delete;
@@ -38,6 +39,7 @@ class ReceiverProcess {
 
  private:
   std::u16string m_logPath;
+  std::wstring m_arguments;
   PROCESS_INFORMATION m_process{};
   HWND m_window = nullptr;
 };
