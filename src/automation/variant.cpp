@@ -16,9 +16,6 @@ namespace {
 
 [[noreturn]] void Fail(int32_t hr) { throw ComError(hr); }
 
-
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
 // "&H1A" / "&O17": up to 32 bits, read as a signed 32-bit value (so "&HFFFFFFFF" is -1).
 double ParseRadixNumber(std::u16string_view digits, unsigned radix) {
   uint64_t value = 0;

@@ -18,7 +18,6 @@ constexpr size_t kMinReferenceToken = 2;  // "A1"
 constexpr size_t kMaxReferenceToken = 12; // "$XFD1048576"
 
 bool IsLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 int32_t LetterValue(char16_t c) { return (c >= u'a' ? c - u'a' : c - u'A') + 1; }
 
 // Characters that continue a token. Besides letters, digits and "$", the characters a defined

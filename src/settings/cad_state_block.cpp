@@ -22,14 +22,11 @@ bool LineContent(std::u16string_view line, std::u16string_view marker, std::u16s
 }  // namespace
 
 int32_t ParsePaletteNumber(std::u16string_view text) {
-  size_t i = 0;
-  while (i < text.size() && IsSpace(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  const auto [start, negative] = SkipSpaceAndSign(text);
   int64_t value = 0;
   const int64_t limit = negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min())
                                  : std::numeric_limits<int32_t>::max();
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+  for (size_t i = start; i < text.size() && IsDigit(text[i]); ++i) {
     value = value * 10 + (text[i] - u'0');
     if (value > limit) value = limit;
   }

@@ -17,8 +17,6 @@ std::u16string FormatReal(double value) {
 
 namespace {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
 // Decimal position of the leading significant digit of a number whose conversion overflowed or
 // underflowed: above 0 it was too large, otherwise too small.
 int64_t Magnitude(std::string_view number) {
@@ -55,10 +53,8 @@ int64_t Magnitude(std::string_view number) {
 }  // namespace
 
 double ParseReal(std::u16string_view text) {
-  size_t i = 0;
-  while (i < text.size() && IsSpace(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  const auto [start, negative] = SkipSpaceAndSign(text);
+  size_t i = start;
   if (i >= text.size() || !(IsDigit(text[i]) || text[i] == u'.')) return 0.0;
   // Only ASCII can continue a number, so the rest is narrowed up to the first other character.
   std::string narrow;

@@ -16,14 +16,10 @@ const char16_t kEnterIntegerMessage[] = u"Please enter an integer.";
 
 namespace {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
 // The length of the number at the start of `text` (after white space and sign), 0 for none;
 // *integral tells whether it has neither fraction nor exponent.
 size_t ScanNumber(std::u16string_view text, bool* integral) {
-  size_t i = 0;
-  while (i < text.size() && IsSpace(text[i])) ++i;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
+  size_t i = SkipSpaceAndSign(text).next;
   size_t digits = 0;
   while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
   *integral = true;
