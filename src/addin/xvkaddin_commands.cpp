@@ -16,6 +16,7 @@
 #include "automation/win32/com_ptr.h"
 #include "import/project_wise_check.h"
 #include "import/win32/win32_project_wise_site.h"
+#include "resource_ids/module_resource_ids.h"
 #include "settings/option_table.h"
 #include "settings/registry.h"
 #include "settings/win32/win32_registry_hive.h"
@@ -46,7 +47,6 @@ constexpr wchar_t kRibbonXml[] =
     L"</customUI>";
 
 constexpr int kFirstRibbonVersion = 12;  // Excel 2007
-constexpr int kImageResource = 210;
 
 // The installation's key below HKEY_LOCAL_MACHINE, formed from the company folder and product.
 std::wstring InstallKeyPath() {
@@ -212,7 +212,7 @@ HRESULT CXVKAddin::LoadImage(IPictureDisp** picture) {
   if (!picture) return E_POINTER;
   *picture = nullptr;
   HMODULE module = CServerModule::Instance();
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(kImageResource), L"IMAGE");
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDR_ADDIN_IMAGE), L"IMAGE");
   if (!found) return S_FALSE;
   HGLOBAL loaded = LoadResource(module, found);
   const void* bytes = loaded ? LockResource(loaded) : nullptr;

@@ -18,13 +18,13 @@ std::vector<std::u16string> FontSizeChoices() {
 }
 
 CFontSizesDialog::CFontSizesDialog(int32_t funcState)
-    : CDialog(L"#" + std::to_wstring(kFontSizesDialogTemplate)), m_nFuncState(funcState) {}
+    : CDialog(L"#" + std::to_wstring(IDD_FONT_SIZES)), m_nFuncState(funcState) {}
 
 BOOL CFontSizesDialog::OnInitDialog() {
-  CComboBox sizes(m_hWnd, kFontSizeListId);
+  CComboBox sizes(m_hWnd, IDC_FONTMAP_SIZE_LIST);
   for (const std::u16string& size : FontSizeChoices()) sizes.AddString(size);
 
-  m_list.SubclassDlgItem(kFontSizeMapListId, m_hWnd);
+  m_list.SubclassDlgItem(IDC_FONTMAP_LIST, m_hWnd);
   m_list.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   // The list view draws its first column left-aligned whatever it is asked, so it is asked for
   // that; every column is at least as wide as its heading.
@@ -55,7 +55,8 @@ void CFontSizesDialog::TakeCells() {
 
 void CFontSizesDialog::Add() {
   TakeCells();
-  const auto result = m_map.Add(GetDlgItemText(kFontSizeListId), GetDlgItemText(kTextHeightId), GetDlgItemText(kTextWidthId));
+  const auto result = m_map.Add(GetDlgItemText(IDC_FONTMAP_SIZE_LIST), GetDlgItemText(IDC_FONTMAP_TEXT_HEIGHT),
+                                GetDlgItemText(IDC_FONTMAP_TEXT_WIDTH));
   if (result == CFontSizeMap::AddResult::Inserted || result == CFontSizeMap::AddResult::Replaced) ShowMap();
 }
 
@@ -67,8 +68,8 @@ void CFontSizesDialog::Remove() {
 bool CFontSizesDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
   if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
   switch (LOWORD(wParam)) {
-    case kAddFontSizeId: Add(); break;
-    case kRemoveFontSizeId: Remove(); break;
+    case IDC_FONTMAP_ADD: Add(); break;
+    case IDC_FONTMAP_REMOVE: Remove(); break;
     default: return false;
   }
   *result = 0;

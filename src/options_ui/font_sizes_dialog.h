@@ -4,18 +4,11 @@
 #include <vector>
 
 #include "options_ui/editable_list_ctrl.h"
+#include "resource_ids/font_sizes_dialog_ids.h"
 #include "settings/font_size_map.h"
 #include "ui/win32/dialog.h"
 
 namespace vk {
-
-// Control ids of "Font Size Map" (template 218).
-inline constexpr int kFontSizesDialogTemplate = 218;
-inline constexpr int kFontSizeListId = 252;  // the Excel size, typed or chosen
-inline constexpr int kTextHeightId = 254;
-inline constexpr int kTextWidthId = 261;
-inline constexpr int kAddFontSizeId = 256, kRemoveFontSizeId = 258;
-inline constexpr int kFontSizeMapListId = 259;
 
 // The Excel font sizes offered in the size list: from 8 in steps of 1 up to 12, of 2 up to 28,
 // then 36, 48 and 72.

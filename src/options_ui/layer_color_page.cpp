@@ -11,7 +11,7 @@ namespace vk {
 
 namespace {
 
-constexpr int kLayerLists[] = {kBorderLayerId, kTextLayerId, kShapeLayerId, kImageLayerId, kFillLayerId};
+constexpr int kLayerLists[] = {IDC_LAYER_BORDER, IDC_LAYER_TEXT, IDC_LAYER_SHAPE, IDC_LAYER_IMAGE, IDC_LAYER_FILL};
 
 // The widest item of a list in the list's font, plus what the drop-down adds around its text.
 int DroppedWidth(const CComboBox& list) {
@@ -37,10 +37,10 @@ int DroppedWidth(const CComboBox& list) {
 CLayerColorPage::CLayerColorPage() : COptionsPage(L"IDD_A1346D70_03DD_4ABF_86FC_E8E3EE16685E") {}
 
 BOOL CLayerColorPage::OnInitDialog() {
-  m_thin.SubclassDlgItem(kThinColourId, m_hWnd);
-  m_thick.SubclassDlgItem(kThickColourId, m_hWnd);
-  m_regular.SubclassDlgItem(kRegularColourId, m_hWnd);
-  m_bold.SubclassDlgItem(kBoldColourId, m_hWnd);
+  m_thin.SubclassDlgItem(IDC_LAYER_THIN_COLOUR, m_hWnd);
+  m_thick.SubclassDlgItem(IDC_LAYER_THICK_COLOUR, m_hWnd);
+  m_regular.SubclassDlgItem(IDC_LAYER_REGULAR_COLOUR, m_hWnd);
+  m_bold.SubclassDlgItem(IDC_LAYER_BOLD_COLOUR, m_hWnd);
   LoadOptions();
   return TRUE;
 }
@@ -62,7 +62,7 @@ void CLayerColorPage::ShowCadState() {
       CComboBox list(m_hWnd, id);
       for (const std::u16string& layer : block.m_layers) list.AddString(layer);
     }
-    const int width = DroppedWidth(CComboBox(m_hWnd, kBorderLayerId));
+    const int width = DroppedWidth(CComboBox(m_hWnd, IDC_LAYER_BORDER));
     for (int id : kLayerLists) CComboBox(m_hWnd, id).SetDroppedWidth(width);
   }
   if (block.HasPalette()) {
@@ -72,18 +72,18 @@ void CLayerColorPage::ShowCadState() {
 }
 
 void CLayerColorPage::DoDataExchange(CDataExchange& dx) {
-  DDX_Text(dx, kBorderLayerId, m_model.m_strBorderLayer);
-  DDX_Text(dx, kTextLayerId, m_model.m_strTextLayer);
-  DDX_Text(dx, kShapeLayerId, m_model.m_strShapeLayer);
-  DDX_Text(dx, kImageLayerId, m_model.m_strImageLayer);
-  DDX_Text(dx, kFillLayerId, m_model.m_strFillLayer);
-  DDX_Check(dx, kFillColorByLayerId, m_model.m_nFillColorByLayer);
-  DDX_Radio(dx, {kLineByLayerId, kLineAciId, kLineByWeightId}, m_model.m_nLineClrOpt);
-  DDX_Radio(dx, {kTextByLayerId, kTextAciId, kTextByStyleId}, m_model.m_nTextClrOpt);
-  DDX_CBIndex(dx, kThinColourId, m_model.m_nThinColor);
-  DDX_CBIndex(dx, kThickColourId, m_model.m_nThickColor);
-  DDX_CBIndex(dx, kRegularColourId, m_model.m_nRegularColor);
-  DDX_CBIndex(dx, kBoldColourId, m_model.m_nBoldColor);
+  DDX_Text(dx, IDC_LAYER_BORDER, m_model.m_strBorderLayer);
+  DDX_Text(dx, IDC_LAYER_TEXT, m_model.m_strTextLayer);
+  DDX_Text(dx, IDC_LAYER_SHAPE, m_model.m_strShapeLayer);
+  DDX_Text(dx, IDC_LAYER_IMAGE, m_model.m_strImageLayer);
+  DDX_Text(dx, IDC_LAYER_FILL, m_model.m_strFillLayer);
+  DDX_Check(dx, IDC_LAYER_FILL_BY_LAYER, m_model.m_nFillColorByLayer);
+  DDX_Radio(dx, {IDC_LAYER_LINE_BY_LAYER, IDC_LAYER_LINE_ACI, IDC_LAYER_LINE_BY_WEIGHT}, m_model.m_nLineClrOpt);
+  DDX_Radio(dx, {IDC_LAYER_TEXT_BY_LAYER, IDC_LAYER_TEXT_ACI, IDC_LAYER_TEXT_BY_STYLE}, m_model.m_nTextClrOpt);
+  DDX_CBIndex(dx, IDC_LAYER_THIN_COLOUR, m_model.m_nThinColor);
+  DDX_CBIndex(dx, IDC_LAYER_THICK_COLOUR, m_model.m_nThickColor);
+  DDX_CBIndex(dx, IDC_LAYER_REGULAR_COLOUR, m_model.m_nRegularColor);
+  DDX_CBIndex(dx, IDC_LAYER_BOLD_COLOUR, m_model.m_nBoldColor);
 }
 
 void CLayerColorPage::BorderColourRule() {
@@ -103,37 +103,38 @@ void CLayerColorPage::TextColourRule() {
 void CLayerColorPage::OnTableType(bool anonymousBlock) {
   if (m_hWnd == nullptr) return;
   // English whatever the template's language: these captions have never been translated.
-  CWnd(m_hWnd, kFillColorByLayerId).SetWindowText(anonymousBlock ? u"Fill Color By Layer" : u"Apply Table Style's Fill Color");
-  CWnd(m_hWnd, kTextByLayerId).SetWindowText(anonymousBlock ? u"By Layer" : u"Table Style");
-  CWnd(m_hWnd, kLineByLayerId).SetWindowText(anonymousBlock ? u"By Layer" : u"Table Style");
+  CWnd(m_hWnd, IDC_LAYER_FILL_BY_LAYER)
+      .SetWindowText(anonymousBlock ? u"Fill Color By Layer" : u"Apply Table Style's Fill Color");
+  CWnd(m_hWnd, IDC_LAYER_TEXT_BY_LAYER).SetWindowText(anonymousBlock ? u"By Layer" : u"Table Style");
+  CWnd(m_hWnd, IDC_LAYER_LINE_BY_LAYER).SetWindowText(anonymousBlock ? u"By Layer" : u"Table Style");
   for (int id : kLayerLists) CWnd(m_hWnd, id).EnableWindow(anonymousBlock);
 }
 
 bool CLayerColorPage::OnCommand(int id, int code, HWND) {
   switch (id) {
-    case kLineByLayerId:
-    case kLineAciId:
-    case kLineByWeightId:
+    case IDC_LAYER_LINE_BY_LAYER:
+    case IDC_LAYER_LINE_ACI:
+    case IDC_LAYER_LINE_BY_WEIGHT:
       if (code != BN_CLICKED) return false;
       BorderColourRule();
       return true;
-    case kTextByLayerId:
-    case kTextAciId:
-    case kTextByStyleId:
+    case IDC_LAYER_TEXT_BY_LAYER:
+    case IDC_LAYER_TEXT_ACI:
+    case IDC_LAYER_TEXT_BY_STYLE:
       if (code != BN_CLICKED) return false;
       TextColourRule();
       return true;
-    case kThinColourId:
-    case kThickColourId:
-    case kRegularColourId:
-    case kBoldColourId:
+    case IDC_LAYER_THIN_COLOUR:
+    case IDC_LAYER_THICK_COLOUR:
+    case IDC_LAYER_REGULAR_COLOUR:
+    case IDC_LAYER_BOLD_COLOUR:
       if (code != CBN_SELCHANGE) return false;
       SetModified();
       return true;
-    case kBorderLayerId:
-    case kTextLayerId:
-    case kShapeLayerId:
-    case kImageLayerId:
+    case IDC_LAYER_BORDER:
+    case IDC_LAYER_TEXT:
+    case IDC_LAYER_SHAPE:
+    case IDC_LAYER_IMAGE:
       if (code != CBN_SELCHANGE && code != CBN_EDITCHANGE) return false;
       SetModified();
       return true;

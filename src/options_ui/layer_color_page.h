@@ -5,16 +5,9 @@
 #include "settings/cad_state_source.h"
 #include "settings/layer_color_page_model.h"
 #include "options_ui/options_page.h"
+#include "resource_ids/layer_color_page_ids.h"
 
 namespace vk {
-
-// Control ids of the Layer & Color page.
-inline constexpr int kBorderLayerId = 1016, kTextLayerId = 248, kShapeLayerId = 257, kImageLayerId = 260,
-                     kFillLayerId = 204;
-inline constexpr int kFillColorByLayerId = 206;
-inline constexpr int kLineByLayerId = 1018, kLineAciId = 1019, kLineByWeightId = 239;
-inline constexpr int kTextByLayerId = 1023, kTextAciId = 1024, kTextByStyleId = 241;
-inline constexpr int kThinColourId = 242, kThickColourId = 243, kRegularColourId = 244, kBoldColourId = 245;
 
 // The Layer & Color page: the layers the receiver puts each kind of object on, offered from
 // the layers of the receiver's drawing, and how border and text colours are chosen, with the

@@ -1,5 +1,6 @@
 #include "options_ui/object_page.h"
 
+#include "resource_ids/object_page_ids.h"
 #include "settings/option_table.h"
 #include "ui/win32/controls.h"
 
@@ -7,11 +8,6 @@ namespace vk {
 
 namespace {
 
-constexpr int kAnonymousBlockId = 1000, kAutoCadTableId = 1002;
-constexpr int kPolylineId = 1003, kLineId = 1004;
-constexpr int kAutoCadFontId = 205, kExcelFontId = 203;
-constexpr int kTextObjectListId = 1028;
-constexpr int kHasTitleRowId = 266, kHasHeaderRowId = 267, kApplyTextAlignId = 268;
 constexpr int kBorderBit = 0, kShadingBit = 3, kMaskTextBit = 7, kWhiteBorderBit = 9, kWhiteShadingBit = 10;
 
 int BitControl(int bit) { return kImportObjBitTable[bit].controlId; }
@@ -21,7 +17,7 @@ int BitControl(int bit) { return kImportObjBitTable[bit].controlId; }
 CObjectPage::CObjectPage() : COptionsPage(L"IDD_BE29A112_E337_44F9_B850_1574A9C68CD4") {}
 
 BOOL CObjectPage::OnInitDialog() {
-  CComboBox list(m_hWnd, kTextObjectListId);
+  CComboBox list(m_hWnd, IDC_OBJECT_TEXT_OBJECT);
   list.AddString(u"MText");
   list.AddString(u"Text");
   m_model.LoadOptions(FuncState());
@@ -32,34 +28,36 @@ BOOL CObjectPage::OnInitDialog() {
 }
 
 void CObjectPage::DoDataExchange(CDataExchange& dx) {
-  DDX_Radio(dx, {kAnonymousBlockId, kAutoCadTableId}, m_model.m_nTableObjOpt);
-  DDX_Radio(dx, {kPolylineId, kLineId}, m_model.m_nBorderObjOpt);
-  DDX_Radio(dx, {kAutoCadFontId, kExcelFontId}, m_model.m_nUseFontOpt);
-  DDX_CBIndex(dx, kTextObjectListId, m_model.m_nTextObjOpt);
+  DDX_Radio(dx, {IDC_OBJECT_ANONYMOUS_BLOCK, IDC_OBJECT_AUTOCAD_TABLE}, m_model.m_nTableObjOpt);
+  DDX_Radio(dx, {IDC_OBJECT_POLYLINE, IDC_OBJECT_LINE}, m_model.m_nBorderObjOpt);
+  DDX_Radio(dx, {IDC_OBJECT_AUTOCAD_FONT, IDC_OBJECT_EXCEL_FONT}, m_model.m_nUseFontOpt);
+  DDX_CBIndex(dx, IDC_OBJECT_TEXT_OBJECT, m_model.m_nTextObjOpt);
   for (size_t bit = 0; bit < m_model.m_nImportObj.size(); ++bit)
     DDX_Check(dx, kImportObjBitTable[bit].controlId, m_model.m_nImportObj[bit]);
-  DDX_Check(dx, kHasTitleRowId, m_model.m_nTableHasTitle);
-  DDX_Check(dx, kHasHeaderRowId, m_model.m_nTableHasHeader);
-  DDX_Check(dx, kApplyTextAlignId, m_model.m_nApplyTableStyleTextAlign);
+  DDX_Check(dx, IDC_OBJECT_HAS_TITLE_ROW, m_model.m_nTableHasTitle);
+  DDX_Check(dx, IDC_OBJECT_HAS_HEADER_ROW, m_model.m_nTableHasHeader);
+  DDX_Check(dx, IDC_OBJECT_APPLY_TEXT_ALIGN, m_model.m_nApplyTableStyleTextAlign);
 }
 
 void CObjectPage::FontRule() {
   if (!UpdateData(true)) return;
-  CWnd(m_hWnd, kTextObjectListId).EnableWindow(m_model.m_nUseFontOpt == 0);
+  CWnd(m_hWnd, IDC_OBJECT_TEXT_OBJECT).EnableWindow(m_model.m_nUseFontOpt == 0);
   SetModified();
 }
 
 void CObjectPage::TableTypeRule() {
   if (!UpdateData(true)) return;
   const bool anonymous = m_model.IsAnonymousTable();
-  for (int id : {kPolylineId, kLineId, kAutoCadFontId, kExcelFontId, BitControl(kMaskTextBit)})
+  for (int id : {IDC_OBJECT_POLYLINE, IDC_OBJECT_LINE, IDC_OBJECT_AUTOCAD_FONT, IDC_OBJECT_EXCEL_FONT,
+                 BitControl(kMaskTextBit)})
     CWnd(m_hWnd, id).EnableWindow(anonymous);
-  CWnd(m_hWnd, kTextObjectListId).EnableWindow(anonymous && m_model.m_nUseFontOpt == 0);
+  CWnd(m_hWnd, IDC_OBJECT_TEXT_OBJECT).EnableWindow(anonymous && m_model.m_nUseFontOpt == 0);
   // The import object boxes and the table boxes share their places: one set at a time. Mask
   // Text is never shown.
   for (size_t bit = 0; bit < m_model.m_nImportObj.size(); ++bit)
     if (static_cast<int>(bit) != kMaskTextBit) CWnd(m_hWnd, BitControl(static_cast<int>(bit))).ShowWindow(anonymous);
-  for (int id : {kHasTitleRowId, kHasHeaderRowId, kApplyTextAlignId}) CWnd(m_hWnd, id).ShowWindow(!anonymous);
+  for (int id : {IDC_OBJECT_HAS_TITLE_ROW, IDC_OBJECT_HAS_HEADER_ROW, IDC_OBJECT_APPLY_TEXT_ALIGN})
+    CWnd(m_hWnd, id).ShowWindow(!anonymous);
   NotifyTableType(anonymous);
   SetModified();
 }
@@ -75,18 +73,18 @@ void CObjectPage::CompanionRule(int bit, int whiteBit) {
 }
 
 bool CObjectPage::OnCommand(int id, int code, HWND) {
-  if (id == kTextObjectListId) {
+  if (id == IDC_OBJECT_TEXT_OBJECT) {
     if (code == CBN_SELCHANGE) SetModified();
     return code == CBN_SELCHANGE;
   }
   if (code != BN_CLICKED) return false;
   switch (id) {
-    case kAutoCadFontId:
-    case kExcelFontId:
+    case IDC_OBJECT_AUTOCAD_FONT:
+    case IDC_OBJECT_EXCEL_FONT:
       FontRule();
       return true;
-    case kAnonymousBlockId:
-    case kAutoCadTableId:
+    case IDC_OBJECT_ANONYMOUS_BLOCK:
+    case IDC_OBJECT_AUTOCAD_TABLE:
       TableTypeRule();
       return true;
     default:
@@ -101,7 +99,7 @@ bool CObjectPage::OnCommand(int id, int code, HWND) {
     return true;
   }
   // Form Control and the table boxes are stored all the same, but do not enable Apply.
-  for (int quiet : {kHasTitleRowId, kHasHeaderRowId, kApplyTextAlignId, BitControl(8)})
+  for (int quiet : {IDC_OBJECT_HAS_TITLE_ROW, IDC_OBJECT_HAS_HEADER_ROW, IDC_OBJECT_APPLY_TEXT_ALIGN, BitControl(8)})
     if (id == quiet) return true;
   SetModified();
   return true;

@@ -84,7 +84,7 @@ void COptionsSheet::OnInitDialog() {
   RECT button = ok;
   OffsetRect(&button, ok.left - cancel.left, 0);
   button.left = std::max<LONG>(button.left - 40, client.left + margin);
-  const std::u16string text = ResourceModule::String(kTemplateTextString, Language());
+  const std::u16string text = ResourceModule::String(IDS_OPTIONS_TEMPLATE_BUTTON, Language());
   HWND templateButton =
       CreateWindowExW(0, L"BUTTON", W(text), WS_CHILD | WS_VISIBLE, button.left, button.top,
                       button.right - button.left, button.bottom - button.top, m_hWnd,
@@ -100,10 +100,10 @@ bool COptionsSheet::OnCommand(int id, int, HWND) {
     case kTemplateButtonId:
       ShowTemplateMenu();
       return true;
-    case kLoadFromFileCommand:
+    case IDM_OPTIONS_LOAD_FROM_FILE:
       LoadFromFile();
       return true;
-    case kSaveToFileCommand:
+    case IDM_OPTIONS_SAVE_TO_FILE:
       SaveToFile();
       return true;
     default:
@@ -112,7 +112,7 @@ bool COptionsSheet::OnCommand(int id, int, HWND) {
 }
 
 void COptionsSheet::ShowTemplateMenu() {
-  HMENU menu = ResourceModule::Menu(kTemplateMenu, Language());
+  HMENU menu = ResourceModule::Menu(IDM_OPTIONS_TEMPLATE, Language());
   if (menu == nullptr) return;
   // A plain popup at the button's visible bottom-left corner (the part inside the sheet); its
   // command comes back to the sheet as WM_COMMAND.

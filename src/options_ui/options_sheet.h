@@ -7,6 +7,7 @@
 #include "options_ui/object_page.h"
 #include "options_ui/other_page.h"
 #include "options_ui/scale_page.h"
+#include "resource_ids/options_sheet_ids.h"
 #include "ui/win32/property_sheet.h"
 
 namespace vk {
@@ -15,10 +16,6 @@ namespace vk {
 inline constexpr int kHelpButtonId = 9;
 inline constexpr int kApplyButtonId = 0x3021;  // the platform's Apply button
 inline constexpr int kTemplateButtonId = 0x7fff;
-inline constexpr int kLoadFromFileCommand = 32768;
-inline constexpr int kSaveToFileCommand = 32769;
-inline constexpr UINT kTemplateTextString = 2005;
-inline constexpr UINT kTemplateMenu = 216;
 
 // Page positions.
 inline constexpr int kLayerColorPagePosition = 0;

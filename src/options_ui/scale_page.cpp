@@ -10,7 +10,7 @@ namespace vk {
 CScalePage::CScalePage() : COptionsPage(L"IDD_C6490801_37B6_4520_B168_398E08615BCF") {}
 
 BOOL CScalePage::OnInitDialog() {
-  for (int id : {kCellScaleListId, kFontScaleListId}) {
+  for (int id : {IDC_SCALE_CELL_LIST, IDC_SCALE_FONT_LIST}) {
     CComboBox list(m_hWnd, id);
     for (int32_t n = 0; n < kScaleListCount; ++n) list.SetItemData(list.AddString(kScaleList[static_cast<size_t>(n)].name), n);
   }
@@ -22,17 +22,17 @@ BOOL CScalePage::OnInitDialog() {
 }
 
 void CScalePage::DoDataExchange(CDataExchange& dx) {
-  DDX_Radio(dx, {kCellAutofitId, kCellScaleId}, m_model.m_nCellScaleOpt);
-  DDX_Text(dx, kCellDrawingUnitsId, m_model.m_dCellDrawingUnits);
-  DDX_Text(dx, kCellExcelPointsId, m_model.m_dCellExcelPoints);
-  DDX_Check(dx, kDefineCellSizesId, m_model.m_nDefineCellWidthsHeights);
-  DDX_Radio(dx, {kFontAutofitId, kFontScaleId}, m_model.m_nFontScaleOpt);
-  DDX_Text(dx, kFontDrawingUnitsId, m_model.m_dFontDrawingUnits);
-  DDX_Text(dx, kFontExcelPointsId, m_model.m_dFontExcelPoints);
-  DDX_Check(dx, kDefineFontSizesId, m_model.m_nDefineFontSizes);
+  DDX_Radio(dx, {IDC_SCALE_CELL_AUTOFIT, IDC_SCALE_CELL_SCALE}, m_model.m_nCellScaleOpt);
+  DDX_Text(dx, IDC_SCALE_CELL_DRAWING_UNITS, m_model.m_dCellDrawingUnits);
+  DDX_Text(dx, IDC_SCALE_CELL_EXCEL_POINTS, m_model.m_dCellExcelPoints);
+  DDX_Check(dx, IDC_SCALE_DEFINE_CELL_SIZES, m_model.m_nDefineCellWidthsHeights);
+  DDX_Radio(dx, {IDC_SCALE_FONT_AUTOFIT, IDC_SCALE_FONT_SCALE}, m_model.m_nFontScaleOpt);
+  DDX_Text(dx, IDC_SCALE_FONT_DRAWING_UNITS, m_model.m_dFontDrawingUnits);
+  DDX_Text(dx, IDC_SCALE_FONT_EXCEL_POINTS, m_model.m_dFontExcelPoints);
+  DDX_Check(dx, IDC_SCALE_DEFINE_FONT_SIZES, m_model.m_nDefineFontSizes);
   // After the numbers, whose texts would otherwise select "Custom" again.
-  DDX_CBIndex(dx, kCellScaleListId, m_model.m_nCellScaleIndex);
-  DDX_CBIndex(dx, kFontScaleListId, m_model.m_nFontScaleIndex);
+  DDX_CBIndex(dx, IDC_SCALE_CELL_LIST, m_model.m_nCellScaleIndex);
+  DDX_CBIndex(dx, IDC_SCALE_FONT_LIST, m_model.m_nFontScaleIndex);
 }
 
 void CScalePage::ShowFields() {
@@ -44,25 +44,27 @@ void CScalePage::ShowFields() {
 void CScalePage::CellRule() {
   if (!UpdateData(true)) return;
   const int32_t option = m_model.m_nCellScaleOpt;
-  for (int id : {kCellScaleListId, kCellDrawingUnitsId, kCellExcelPointsId, kDefineCellSizesId})
+  for (int id : {IDC_SCALE_CELL_LIST, IDC_SCALE_CELL_DRAWING_UNITS, IDC_SCALE_CELL_EXCEL_POINTS,
+                 IDC_SCALE_DEFINE_CELL_SIZES})
     CWnd(m_hWnd, id).EnableWindow(option == 1);
-  CWnd(m_hWnd, kFontAutofitId).EnableWindow(option != 0);
+  CWnd(m_hWnd, IDC_SCALE_FONT_AUTOFIT).EnableWindow(option != 0);
   // The sizes stay reachable while they are switched on, whatever the scale.
-  CWnd(m_hWnd, kCellSizesButtonId).EnableWindow(m_model.m_nDefineCellWidthsHeights != 0);
+  CWnd(m_hWnd, IDC_SCALE_CELL_SIZES_BUTTON).EnableWindow(m_model.m_nDefineCellWidthsHeights != 0);
   SetModified();
 }
 
 void CScalePage::TextHeightRule() {
   if (!UpdateData(true)) return;
   const int32_t option = m_model.m_nFontScaleOpt;
-  for (int id : {kFontScaleListId, kFontDrawingUnitsId, kFontExcelPointsId, kDefineFontSizesId})
+  for (int id : {IDC_SCALE_FONT_LIST, IDC_SCALE_FONT_DRAWING_UNITS, IDC_SCALE_FONT_EXCEL_POINTS,
+                 IDC_SCALE_DEFINE_FONT_SIZES})
     CWnd(m_hWnd, id).EnableWindow(option == 1);
-  CWnd(m_hWnd, kCellAutofitId).EnableWindow(option != 0);
+  CWnd(m_hWnd, IDC_SCALE_CELL_AUTOFIT).EnableWindow(option != 0);
   if (option == 0 && m_model.m_nDefineFontSizes != 0) {
     m_model.m_nDefineFontSizes = 0;
     ShowFields();
   }
-  CWnd(m_hWnd, kFontSizesButtonId).EnableWindow(m_model.m_nDefineFontSizes != 0);
+  CWnd(m_hWnd, IDC_SCALE_FONT_SIZES_BUTTON).EnableWindow(m_model.m_nDefineFontSizes != 0);
   SetModified();
 }
 
@@ -71,16 +73,16 @@ void CScalePage::TextHeightRule() {
 void CScalePage::ChoosePreset(int listId) {
   const int position = CComboBox(m_hWnd, listId).GetCurSel();
   if (position < 1) return;  // "Custom" changes nothing
-  const bool cell = listId == kCellScaleListId;
+  const bool cell = listId == IDC_SCALE_CELL_LIST;
   if (cell) {
     m_model.ChooseCellScale(position);
   } else {
     m_model.ChooseFontScale(position);
   }
   m_bShowing = true;
-  CWnd(m_hWnd, cell ? kCellDrawingUnitsId : kFontDrawingUnitsId)
+  CWnd(m_hWnd, cell ? IDC_SCALE_CELL_DRAWING_UNITS : IDC_SCALE_FONT_DRAWING_UNITS)
       .SetWindowText(FormatNumberField(cell ? m_model.m_dCellDrawingUnits : m_model.m_dFontDrawingUnits));
-  CWnd(m_hWnd, cell ? kCellExcelPointsId : kFontExcelPointsId)
+  CWnd(m_hWnd, cell ? IDC_SCALE_CELL_EXCEL_POINTS : IDC_SCALE_FONT_EXCEL_POINTS)
       .SetWindowText(FormatNumberField(cell ? m_model.m_dCellExcelPoints : m_model.m_dFontExcelPoints));
   m_bShowing = false;
   SetModified();
@@ -94,38 +96,38 @@ void CScalePage::NumberEdited(int listId) {
 
 bool CScalePage::OnCommand(int id, int code, HWND) {
   switch (id) {
-    case kCellAutofitId:
-    case kCellScaleId:
-    case kDefineCellSizesId:
+    case IDC_SCALE_CELL_AUTOFIT:
+    case IDC_SCALE_CELL_SCALE:
+    case IDC_SCALE_DEFINE_CELL_SIZES:
       if (code != BN_CLICKED) return false;
       CellRule();
       return true;
-    case kFontAutofitId:
-    case kFontScaleId:
-    case kDefineFontSizesId:
+    case IDC_SCALE_FONT_AUTOFIT:
+    case IDC_SCALE_FONT_SCALE:
+    case IDC_SCALE_DEFINE_FONT_SIZES:
       if (code != BN_CLICKED) return false;
       TextHeightRule();
       return true;
-    case kCellScaleListId:
-    case kFontScaleListId:
+    case IDC_SCALE_CELL_LIST:
+    case IDC_SCALE_FONT_LIST:
       if (code != CBN_SELCHANGE) return false;
       ChoosePreset(id);
       return true;
-    case kCellDrawingUnitsId:
-    case kCellExcelPointsId:
+    case IDC_SCALE_CELL_DRAWING_UNITS:
+    case IDC_SCALE_CELL_EXCEL_POINTS:
       if (code != EN_CHANGE) return false;
-      NumberEdited(kCellScaleListId);
+      NumberEdited(IDC_SCALE_CELL_LIST);
       return true;
-    case kFontDrawingUnitsId:
-    case kFontExcelPointsId:
+    case IDC_SCALE_FONT_DRAWING_UNITS:
+    case IDC_SCALE_FONT_EXCEL_POINTS:
       if (code != EN_CHANGE) return false;
-      NumberEdited(kFontScaleListId);
+      NumberEdited(IDC_SCALE_FONT_LIST);
       return true;
-    case kCellSizesButtonId:
+    case IDC_SCALE_CELL_SIZES_BUTTON:
       if (code != BN_CLICKED) return false;
       CTableSizeDialog(FuncState()).DoModal(GetParent(m_hWnd));
       return true;
-    case kFontSizesButtonId:
+    case IDC_SCALE_FONT_SIZES_BUTTON:
       if (code != BN_CLICKED) return false;
       CFontSizesDialog(FuncState()).DoModal(GetParent(m_hWnd));
       return true;

@@ -3,16 +3,9 @@
 
 #include "settings/scale_page_model.h"
 #include "options_ui/options_page.h"
+#include "resource_ids/scale_page_ids.h"
 
 namespace vk {
-
-// Control ids of the Scale page.
-inline constexpr int kCellAutofitId = 1029, kCellScaleId = 1030, kCellScaleListId = 1031;
-inline constexpr int kCellDrawingUnitsId = 1032, kCellExcelPointsId = 1033;
-inline constexpr int kDefineCellSizesId = 270, kCellSizesButtonId = 272;
-inline constexpr int kFontAutofitId = 1034, kFontScaleId = 1035, kFontScaleListId = 1037;
-inline constexpr int kFontDrawingUnitsId = 1038, kFontExcelPointsId = 1039;
-inline constexpr int kDefineFontSizesId = 271, kFontSizesButtonId = 273;
 
 // The Scale page: how the receiver sizes cells and text, by scale presets or custom numbers,
 // and the two size dialogs for explicit column widths, row heights and text heights.

@@ -22,11 +22,11 @@ void SetUpList(CEditableListCtrl& list, HWND dialog, int id, const char16_t* lab
 }  // namespace
 
 CTableSizeDialog::CTableSizeDialog(int32_t funcState)
-    : CDialog(L"#" + std::to_wstring(kTableSizeDialogTemplate)), m_nFuncState(funcState) {}
+    : CDialog(L"#" + std::to_wstring(IDD_TABLE_SIZES)), m_nFuncState(funcState) {}
 
 BOOL CTableSizeDialog::OnInitDialog() {
-  SetUpList(m_columnList, m_hWnd, kColumnListId, u"Column", u"Width");
-  SetUpList(m_rowList, m_hWnd, kRowListId, u"Row", u"Height");
+  SetUpList(m_columnList, m_hWnd, IDC_SIZES_COLUMN_LIST, u"Column", u"Width");
+  SetUpList(m_rowList, m_hWnd, IDC_SIZES_ROW_LIST, u"Row", u"Height");
   m_table.Load(SheetOptionKey(m_nFuncState));
   ShowList(SizeList::ColumnWidths);
   ShowList(SizeList::RowHeights);
@@ -42,12 +42,13 @@ void CTableSizeDialog::ShowList(SizeList list) {
 }
 
 void CTableSizeDialog::TakeCells() {
-  for (SizeList list : {SizeList::ColumnWidths, SizeList::RowHeights}) m_table.SetSizes(list, List(list).ColumnTexts(1));
+  for (SizeList list : {SizeList::ColumnWidths, SizeList::RowHeights}) m_table.SetSizes(list,
+                        List(list).ColumnTexts(1));
 }
 
 void CTableSizeDialog::Add(SizeList list) {
   TakeCells();
-  if (m_table.Add(list, GetDlgItemText(kSizeTextId))) ShowList(list);
+  if (m_table.Add(list, GetDlgItemText(IDC_SIZES_SIZE_TEXT))) ShowList(list);
 }
 
 void CTableSizeDialog::Remove(SizeList list) {
@@ -58,10 +59,10 @@ void CTableSizeDialog::Remove(SizeList list) {
 bool CTableSizeDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
   if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
   switch (LOWORD(wParam)) {
-    case kAddColumnId: Add(SizeList::ColumnWidths); break;
-    case kRemoveColumnId: Remove(SizeList::ColumnWidths); break;
-    case kAddRowId: Add(SizeList::RowHeights); break;
-    case kRemoveRowId: Remove(SizeList::RowHeights); break;
+    case IDC_SIZES_ADD_COLUMN: Add(SizeList::ColumnWidths); break;
+    case IDC_SIZES_REMOVE_COLUMN: Remove(SizeList::ColumnWidths); break;
+    case IDC_SIZES_ADD_ROW: Add(SizeList::RowHeights); break;
+    case IDC_SIZES_REMOVE_ROW: Remove(SizeList::RowHeights); break;
     default: return false;
   }
   *result = 0;

@@ -2,16 +2,11 @@
 #include <cstdint>
 
 #include "options_ui/editable_list_ctrl.h"
+#include "resource_ids/table_size_dialog_ids.h"
 #include "settings/size_table.h"
 #include "ui/win32/dialog.h"
 
 namespace vk {
-
-// Control ids of "Set the column widths and row heights" (template 217).
-inline constexpr int kTableSizeDialogTemplate = 217;
-inline constexpr int kSizeTextId = 249;
-inline constexpr int kColumnListId = 246, kAddColumnId = 253, kRemoveColumnId = 250;
-inline constexpr int kRowListId = 247, kAddRowId = 255, kRemoveRowId = 251;
 
 // The column widths and row heights dialog that the Scale page opens: one size text for both
 // lists, "+" and "-" for each, sizes editable in place. OK stores both lists under the option key

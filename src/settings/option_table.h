@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "resource_ids/object_page_ids.h"
 #include "settings/registry.h"
 
 namespace vk {
@@ -167,12 +168,17 @@ struct ImportObjBit {
   int controlId;
 };
 inline constexpr ImportObjBit kImportObjBitTable[] = {
-    {kImportBorder, u"Border", 1007},           {kImportText, u"Text", 1008},
-    {kImportPattern, u"Pattern", 202},          {kImportShading, u"Shading", 1009},
-    {kImportAutoShape, u"AutoShape", 220},      {kImportPicture, u"Picture", 230},
-    {kImportChart, u"Chart", 231},              {kImportMaskText, u"Mask Text", 207},
-    {kImportFormControl, u"Form Control", 263}, {kImportWhiteBorder, u"White Border", 264},
-    {kImportWhiteShading, u"White Shading", 265},
+    {kImportBorder, u"Border", IDC_OBJECT_BORDER},
+    {kImportText, u"Text", IDC_OBJECT_TEXT},
+    {kImportPattern, u"Pattern", IDC_OBJECT_PATTERN},
+    {kImportShading, u"Shading", IDC_OBJECT_SHADING},
+    {kImportAutoShape, u"AutoShape", IDC_OBJECT_AUTOSHAPE},
+    {kImportPicture, u"Picture", IDC_OBJECT_PICTURE},
+    {kImportChart, u"Chart", IDC_OBJECT_CHART},
+    {kImportMaskText, u"Mask Text", IDC_OBJECT_MASK_TEXT},
+    {kImportFormControl, u"Form Control", IDC_OBJECT_FORM_CONTROL},
+    {kImportWhiteBorder, u"White Border", IDC_OBJECT_WHITE_BORDER},
+    {kImportWhiteShading, u"White Shading", IDC_OBJECT_WHITE_SHADING},
 };
 
 }  // namespace vk

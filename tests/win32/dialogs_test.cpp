@@ -46,7 +46,7 @@ TEST(ProgressDialog, OpensCentredAndShownWithoutParentInEitherLanguage) {
     EXPECT_EQ(GetParent(window), nullptr);
     EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
     EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & WS_CAPTION, 0);
-    EXPECT_EQ(dialog.GetDlgItemText(kProgressTextId), c.text);
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_PROGRESS_TEXT), c.text);
 
     const SIZE client = ClientSize(window), expected = DialogUnits(window, 220, 38);
     EXPECT_EQ(client.cx, expected.cx);
@@ -65,14 +65,14 @@ TEST(ProgressDialog, OpensCentredAndShownWithoutParentInEitherLanguage) {
 TEST(ProgressDialog, TextAndBarFollowTheImport) {
   CProgressDialog dialog;
   ASSERT_TRUE(dialog.CreateAndShow(kLangEnglish));
-  HWND bar = dialog.GetDlgItem(kProgressBarId);
+  HWND bar = dialog.GetDlgItem(IDC_PROGRESS_BAR);
   ASSERT_NE(bar, nullptr);
   wchar_t className[64] = {};
   GetClassNameW(bar, className, 64);
   EXPECT_STREQ(className, L"msctls_progress32");
 
   dialog.SetText(u"Table Size: 2 rows X 3 columns");
-  EXPECT_EQ(dialog.GetDlgItemText(kProgressTextId), u"Table Size: 2 rows X 3 columns");
+  EXPECT_EQ(dialog.GetDlgItemText(IDC_PROGRESS_TEXT), u"Table Size: 2 rows X 3 columns");
   dialog.SetRange(0, 6);
   dialog.SetStep(1);
   dialog.SetPos(2);
@@ -104,7 +104,7 @@ TEST(Dialogs, TheTemplateLanguageFollowsTheThreadLocale) {
   {
     CProgressDialog dialog;
     ASSERT_TRUE(dialog.CreateAndShow());
-    EXPECT_EQ(dialog.GetDlgItemText(kProgressTextId), u"Excel\u30c7\u30fc\u30bf\u3092\u8aad\u307f\u51fa\u3059...");
+    EXPECT_EQ(dialog.GetDlgItemText(IDC_PROGRESS_TEXT), u"Excel\u30c7\u30fc\u30bf\u3092\u8aad\u307f\u51fa\u3059...");
   }
   SetThreadLocale(MAKELCID(kLangEnglish, SORT_DEFAULT));
   EXPECT_EQ(CDialog::ThreadLanguage(), kLangEnglish);

@@ -18,6 +18,7 @@
 #include "options_ui/options_sheet.h"
 #include "options_ui/scale_page.h"
 #include "options_ui/table_size_dialog.h"
+#include "resource_ids/object_page_ids.h"
 #include "settings/cad_state_block.h"
 #include "settings/win32/win32_cad_state_source.h"
 #include "test_hive.h"
@@ -38,8 +39,9 @@ using test::UiDriver;
 using Texts = std::vector<std::u16string>;
 
 constexpr int kLayerPage = 0, kScalePage = 1;
-constexpr int kLayerLists[] = {kBorderLayerId, kTextLayerId, kShapeLayerId, kImageLayerId, kFillLayerId};
-constexpr int kPickers[] = {kThinColourId, kThickColourId, kRegularColourId, kBoldColourId};
+constexpr int kLayerLists[] = {IDC_LAYER_BORDER, IDC_LAYER_TEXT, IDC_LAYER_SHAPE, IDC_LAYER_IMAGE, IDC_LAYER_FILL};
+constexpr int kPickers[] = {IDC_LAYER_THIN_COLOUR, IDC_LAYER_THICK_COLOUR, IDC_LAYER_REGULAR_COLOUR,
+                            IDC_LAYER_BOLD_COLOUR};
 
 Texts ListItems(HWND page, int id) {
   CComboBox list(page, id);
@@ -52,7 +54,8 @@ Texts ListItems(HWND page, int id) {
 // this test's own (publish before opening).
 class OptionsPagesTest : public testing::Test {
  protected:
-  void Publish(const std::u16string& text) { published_ = std::make_unique<test::PublishedCadState>(cadStateName_, text); }
+  void Publish(const std::u16string& text) { published_ = std::make_unique<test::PublishedCadState>(cadStateName_,
+                                            text); }
   void Open(int page = kLayerPage, int32_t funcState = 0, LANGID language = kLangEnglish) {
     hive_.WriteNumber(kProductPath, u"ActivePageIndex", page);
     sheet_.m_nFuncState = funcState;
@@ -98,7 +101,7 @@ TEST_F(OptionsPagesTest, LayerListsAndPalettesComeFromTheCadStateBlock) {
   hive_.WriteNumber(kProductPath, u"ThinColorIndex", 8);
   Open();
   HWND page = Page(kLayerPage);
-  const Texts layers = ListItems(page, kBorderLayerId);
+  const Texts layers = ListItems(page, IDC_LAYER_BORDER);
   EXPECT_EQ(layers.size(), 5u);
   EXPECT_TRUE(std::is_sorted(layers.begin(), layers.end(), [](const auto& a, const auto& b) {
     return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, W(a), -1, W(b), -1) == CSTR_LESS_THAN;
@@ -108,7 +111,7 @@ TEST_F(OptionsPagesTest, LayerListsAndPalettesComeFromTheCadStateBlock) {
   for (int id : kLayerLists) EXPECT_EQ(ListItems(page, id), layers) << id;
 
   // Dropped down, every list is as wide as the Border list's widest name needs.
-  CComboBox border(page, kBorderLayerId);
+  CComboBox border(page, IDC_LAYER_BORDER);
   HDC dc = GetDC(border.GetSafeHwnd());
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(border.Send(WM_GETFONT)));
   SIZE size{};
@@ -128,8 +131,8 @@ TEST_F(OptionsPagesTest, LayerListsAndPalettesComeFromTheCadStateBlock) {
     EXPECT_EQ(picker.GetItem(3), (ColourEntry{u"", 0}));
   }
   // A stored 8 is position 7: in a published palette the item "7".
-  EXPECT_EQ(CComboBox(page, kThinColourId).GetCurSel(), 7);
-  EXPECT_EQ(CComboBox(page, kThickColourId).GetCurSel(), 0);
+  EXPECT_EQ(CComboBox(page, IDC_LAYER_THIN_COLOUR).GetCurSel(), 7);
+  EXPECT_EQ(CComboBox(page, IDC_LAYER_THICK_COLOUR).GetCurSel(), 0);
 }
 
 TEST_F(OptionsPagesTest, WithoutACadSideTheListsAreEmptyAndThePickersHoldTheDefaultTable) {
@@ -141,12 +144,12 @@ TEST_F(OptionsPagesTest, WithoutACadSideTheListsAreEmptyAndThePickersHoldTheDefa
   Open();
   HWND page = Page(kLayerPage);
   for (int id : kLayerLists) EXPECT_EQ(CComboBox(page, id).GetCount(), 0) << id;
-  EXPECT_EQ(ItemText(page, kBorderLayerId), u"");
-  EXPECT_EQ(ItemText(page, kTextLayerId), u"");
-  EXPECT_EQ(ItemText(page, kShapeLayerId), u"Not listed");
+  EXPECT_EQ(ItemText(page, IDC_LAYER_BORDER), u"");
+  EXPECT_EQ(ItemText(page, IDC_LAYER_TEXT), u"");
+  EXPECT_EQ(ItemText(page, IDC_LAYER_SHAPE), u"Not listed");
   CColourPickerCB thin, bold;
-  thin.Attach(page, kThinColourId);
-  bold.Attach(page, kBoldColourId);
+  thin.Attach(page, IDC_LAYER_THIN_COLOUR);
+  bold.Attach(page, IDC_LAYER_BOLD_COLOUR);
   EXPECT_EQ(thin.GetCount(), 256);
   EXPECT_EQ(thin.GetItem(thin.GetCurSel()).name, u"Blue");
   EXPECT_EQ(bold.GetItem(bold.GetCurSel()).name, u"8");
@@ -168,20 +171,21 @@ TEST_F(OptionsPagesTest, ColourRulesEnableThePickersOfTheThirdChoice) {
   hive_.WriteNumber(kProductPath, u"LineClrOpt", 0);
   hive_.WriteNumber(kProductPath, u"TextClrOpt", 2);
   Open();
-  EXPECT_TRUE(Checked(kLayerPage, kLineByLayerId));
-  EXPECT_TRUE(Checked(kLayerPage, kTextByStyleId));
-  EXPECT_FALSE(Enabled(kLayerPage, kThinColourId));
-  EXPECT_FALSE(Enabled(kLayerPage, kThickColourId));
-  EXPECT_TRUE(Enabled(kLayerPage, kRegularColourId));
-  EXPECT_TRUE(Enabled(kLayerPage, kBoldColourId));
+  EXPECT_TRUE(Checked(kLayerPage, IDC_LAYER_LINE_BY_LAYER));
+  EXPECT_TRUE(Checked(kLayerPage, IDC_LAYER_TEXT_BY_STYLE));
+  EXPECT_FALSE(Enabled(kLayerPage, IDC_LAYER_THIN_COLOUR));
+  EXPECT_FALSE(Enabled(kLayerPage, IDC_LAYER_THICK_COLOUR));
+  EXPECT_TRUE(Enabled(kLayerPage, IDC_LAYER_REGULAR_COLOUR));
+  EXPECT_TRUE(Enabled(kLayerPage, IDC_LAYER_BOLD_COLOUR));
   EXPECT_TRUE(sheet_.m_layerColorPage.IsModified());  // the rules ran on opening
 
-  ClickRadio(kLayerPage, {kLineByLayerId, kLineAciId, kLineByWeightId}, kLineByWeightId);
-  ClickRadio(kLayerPage, {kTextByLayerId, kTextAciId, kTextByStyleId}, kTextAciId);
-  EXPECT_TRUE(Enabled(kLayerPage, kThinColourId));
-  EXPECT_TRUE(Enabled(kLayerPage, kThickColourId));
-  EXPECT_FALSE(Enabled(kLayerPage, kRegularColourId));
-  EXPECT_FALSE(Enabled(kLayerPage, kBoldColourId));
+  ClickRadio(kLayerPage, {IDC_LAYER_LINE_BY_LAYER, IDC_LAYER_LINE_ACI, IDC_LAYER_LINE_BY_WEIGHT},
+                          IDC_LAYER_LINE_BY_WEIGHT);
+  ClickRadio(kLayerPage, {IDC_LAYER_TEXT_BY_LAYER, IDC_LAYER_TEXT_ACI, IDC_LAYER_TEXT_BY_STYLE}, IDC_LAYER_TEXT_ACI);
+  EXPECT_TRUE(Enabled(kLayerPage, IDC_LAYER_THIN_COLOUR));
+  EXPECT_TRUE(Enabled(kLayerPage, IDC_LAYER_THICK_COLOUR));
+  EXPECT_FALSE(Enabled(kLayerPage, IDC_LAYER_REGULAR_COLOUR));
+  EXPECT_FALSE(Enabled(kLayerPage, IDC_LAYER_BOLD_COLOUR));
   Press(PSBTN_OK);
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"LineClrOpt"), 2);
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"TextClrOpt"), 1);
@@ -198,15 +202,15 @@ TEST_F(OptionsPagesTest, WhatMarksTheLayerPageModified) {
     bool marks;
   };
   const Case cases[] = {
-      {"thin colour", [&] { test::Choose(page, kThinColourId, 3); }, true},
-      {"bold colour", [&] { test::Choose(page, kBoldColourId, 3); }, true},
-      {"border list", [&] { test::Choose(page, kBorderLayerId, 1); }, true},
-      {"image list", [&] { test::Choose(page, kImageLayerId, 1); }, true},
-      {"text typed", [&] { TypeLayer(kTextLayerId, u"Typed"); }, true},
-      {"shape typed", [&] { TypeLayer(kShapeLayerId, u"Typed"); }, true},
-      {"fill list", [&] { test::Choose(page, kFillLayerId, 1); }, false},
-      {"fill typed", [&] { TypeLayer(kFillLayerId, u"Typed"); }, false},
-      {"fill by layer", [&] { ClickBox(kLayerPage, kFillColorByLayerId); }, false},
+      {"thin colour", [&] { test::Choose(page, IDC_LAYER_THIN_COLOUR, 3); }, true},
+      {"bold colour", [&] { test::Choose(page, IDC_LAYER_BOLD_COLOUR, 3); }, true},
+      {"border list", [&] { test::Choose(page, IDC_LAYER_BORDER, 1); }, true},
+      {"image list", [&] { test::Choose(page, IDC_LAYER_IMAGE, 1); }, true},
+      {"text typed", [&] { TypeLayer(IDC_LAYER_TEXT, u"Typed"); }, true},
+      {"shape typed", [&] { TypeLayer(IDC_LAYER_SHAPE, u"Typed"); }, true},
+      {"fill list", [&] { test::Choose(page, IDC_LAYER_FILL, 1); }, false},
+      {"fill typed", [&] { TypeLayer(IDC_LAYER_FILL, u"Typed"); }, false},
+      {"fill by layer", [&] { ClickBox(kLayerPage, IDC_LAYER_FILL_BY_LAYER); }, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -232,20 +236,20 @@ TEST_F(OptionsPagesTest, ATableRelabelsTheLayerPageInEnglishInEitherLanguage) {
     sheet.SetLanguage(language);
     ASSERT_TRUE(sheet.Create());
     HWND page = sheet.m_layerColorPage.GetSafeHwnd();
-    EXPECT_EQ(ItemText(page, kFillColorByLayerId), u"Apply Table Style's Fill Color");
-    EXPECT_EQ(ItemText(page, kLineByLayerId), u"Table Style");
-    EXPECT_EQ(ItemText(page, kTextByLayerId), u"Table Style");
+    EXPECT_EQ(ItemText(page, IDC_LAYER_FILL_BY_LAYER), u"Apply Table Style's Fill Color");
+    EXPECT_EQ(ItemText(page, IDC_LAYER_LINE_BY_LAYER), u"Table Style");
+    EXPECT_EQ(ItemText(page, IDC_LAYER_TEXT_BY_LAYER), u"Table Style");
     for (int id : kLayerLists) EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, id))) << id;
 
     // Choosing an anonymous block on the Object & Font Map page turns them back.
     ASSERT_TRUE(sheet.SetActivePage(2));
     HWND object = sheet.m_objectPage.GetSafeHwnd();
-    CButton(object, 1002).SetCheck(BST_UNCHECKED);
-    CButton(object, 1000).SetCheck(BST_CHECKED);
-    test::Click(object, 1000);
-    EXPECT_EQ(ItemText(page, kFillColorByLayerId), u"Fill Color By Layer");
-    EXPECT_EQ(ItemText(page, kLineByLayerId), u"By Layer");
-    EXPECT_EQ(ItemText(page, kTextByLayerId), u"By Layer");
+    CButton(object, IDC_OBJECT_AUTOCAD_TABLE).SetCheck(BST_UNCHECKED);
+    CButton(object, IDC_OBJECT_ANONYMOUS_BLOCK).SetCheck(BST_CHECKED);
+    test::Click(object, IDC_OBJECT_ANONYMOUS_BLOCK);
+    EXPECT_EQ(ItemText(page, IDC_LAYER_FILL_BY_LAYER), u"Fill Color By Layer");
+    EXPECT_EQ(ItemText(page, IDC_LAYER_LINE_BY_LAYER), u"By Layer");
+    EXPECT_EQ(ItemText(page, IDC_LAYER_TEXT_BY_LAYER), u"By Layer");
     for (int id : kLayerLists) EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, id))) << id;
   }
 }
@@ -253,8 +257,8 @@ TEST_F(OptionsPagesTest, ATableRelabelsTheLayerPageInEnglishInEitherLanguage) {
 TEST_F(OptionsPagesTest, AnInvalidLayerNameIsReportedTheSheetClosesAndOnlyThatPageStoresNothing) {
   hive_.WriteText(kProductPath, u"TextLayer", u"Old");
   Open(kScalePage);
-  TypeLayer(kTextLayerId, u"Walls, north");
-  test::Type(Page(kScalePage), kCellExcelPointsId, u"36");
+  TypeLayer(IDC_LAYER_TEXT, u"Walls, north");
+  test::Type(Page(kScalePage), IDC_SCALE_CELL_EXCEL_POINTS, u"36");
   Press(PSBTN_OK);
   EXPECT_TRUE(sheet_.IsEnded());
   ASSERT_EQ(driver_.messageBoxes.size(), 1u);
@@ -291,12 +295,17 @@ void ExpectLaidOut(HWND window) {
 // ---- both languages -------------------------------------------------------------------------
 
 TEST_F(OptionsPagesTest, EveryControlInPlaceInEitherLanguage) {
-  const int layerIds[] = {kBorderLayerId, kTextLayerId, kShapeLayerId, kImageLayerId, kFillLayerId, kFillColorByLayerId,
-                          kLineByLayerId, kLineAciId, kLineByWeightId, kTextByLayerId, kTextAciId, kTextByStyleId,
-                          kThinColourId, kThickColourId, kRegularColourId, kBoldColourId};
-  const int scaleIds[] = {kCellAutofitId, kCellScaleId, kCellScaleListId, kCellDrawingUnitsId, kCellExcelPointsId,
-                          kDefineCellSizesId, kCellSizesButtonId, kFontAutofitId, kFontScaleId, kFontScaleListId,
-                          kFontDrawingUnitsId, kFontExcelPointsId, kDefineFontSizesId, kFontSizesButtonId};
+  const int layerIds[] = {IDC_LAYER_BORDER,         IDC_LAYER_TEXT,           IDC_LAYER_SHAPE,
+                          IDC_LAYER_IMAGE,          IDC_LAYER_FILL,           IDC_LAYER_FILL_BY_LAYER,
+                          IDC_LAYER_LINE_BY_LAYER,  IDC_LAYER_LINE_ACI,       IDC_LAYER_LINE_BY_WEIGHT,
+                          IDC_LAYER_TEXT_BY_LAYER,  IDC_LAYER_TEXT_ACI,       IDC_LAYER_TEXT_BY_STYLE,
+                          IDC_LAYER_THIN_COLOUR,    IDC_LAYER_THICK_COLOUR,   IDC_LAYER_REGULAR_COLOUR,
+                          IDC_LAYER_BOLD_COLOUR};
+  const int scaleIds[] = {IDC_SCALE_CELL_AUTOFIT,       IDC_SCALE_CELL_SCALE,        IDC_SCALE_CELL_LIST,
+                          IDC_SCALE_CELL_DRAWING_UNITS, IDC_SCALE_CELL_EXCEL_POINTS, IDC_SCALE_DEFINE_CELL_SIZES,
+                          IDC_SCALE_CELL_SIZES_BUTTON,  IDC_SCALE_FONT_AUTOFIT,      IDC_SCALE_FONT_SCALE,
+                          IDC_SCALE_FONT_LIST,          IDC_SCALE_FONT_DRAWING_UNITS, IDC_SCALE_FONT_EXCEL_POINTS,
+                          IDC_SCALE_DEFINE_FONT_SIZES,  IDC_SCALE_FONT_SIZES_BUTTON};
   struct Case {
     LANGID language;
     const char16_t* layerCaption;  // of the third border colour choice
@@ -314,10 +323,10 @@ TEST_F(OptionsPagesTest, EveryControlInPlaceInEitherLanguage) {
     HWND layer = sheet.m_layerColorPage.GetSafeHwnd(), scale = sheet.m_scalePage.GetSafeHwnd();
     for (int id : layerIds) EXPECT_NE(GetDlgItem(layer, id), nullptr) << id;
     for (int id : scaleIds) EXPECT_NE(GetDlgItem(scale, id), nullptr) << id;
-    EXPECT_EQ(ItemText(layer, kLineByWeightId), c.layerCaption);
-    EXPECT_EQ(ItemText(scale, kCellAutofitId), c.scaleCaption);
-    EXPECT_EQ(CComboBox(layer, kBoldColourId).GetCount(), 256);
-    EXPECT_EQ(CComboBox(scale, kFontScaleListId).GetCount(), 32);
+    EXPECT_EQ(ItemText(layer, IDC_LAYER_LINE_BY_WEIGHT), c.layerCaption);
+    EXPECT_EQ(ItemText(scale, IDC_SCALE_CELL_AUTOFIT), c.scaleCaption);
+    EXPECT_EQ(CComboBox(layer, IDC_LAYER_BOLD_COLOUR).GetCount(), 256);
+    EXPECT_EQ(CComboBox(scale, IDC_SCALE_FONT_LIST).GetCount(), 32);
     ExpectLaidOut(layer);
     ExpectLaidOut(scale);
   }
@@ -338,7 +347,7 @@ TEST_F(OptionsPagesTest, ScalePageShowsTheStoredScalesAndBothPresetLists) {
   hive_.WriteText(kProductPath, u"FontExcelPoints", u"0.333333333333333333");
   Open(kScalePage);
   HWND page = Page(kScalePage);
-  for (int id : {kCellScaleListId, kFontScaleListId}) {
+  for (int id : {IDC_SCALE_CELL_LIST, IDC_SCALE_FONT_LIST}) {
     const Texts items = ListItems(page, id);
     ASSERT_EQ(items.size(), 32u);
     EXPECT_EQ(items[0], u"Custom");
@@ -347,15 +356,15 @@ TEST_F(OptionsPagesTest, ScalePageShowsTheStoredScalesAndBothPresetLists) {
     EXPECT_EQ(items[31], u"1'0\" = 1'0\"");
     for (int n = 0; n < 32; ++n) EXPECT_EQ(CComboBox(page, id).GetItemData(n), n);
   }
-  EXPECT_TRUE(Checked(kScalePage, kCellScaleId));
-  EXPECT_TRUE(Checked(kScalePage, kFontAutofitId));
-  EXPECT_EQ(ItemText(page, kCellDrawingUnitsId), u"1");
-  EXPECT_EQ(ItemText(page, kCellExcelPointsId), u"72");
-  EXPECT_EQ(ItemText(page, kFontExcelPointsId), u"0.333333333333333");
-  EXPECT_EQ(CComboBox(page, kCellScaleListId).GetCurSel(), -1);  // 40 is beyond the list
-  EXPECT_EQ(CComboBox(page, kFontScaleListId).GetCurSel(), 17);
+  EXPECT_TRUE(Checked(kScalePage, IDC_SCALE_CELL_SCALE));
+  EXPECT_TRUE(Checked(kScalePage, IDC_SCALE_FONT_AUTOFIT));
+  EXPECT_EQ(ItemText(page, IDC_SCALE_CELL_DRAWING_UNITS), u"1");
+  EXPECT_EQ(ItemText(page, IDC_SCALE_CELL_EXCEL_POINTS), u"72");
+  EXPECT_EQ(ItemText(page, IDC_SCALE_FONT_EXCEL_POINTS), u"0.333333333333333");
+  EXPECT_EQ(CComboBox(page, IDC_SCALE_CELL_LIST).GetCurSel(), -1);  // 40 is beyond the list
+  EXPECT_EQ(CComboBox(page, IDC_SCALE_FONT_LIST).GetCurSel(), 17);
 
-  test::Type(page, kFontExcelPointsId, u"72");
+  test::Type(page, IDC_SCALE_FONT_EXCEL_POINTS, u"72");
   Press(PSBTN_OK);
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"CellScaleIndex"), 1);  // no selection is stored as 1
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"ActivePageIndex"), kScalePage);
@@ -367,24 +376,26 @@ TEST_F(OptionsPagesTest, CellAndTextHeightRules) {
   hive_.WriteNumber(kProductPath, u"DefineCellWidthsHeights", 1);
   hive_.WriteNumber(kProductPath, u"DefineFontSizes", 1);
   Open(kScalePage);
-  for (int id : {kCellScaleListId, kCellDrawingUnitsId, kCellExcelPointsId, kDefineCellSizesId, kFontAutofitId})
+  for (int id : {IDC_SCALE_CELL_LIST, IDC_SCALE_CELL_DRAWING_UNITS, IDC_SCALE_CELL_EXCEL_POINTS,
+                 IDC_SCALE_DEFINE_CELL_SIZES, IDC_SCALE_FONT_AUTOFIT})
     EXPECT_FALSE(Enabled(kScalePage, id)) << id;
-  EXPECT_TRUE(Enabled(kScalePage, kCellSizesButtonId));  // the sizes stay reachable
-  for (int id : {kFontScaleListId, kFontDrawingUnitsId, kFontExcelPointsId, kDefineFontSizesId, kFontSizesButtonId,
-                 kCellAutofitId})
+  EXPECT_TRUE(Enabled(kScalePage, IDC_SCALE_CELL_SIZES_BUTTON));  // the sizes stay reachable
+  for (int id : {IDC_SCALE_FONT_LIST, IDC_SCALE_FONT_DRAWING_UNITS, IDC_SCALE_FONT_EXCEL_POINTS,
+                 IDC_SCALE_DEFINE_FONT_SIZES, IDC_SCALE_FONT_SIZES_BUTTON,
+                 IDC_SCALE_CELL_AUTOFIT})
     EXPECT_TRUE(Enabled(kScalePage, id)) << id;
 
   // Autofitting the text clears "Set the text heights." but the cell rule leaves its own box.
-  ClickRadio(kScalePage, {kCellAutofitId, kCellScaleId}, kCellScaleId);
-  ClickRadio(kScalePage, {kFontAutofitId, kFontScaleId}, kFontAutofitId);
-  EXPECT_FALSE(Checked(kScalePage, kDefineFontSizesId));
-  EXPECT_FALSE(Enabled(kScalePage, kFontSizesButtonId));
-  EXPECT_FALSE(Enabled(kScalePage, kDefineFontSizesId));
-  EXPECT_FALSE(Enabled(kScalePage, kCellAutofitId));
-  EXPECT_TRUE(Checked(kScalePage, kDefineCellSizesId));
-  EXPECT_TRUE(Enabled(kScalePage, kFontAutofitId));
-  ClickBox(kScalePage, kDefineCellSizesId);
-  EXPECT_FALSE(Enabled(kScalePage, kCellSizesButtonId));
+  ClickRadio(kScalePage, {IDC_SCALE_CELL_AUTOFIT, IDC_SCALE_CELL_SCALE}, IDC_SCALE_CELL_SCALE);
+  ClickRadio(kScalePage, {IDC_SCALE_FONT_AUTOFIT, IDC_SCALE_FONT_SCALE}, IDC_SCALE_FONT_AUTOFIT);
+  EXPECT_FALSE(Checked(kScalePage, IDC_SCALE_DEFINE_FONT_SIZES));
+  EXPECT_FALSE(Enabled(kScalePage, IDC_SCALE_FONT_SIZES_BUTTON));
+  EXPECT_FALSE(Enabled(kScalePage, IDC_SCALE_DEFINE_FONT_SIZES));
+  EXPECT_FALSE(Enabled(kScalePage, IDC_SCALE_CELL_AUTOFIT));
+  EXPECT_TRUE(Checked(kScalePage, IDC_SCALE_DEFINE_CELL_SIZES));
+  EXPECT_TRUE(Enabled(kScalePage, IDC_SCALE_FONT_AUTOFIT));
+  ClickBox(kScalePage, IDC_SCALE_DEFINE_CELL_SIZES);
+  EXPECT_FALSE(Enabled(kScalePage, IDC_SCALE_CELL_SIZES_BUTTON));
 
   Press(PSBTN_OK);
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"CellScaleOpt"), 1);
@@ -399,18 +410,18 @@ TEST_F(OptionsPagesTest, PresetsFillTheNumbersAndTypingSelectsCustom) {
   Open(kScalePage);
   HWND page = Page(kScalePage);
   sheet_.m_scalePage.SetModified(false);
-  test::Type(page, kCellExcelPointsId, u"2");
-  EXPECT_EQ(CComboBox(page, kCellScaleListId).GetCurSel(), 0);
+  test::Type(page, IDC_SCALE_CELL_EXCEL_POINTS, u"2");
+  EXPECT_EQ(CComboBox(page, IDC_SCALE_CELL_LIST).GetCurSel(), 0);
   EXPECT_TRUE(sheet_.m_scalePage.IsModified());
 
-  test::Choose(page, kCellScaleListId, 10);  // 1:50
-  EXPECT_EQ(ItemText(page, kCellDrawingUnitsId), u"1");
-  EXPECT_EQ(ItemText(page, kCellExcelPointsId), u"50");
-  EXPECT_EQ(CComboBox(page, kCellScaleListId).GetCurSel(), 10);  // the chosen preset stays
-  test::Choose(page, kFontScaleListId, 15);                       // 10:1
-  EXPECT_EQ(ItemText(page, kFontExcelPointsId), u"0.1");
-  test::Choose(page, kFontScaleListId, 0);  // Custom changes nothing
-  EXPECT_EQ(ItemText(page, kFontExcelPointsId), u"0.1");
+  test::Choose(page, IDC_SCALE_CELL_LIST, 10);  // 1:50
+  EXPECT_EQ(ItemText(page, IDC_SCALE_CELL_DRAWING_UNITS), u"1");
+  EXPECT_EQ(ItemText(page, IDC_SCALE_CELL_EXCEL_POINTS), u"50");
+  EXPECT_EQ(CComboBox(page, IDC_SCALE_CELL_LIST).GetCurSel(), 10);  // the chosen preset stays
+  test::Choose(page, IDC_SCALE_FONT_LIST, 15);                       // 10:1
+  EXPECT_EQ(ItemText(page, IDC_SCALE_FONT_EXCEL_POINTS), u"0.1");
+  test::Choose(page, IDC_SCALE_FONT_LIST, 0);  // Custom changes nothing
+  EXPECT_EQ(ItemText(page, IDC_SCALE_FONT_EXCEL_POINTS), u"0.1");
 
   Press(PSBTN_OK);
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"CellScaleIndex"), 10);
@@ -427,9 +438,9 @@ TEST_F(OptionsPagesTest, ScalesThatAreNotPositiveAreRefusedButThePageIsRecorded)
     const char16_t* message;
   };
   const Case cases[] = {
-      {kCellDrawingUnitsId, u"0", u"Please enter a positive real in drawing units field."},
-      {kFontDrawingUnitsId, u"-1", u"Please enter a positive real in drawing units field."},
-      {kFontExcelPointsId, u"0.0000001", u"Please enter a positive real in Excel points field."},
+      {IDC_SCALE_CELL_DRAWING_UNITS, u"0", u"Please enter a positive real in drawing units field."},
+      {IDC_SCALE_FONT_DRAWING_UNITS, u"-1", u"Please enter a positive real in drawing units field."},
+      {IDC_SCALE_FONT_EXCEL_POINTS, u"0.0000001", u"Please enter a positive real in Excel points field."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
@@ -463,10 +474,10 @@ TEST_F(OptionsPagesTest, TheSizeButtonsOpenTheirDialogsOnTheSheetsOptionKey) {
     dialog = FindWindowW(L"#32770", L"Set the column widths and row heights");
     if (dialog == nullptr) return false;
     caption = test::WindowText(dialog);
-    test::Type(dialog, kSizeTextId, u"30");
-    test::Click(dialog, kAddColumnId);
+    test::Type(dialog, IDC_SIZES_SIZE_TEXT, u"30");
+    test::Click(dialog, IDC_SIZES_ADD_COLUMN);
     // Edit the first width in place and press Enter through the dialog's own message loop.
-    HWND list = GetDlgItem(dialog, kColumnListId);
+    HWND list = GetDlgItem(dialog, IDC_SIZES_COLUMN_LIST);
     RECT cell{};
     CListCtrl(list).GetSubItemRect(0, 1, LVIR_LABEL, &cell);
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
@@ -476,11 +487,13 @@ TEST_F(OptionsPagesTest, TheSizeButtonsOpenTheirDialogsOnTheSheetsOptionKey) {
     PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
     return true;
   }).Then([&] {
-    enterKeptTheDialog = IsWindow(dialog) && !IsWindowVisible(GetDlgItem(GetDlgItem(dialog, kColumnListId), kListSubEditId));
+    enterKeptTheDialog =
+        IsWindow(dialog) && !IsWindowVisible(GetDlgItem(GetDlgItem(dialog, IDC_SIZES_COLUMN_LIST), kListSubEditId));
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return true;
   });
-  PostMessageW(page, WM_COMMAND, MAKEWPARAM(kCellSizesButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, kCellSizesButtonId)));
+  PostMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_SCALE_CELL_SIZES_BUTTON, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_SCALE_CELL_SIZES_BUTTON)));
   ASSERT_TRUE(driver_.Run());
   EXPECT_EQ(caption, u"Set the column widths and row heights");
   EXPECT_TRUE(enterKeptTheDialog);
@@ -489,21 +502,22 @@ TEST_F(OptionsPagesTest, TheSizeButtonsOpenTheirDialogsOnTheSheetsOptionKey) {
 
   // The font size map likewise; Cancel stores nothing.
   hive_.WriteText(kCurrentOptionsPath, u"FontSizes", u"8:2*");
-  ClickRadio(kScalePage, {kFontAutofitId, kFontScaleId}, kFontScaleId);
-  ClickBox(kScalePage, kDefineFontSizesId);
-  ASSERT_TRUE(Enabled(kScalePage, kFontSizesButtonId));
+  ClickRadio(kScalePage, {IDC_SCALE_FONT_AUTOFIT, IDC_SCALE_FONT_SCALE}, IDC_SCALE_FONT_SCALE);
+  ClickBox(kScalePage, IDC_SCALE_DEFINE_FONT_SIZES);
+  ASSERT_TRUE(Enabled(kScalePage, IDC_SCALE_FONT_SIZES_BUTTON));
   std::u16string rows;
   driver_.Then([&] {
     HWND map = FindWindowW(L"#32770", L"Font Size Map");
     if (map == nullptr) return false;
-    test::Type(map, kFontSizeListId, u"9");
-    test::Type(map, kTextHeightId, u"3");
-    test::Click(map, kAddFontSizeId);
-    rows = CListCtrl(GetDlgItem(map, kFontSizeMapListId)).GetItemText(1, 0);
+    test::Type(map, IDC_FONTMAP_SIZE_LIST, u"9");
+    test::Type(map, IDC_FONTMAP_TEXT_HEIGHT, u"3");
+    test::Click(map, IDC_FONTMAP_ADD);
+    rows = CListCtrl(GetDlgItem(map, IDC_FONTMAP_LIST)).GetItemText(1, 0);
     PostMessageW(map, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     return true;
   });
-  PostMessageW(page, WM_COMMAND, MAKEWPARAM(kFontSizesButtonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, kFontSizesButtonId)));
+  PostMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_SCALE_FONT_SIZES_BUTTON, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_SCALE_FONT_SIZES_BUTTON)));
   ASSERT_TRUE(driver_.Run());
   EXPECT_EQ(rows, u"9");
   EXPECT_EQ(hive_.ReadText(kCurrentOptionsPath, u"FontSizes"), u"8:2*");

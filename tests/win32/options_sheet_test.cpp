@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "resource_ids/object_page_ids.h"
+#include "resource_ids/other_page_ids.h"
 #include "settings/options_file.h"
 #include "test_hive.h"
 #include "test_shell.h"
@@ -80,8 +82,10 @@ class OptionsSheetTest : public testing::Test {
   TestSheet sheet_;
 };
 
-constexpr int kImportBoxes[] = {1007, 1008, 202, 1009, 220, 230, 231, 263, 264, 265};
-constexpr int kTableBoxes[] = {266, 267, 268};
+constexpr int kImportBoxes[] = {IDC_OBJECT_BORDER, IDC_OBJECT_TEXT, IDC_OBJECT_PATTERN, IDC_OBJECT_SHADING,
+                                IDC_OBJECT_AUTOSHAPE, IDC_OBJECT_PICTURE, IDC_OBJECT_CHART, IDC_OBJECT_FORM_CONTROL,
+                                IDC_OBJECT_WHITE_BORDER, IDC_OBJECT_WHITE_SHADING};
+constexpr int kTableBoxes[] = {IDC_OBJECT_HAS_TITLE_ROW, IDC_OBJECT_HAS_HEADER_ROW, IDC_OBJECT_APPLY_TEXT_ALIGN};
 
 TEST_F(OptionsSheetTest, EachFuncStateEditsItsOptionKey) {
   struct Case {
@@ -102,9 +106,9 @@ TEST_F(OptionsSheetTest, EachFuncStateEditsItsOptionKey) {
     ASSERT_TRUE(sheet.Create());
     HWND page = sheet.m_objectPage.GetSafeHwnd();
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(CButton(page, 1007).GetCheck(), BST_CHECKED);
-    EXPECT_EQ(CButton(page, 1008).GetCheck(), BST_UNCHECKED);
-    CButton(page, 1008).SetCheck(BST_CHECKED);
+    EXPECT_EQ(CButton(page, IDC_OBJECT_BORDER).GetCheck(), BST_CHECKED);
+    EXPECT_EQ(CButton(page, IDC_OBJECT_TEXT).GetCheck(), BST_UNCHECKED);
+    CButton(page, IDC_OBJECT_TEXT).SetCheck(BST_CHECKED);
     SendMessageW(sheet.GetSafeHwnd(), PSM_PRESSBUTTON, PSBTN_OK, 0);
     EXPECT_TRUE(sheet.IsEnded());
     EXPECT_EQ(hive.ReadNumber(edited, u"ImportObj"), 7);
@@ -141,13 +145,13 @@ TEST_F(OptionsSheetTest, OpensOnTheStoredPageWithTheFirstPageMadeAndOkStoresOnly
 TEST_F(OptionsSheetTest, ApplyStoresAndKeepsTheSheetOpen) {
   hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
   Open();
-  test::Type(PageWindow(3), 225, u"90");
+  test::Type(PageWindow(3), IDC_OTHER_ROTATION, u"90");
   EXPECT_TRUE(ApplyEnabled());
   Press(PSBTN_APPLYNOW);
   EXPECT_FALSE(sheet_.IsEnded());
   EXPECT_EQ(hive_.ReadText(kProductPath, u"RotationDegree"), u"90");
   EXPECT_FALSE(sheet_.m_otherPage.IsModified());
-  test::Type(PageWindow(3), 225, u"45");
+  test::Type(PageWindow(3), IDC_OTHER_ROTATION, u"45");
   Press(PSBTN_CANCEL);
   EXPECT_EQ(hive_.ReadText(kProductPath, u"RotationDegree"), u"90");
 }
@@ -155,7 +159,7 @@ TEST_F(OptionsSheetTest, ApplyStoresAndKeepsTheSheetOpen) {
 TEST_F(OptionsSheetTest, CancelStoresNothing) {
   hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
   Open();
-  test::Type(PageWindow(3), 225, u"90");
+  test::Type(PageWindow(3), IDC_OTHER_ROTATION, u"90");
   Press(PSBTN_CANCEL);
   EXPECT_TRUE(sheet_.IsEnded());
   EXPECT_FALSE(hive_.Read(kProductPath, u"RotationDegree"));
@@ -220,12 +224,12 @@ TEST_F(OptionsSheetTest, TemplateButtonSitsLeftOfOkInEitherLanguage) {
 
 TEST_F(OptionsSheetTest, TemplateMenuOpensUnderTheButtonAndHelpOpensTheModulesHelpFile) {
   for (LANGID language : {kLangEnglish, kLangJapanese}) {
-    HMENU menu = ResourceModule::Menu(kTemplateMenu, language);
+    HMENU menu = ResourceModule::Menu(IDM_OPTIONS_TEMPLATE, language);
     ASSERT_NE(menu, nullptr);
     HMENU popup = GetSubMenu(menu, 0);
     EXPECT_EQ(GetMenuItemCount(popup), 2);
-    EXPECT_EQ(GetMenuItemID(popup, 0), static_cast<UINT>(kLoadFromFileCommand));
-    EXPECT_EQ(GetMenuItemID(popup, 1), static_cast<UINT>(kSaveToFileCommand));
+    EXPECT_EQ(GetMenuItemID(popup, 0), static_cast<UINT>(IDM_OPTIONS_LOAD_FROM_FILE));
+    EXPECT_EQ(GetMenuItemID(popup, 1), static_cast<UINT>(IDM_OPTIONS_SAVE_TO_FILE));
     wchar_t text[64] = {};
     GetMenuStringW(popup, 0, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(text, language == kLangEnglish ? L"Load from file" : L"\u30ed\u30fc\u30c9");
@@ -281,7 +285,7 @@ TEST_F(OptionsSheetTest, SizeDialogsOpenCentredOverTheSheet) {
   SetWindowPos(Sheet(), nullptr, 230, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT sheet{};
   GetWindowRect(Sheet(), &sheet);
-  for (int button : {kCellSizesButtonId, kFontSizesButtonId}) {
+  for (int button : {IDC_SCALE_CELL_SIZES_BUTTON, IDC_SCALE_FONT_SIZES_BUTTON}) {
     SCOPED_TRACE(button);
     RECT shown{};
     HWND owner = nullptr;
@@ -308,7 +312,7 @@ TEST_F(OptionsSheetTest, SizeDialogsOpenCentredOverTheSheet) {
 TEST_F(OptionsSheetTest, ANonNumberKeepsThePageAndTheSheetOpen) {
   hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
   Open();
-  test::Type(PageWindow(3), 225, u"ninety");
+  test::Type(PageWindow(3), IDC_OTHER_ROTATION, u"ninety");
   EXPECT_FALSE(sheet_.SetActivePage(2));
   Press(PSBTN_OK);
   EXPECT_FALSE(sheet_.IsEnded());
@@ -317,7 +321,7 @@ TEST_F(OptionsSheetTest, ANonNumberKeepsThePageAndTheSheetOpen) {
   EXPECT_EQ(driver_.messageBoxes[0].text, u"Please enter a number.");
   EXPECT_FALSE(hive_.Read(kProductPath, u"RotationDegree"));
 
-  test::Type(PageWindow(3), 225, u"90");
+  test::Type(PageWindow(3), IDC_OTHER_ROTATION, u"90");
   Press(PSBTN_OK);
   EXPECT_TRUE(sheet_.IsEnded());
   EXPECT_EQ(hive_.ReadText(kProductPath, u"RotationDegree"), u"90");
@@ -370,23 +374,23 @@ TEST_F(OptionsSheetTest, LoadFromFileFillsEveryPageAndOkStoresThemAll) {
   for (int position = 0; position < 4; ++position) EXPECT_NE(PageWindow(position), nullptr);
   EXPECT_EQ(hive_.ReadText(kProductPath, u"OptionFileFolder"), temp.Path() + u"\\");
 
-  EXPECT_TRUE(Checked(2, 1002));
-  EXPECT_TRUE(Checked(2, 1004));
-  EXPECT_TRUE(Checked(2, 205));
-  EXPECT_EQ(CComboBox(PageWindow(2), 1028).GetCurSel(), 1);
-  EXPECT_TRUE(Enabled(2, 1028));  // the font rule runs again after a load
-  EXPECT_FALSE(Checked(2, 1007));
-  EXPECT_TRUE(Checked(2, 1008));
-  EXPECT_TRUE(Checked(2, 263));
-  EXPECT_TRUE(Checked(2, 264));
-  EXPECT_FALSE(Checked(2, 266));
-  EXPECT_TRUE(Checked(2, 268));
-  EXPECT_EQ(ItemText(PageWindow(3), 225), u"45");
-  EXPECT_EQ(CComboBox(PageWindow(3), 232).GetCurSel(), 2);
-  EXPECT_EQ(ItemText(PageWindow(3), 227), u"D:\\Pics");
-  EXPECT_TRUE(Checked(3, 233));
-  EXPECT_EQ(ItemText(PageWindow(3), 234), u"gq");
-  EXPECT_TRUE(Enabled(3, 234));
+  EXPECT_TRUE(Checked(2, IDC_OBJECT_AUTOCAD_TABLE));
+  EXPECT_TRUE(Checked(2, IDC_OBJECT_LINE));
+  EXPECT_TRUE(Checked(2, IDC_OBJECT_AUTOCAD_FONT));
+  EXPECT_EQ(CComboBox(PageWindow(2), IDC_OBJECT_TEXT_OBJECT).GetCurSel(), 1);
+  EXPECT_TRUE(Enabled(2, IDC_OBJECT_TEXT_OBJECT));  // the font rule runs again after a load
+  EXPECT_FALSE(Checked(2, IDC_OBJECT_BORDER));
+  EXPECT_TRUE(Checked(2, IDC_OBJECT_TEXT));
+  EXPECT_TRUE(Checked(2, IDC_OBJECT_FORM_CONTROL));
+  EXPECT_TRUE(Checked(2, IDC_OBJECT_WHITE_BORDER));
+  EXPECT_FALSE(Checked(2, IDC_OBJECT_HAS_TITLE_ROW));
+  EXPECT_TRUE(Checked(2, IDC_OBJECT_APPLY_TEXT_ALIGN));
+  EXPECT_EQ(ItemText(PageWindow(3), IDC_OTHER_ROTATION), u"45");
+  EXPECT_EQ(CComboBox(PageWindow(3), IDC_OTHER_LINK_PATH_TYPE).GetCurSel(), 2);
+  EXPECT_EQ(ItemText(PageWindow(3), IDC_OTHER_PICTURES_FOLDER), u"D:\\Pics");
+  EXPECT_TRUE(Checked(3, IDC_OTHER_OFFSET_DECENDERS));
+  EXPECT_EQ(ItemText(PageWindow(3), IDC_OTHER_SHIFT_CHAR), u"gq");
+  EXPECT_TRUE(Enabled(3, IDC_OTHER_SHIFT_CHAR));
   EXPECT_EQ(sheet_.m_layerColorPage.m_model.m_strBorderLayer, u"Walls");
   EXPECT_EQ(sheet_.m_layerColorPage.m_model.m_nBoldColor, 7);
   EXPECT_EQ(sheet_.m_scalePage.m_model.m_dCellExcelPoints, 48);
@@ -411,12 +415,12 @@ TEST_F(OptionsSheetTest, AFileOfAnotherKindIsRefusedAndChangesNoPage) {
   file.SaveAs(temp.File(u"future.opt"));
   hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
   Open();
-  const std::u16string before = ItemText(PageWindow(3), 227);
+  const std::u16string before = ItemText(PageWindow(3), IDC_OTHER_PICTURES_FOLDER);
   sheet_.loadPath = temp.File(u"future.opt");
   sheet_.LoadFromFile();
   ASSERT_EQ(driver_.messageBoxes.size(), 1u);
   EXPECT_EQ(driver_.messageBoxes[0].text, u"This is not a valid options file.");
-  EXPECT_EQ(ItemText(PageWindow(3), 227), before);
+  EXPECT_EQ(ItemText(PageWindow(3), IDC_OTHER_PICTURES_FOLDER), before);
   EXPECT_EQ(hive_.ReadText(kProductPath, u"OptionFileFolder"), temp.Path() + u"\\");
 }
 
@@ -424,9 +428,9 @@ TEST_F(OptionsSheetTest, SaveToFileWritesWhatThePagesShowForTheReader) {
   TempFolder temp;
   Open();
   Show(2);
-  ClickRadio(2, {1000, 1002}, 1002);
+  ClickRadio(2, {IDC_OBJECT_ANONYMOUS_BLOCK, IDC_OBJECT_AUTOCAD_TABLE}, IDC_OBJECT_AUTOCAD_TABLE);
   Show(3);
-  test::Type(PageWindow(3), 225, u"12.5");
+  test::Type(PageWindow(3), IDC_OTHER_ROTATION, u"12.5");
   sheet_.savePath = temp.File(u"saved.opt");
   sheet_.SaveToFile();
   EXPECT_TRUE(driver_.messageBoxes.empty());
@@ -445,7 +449,7 @@ TEST_F(OptionsSheetTest, SaveToFileWritesWhatThePagesShowForTheReader) {
   EXPECT_EQ(scale.m_dCellExcelPoints, 72);  // the Scale page was made for the file
 
   // A field that holds no number stops the save with its message; no file is written.
-  test::Type(PageWindow(3), 225, u"twelve");
+  test::Type(PageWindow(3), IDC_OTHER_ROTATION, u"twelve");
   sheet_.savePath = temp.File(u"refused.opt");
   sheet_.SaveToFile();
   ASSERT_EQ(driver_.messageBoxes.size(), 1u);
@@ -516,11 +520,11 @@ TEST(OptionsSheetFileDialogs, SaveAndLoadGoThroughTheMenuAndThePlatformsFileDial
 
   // Loading it back puts the saved rotation into the field again.
   HWND otherPage = sheet.m_otherPage.GetSafeHwnd();
-  test::Type(otherPage, 225, u"77");
+  test::Type(otherPage, IDC_OTHER_ROTATION, u"77");
   UiDriver loading;
   FileDialogAnswer load;
   ChooseThroughTemplateMenu(loading, window, 0, temp.File(u"menu.opt"), load);
-  loading.Then([&] { return ItemText(otherPage, 225) == u"0"; });
+  loading.Then([&] { return ItemText(otherPage, IDC_OTHER_ROTATION) == u"0"; });
   EXPECT_TRUE(loading.Run());
   EXPECT_TRUE(load.offeredName.empty());
   EXPECT_EQ(hive.ReadText(kProductPath, u"OptionFileFolder"), temp.Path() + u"\\");
@@ -530,7 +534,9 @@ TEST(OptionsSheetFileDialogs, SaveAndLoadGoThroughTheMenuAndThePlatformsFileDial
 
 // Each ImportObj bit has its own check box; a single bit shows in that box alone.
 TEST_F(OptionsSheetTest, ObjectPageShowsImportObjAndStoresItBack) {
-  constexpr int kBoxOfBit[] = {1007, 1008, 202, 1009, 220, 230, 231, 207, 263, 264, 265};
+  constexpr int kBoxOfBit[] = {IDC_OBJECT_BORDER, IDC_OBJECT_TEXT, IDC_OBJECT_PATTERN, IDC_OBJECT_SHADING,
+                               IDC_OBJECT_AUTOSHAPE, IDC_OBJECT_PICTURE, IDC_OBJECT_CHART, IDC_OBJECT_MASK_TEXT,
+                               IDC_OBJECT_FORM_CONTROL, IDC_OBJECT_WHITE_BORDER, IDC_OBJECT_WHITE_SHADING};
   std::vector<int32_t> masks = {0, 2047};
   for (int bit = 0; bit < 11; ++bit) masks.push_back(1 << bit);
   for (int32_t mask : masks) {
@@ -543,7 +549,7 @@ TEST_F(OptionsSheetTest, ObjectPageShowsImportObjAndStoresItBack) {
     HWND page = sheet.m_objectPage.GetSafeHwnd();
     for (int bit = 0; bit < 11; ++bit)
       EXPECT_EQ(CButton(page, kBoxOfBit[bit]).GetCheck(), (mask >> bit) & 1 ? BST_CHECKED : BST_UNCHECKED) << kBoxOfBit[bit];
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, 207)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_OBJECT_MASK_TEXT)));
     SendMessageW(sheet.GetSafeHwnd(), PSM_PRESSBUTTON, PSBTN_OK, 0);
     EXPECT_EQ(hive.ReadNumber(kProductPath, u"ImportObj"), mask);
   }
@@ -556,18 +562,20 @@ TEST_F(OptionsSheetTest, ChoosingAnAutoCadTableSwapsTheBoxesAndTellsTheOtherPage
   for (int id : kTableBoxes) EXPECT_FALSE(Visible(2, id)) << id;
   EXPECT_EQ(sheet_.m_otherPage.m_model.m_nInsertionPointEnabled, 1);
 
-  ClickRadio(2, {1000, 1002}, 1002);
+  ClickRadio(2, {IDC_OBJECT_ANONYMOUS_BLOCK, IDC_OBJECT_AUTOCAD_TABLE}, IDC_OBJECT_AUTOCAD_TABLE);
   for (int id : kImportBoxes) EXPECT_FALSE(Visible(2, id)) << id;
   for (int id : kTableBoxes) EXPECT_TRUE(Visible(2, id)) << id;
-  for (int id : {1003, 1004, 205, 203, 1028}) EXPECT_FALSE(Enabled(2, id)) << id;
+  for (int id : {IDC_OBJECT_POLYLINE, IDC_OBJECT_LINE, IDC_OBJECT_AUTOCAD_FONT, IDC_OBJECT_EXCEL_FONT,
+                 IDC_OBJECT_TEXT_OBJECT}) EXPECT_FALSE(Enabled(2, id)) << id;
   EXPECT_EQ(sheet_.m_otherPage.m_model.m_nInsertionPointEnabled, 0);
   Show(3);
-  EXPECT_FALSE(Enabled(3, 269));
+  EXPECT_FALSE(Enabled(3, IDC_OTHER_INSERTION_POINT));
 
   Show(2);
-  ClickRadio(2, {1000, 1002}, 1000);
-  for (int id : {1003, 1004, 205, 203}) EXPECT_TRUE(Enabled(2, id)) << id;
-  EXPECT_FALSE(Enabled(2, 1028));  // Excel Font is the default
+  ClickRadio(2, {IDC_OBJECT_ANONYMOUS_BLOCK, IDC_OBJECT_AUTOCAD_TABLE}, IDC_OBJECT_ANONYMOUS_BLOCK);
+  for (int id : {IDC_OBJECT_POLYLINE, IDC_OBJECT_LINE, IDC_OBJECT_AUTOCAD_FONT,
+                 IDC_OBJECT_EXCEL_FONT}) EXPECT_TRUE(Enabled(2, id)) << id;
+  EXPECT_FALSE(Enabled(2, IDC_OBJECT_TEXT_OBJECT));  // Excel Font is the default
   EXPECT_EQ(sheet_.m_otherPage.m_model.m_nInsertionPointEnabled, 1);
   Press(PSBTN_OK);
   EXPECT_EQ(hive_.ReadNumber(kProductPath, u"TableObjOpt"), 0);
@@ -579,28 +587,28 @@ TEST_F(OptionsSheetTest, ObjectPageRulesThroughItsControls) {
   hive_.WriteNumber(kProductPath, u"FuncState", 1);
   Open(1);
   // The current set is an AutoCAD table whatever the product key holds.
-  EXPECT_TRUE(Checked(2, 1002));
-  EXPECT_TRUE(Visible(2, 266));
-  ClickRadio(2, {1000, 1002}, 1000);
+  EXPECT_TRUE(Checked(2, IDC_OBJECT_AUTOCAD_TABLE));
+  EXPECT_TRUE(Visible(2, IDC_OBJECT_HAS_TITLE_ROW));
+  ClickRadio(2, {IDC_OBJECT_ANONYMOUS_BLOCK, IDC_OBJECT_AUTOCAD_TABLE}, IDC_OBJECT_ANONYMOUS_BLOCK);
 
   // Font: the Text Object list follows AutoCAD Font.
-  EXPECT_FALSE(Enabled(2, 1028));
-  ClickRadio(2, {205, 203}, 205);
-  EXPECT_TRUE(Enabled(2, 1028));
+  EXPECT_FALSE(Enabled(2, IDC_OBJECT_TEXT_OBJECT));
+  ClickRadio(2, {IDC_OBJECT_AUTOCAD_FONT, IDC_OBJECT_EXCEL_FONT}, IDC_OBJECT_AUTOCAD_FONT);
+  EXPECT_TRUE(Enabled(2, IDC_OBJECT_TEXT_OBJECT));
 
   // Border and Shading take their White companions with them, and give them back clear.
-  ClickBox(2, 264);
-  EXPECT_TRUE(Checked(2, 264));
-  ClickBox(2, 1007);
-  EXPECT_FALSE(Checked(2, 264));
-  EXPECT_FALSE(Enabled(2, 264));
-  ClickBox(2, 1007);
-  EXPECT_TRUE(Enabled(2, 264));
-  EXPECT_FALSE(Checked(2, 264));
-  ClickBox(2, 265);
-  ClickBox(2, 1009);
-  EXPECT_FALSE(Checked(2, 265));
-  EXPECT_FALSE(Enabled(2, 265));
+  ClickBox(2, IDC_OBJECT_WHITE_BORDER);
+  EXPECT_TRUE(Checked(2, IDC_OBJECT_WHITE_BORDER));
+  ClickBox(2, IDC_OBJECT_BORDER);
+  EXPECT_FALSE(Checked(2, IDC_OBJECT_WHITE_BORDER));
+  EXPECT_FALSE(Enabled(2, IDC_OBJECT_WHITE_BORDER));
+  ClickBox(2, IDC_OBJECT_BORDER);
+  EXPECT_TRUE(Enabled(2, IDC_OBJECT_WHITE_BORDER));
+  EXPECT_FALSE(Checked(2, IDC_OBJECT_WHITE_BORDER));
+  ClickBox(2, IDC_OBJECT_WHITE_SHADING);
+  ClickBox(2, IDC_OBJECT_SHADING);
+  EXPECT_FALSE(Checked(2, IDC_OBJECT_WHITE_SHADING));
+  EXPECT_FALSE(Enabled(2, IDC_OBJECT_WHITE_SHADING));
 
   Press(PSBTN_OK);
   EXPECT_EQ(hive_.ReadNumber(kCurrentOptionsPath, u"UseFontOpt"), 0);
@@ -634,16 +642,16 @@ TEST_F(OptionsSheetTest, OtherPageLineSpacingThroughItsControls) {
     ASSERT_TRUE(sheet.Create());
     HWND page = sheet.m_otherPage.GetSafeHwnd();
     const bool paragraph = c.stored[0] != u'-' && c.stored != u"text";
-    EXPECT_EQ(CButton(page, 262).GetCheck(), paragraph ? BST_CHECKED : BST_UNCHECKED);
-    EXPECT_EQ(ItemText(page, 211), c.shown);
-    EXPECT_EQ(IsWindowEnabled(GetDlgItem(page, 211)) != FALSE, paragraph);
+    EXPECT_EQ(CButton(page, IDC_OTHER_PARAGRAPH).GetCheck(), paragraph ? BST_CHECKED : BST_UNCHECKED);
+    EXPECT_EQ(ItemText(page, IDC_OTHER_LINE_SPACING), c.shown);
+    EXPECT_EQ(IsWindowEnabled(GetDlgItem(page, IDC_OTHER_LINE_SPACING)) != FALSE, paragraph);
     if (c.clickParagraph) {
-      CButton box(page, 262);
+      CButton box(page, IDC_OTHER_PARAGRAPH);
       box.SetCheck(box.GetCheck() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
-      test::Click(page, 262);
-      EXPECT_EQ(IsWindowEnabled(GetDlgItem(page, 211)) != FALSE, !paragraph);
+      test::Click(page, IDC_OTHER_PARAGRAPH);
+      EXPECT_EQ(IsWindowEnabled(GetDlgItem(page, IDC_OTHER_LINE_SPACING)) != FALSE, !paragraph);
     }
-    if (!c.typed.empty()) test::Type(page, 211, c.typed);
+    if (!c.typed.empty()) test::Type(page, IDC_OTHER_LINE_SPACING, c.typed);
     SendMessageW(sheet.GetSafeHwnd(), PSM_PRESSBUTTON, PSBTN_OK, 0);
     EXPECT_EQ(hive.ReadText(kProductPath, u"LineSpacing"), c.storedBack);
   }
@@ -657,28 +665,29 @@ TEST_F(OptionsSheetTest, OtherPageListsFieldsAndWhatMarksItModified) {
   hive_.WriteText(kProductPath, u"RotationDegree", u"15");
   Open(2);
   HWND page = PageWindow(3);
-  CComboBox linkPath(page, 232), insertion(page, 269);
+  CComboBox linkPath(page, IDC_OTHER_LINK_PATH_TYPE), insertion(page, IDC_OTHER_INSERTION_POINT);
   ASSERT_EQ(linkPath.GetCount(), 3);
   EXPECT_EQ(linkPath.GetLBText(2), u"No path");
   ASSERT_EQ(insertion.GetCount(), 4);
   EXPECT_EQ(insertion.GetLBText(3), u"Right Bottom");
   EXPECT_EQ(linkPath.GetCurSel(), 1);
   EXPECT_EQ(insertion.GetCurSel(), 2);
-  EXPECT_FALSE(Visible(3, 269));
-  EXPECT_FALSE(Visible(3, 223));  // FuncState 2 hides Embed Workbook
-  EXPECT_EQ(ItemText(page, 225), u"15");
-  EXPECT_EQ(ItemText(page, 227), u"C:\\Users\\me\\Documents\\Vellumark Pictures\\");
-  EXPECT_EQ(ItemText(page, 234), u"gjqpy");
-  EXPECT_FALSE(Enabled(3, 234));  // Offset Decenders is clear
+  EXPECT_FALSE(Visible(3, IDC_OTHER_INSERTION_POINT));
+  EXPECT_FALSE(Visible(3, IDC_OTHER_EMBED_WORKBOOK));  // FuncState 2 hides Embed Workbook
+  EXPECT_EQ(ItemText(page, IDC_OTHER_ROTATION), u"15");
+  EXPECT_EQ(ItemText(page, IDC_OTHER_PICTURES_FOLDER), u"C:\\Users\\me\\Documents\\Vellumark Pictures\\");
+  EXPECT_EQ(ItemText(page, IDC_OTHER_SHIFT_CHAR), u"gjqpy");
+  EXPECT_FALSE(Enabled(3, IDC_OTHER_SHIFT_CHAR));  // Offset Decenders is clear
 
   EXPECT_FALSE(sheet_.m_otherPage.IsModified());
-  for (int id : {221, 222, 223, 262}) ClickBox(3, id);
-  test::Type(page, 211, u"1.5");
+  for (int id : {IDC_OTHER_ONLY_PRINT_AREA, IDC_OTHER_USE_RANGE_NAME, IDC_OTHER_EMBED_WORKBOOK,
+                 IDC_OTHER_PARAGRAPH}) ClickBox(3, id);
+  test::Type(page, IDC_OTHER_LINE_SPACING, u"1.5");
   EXPECT_FALSE(sheet_.m_otherPage.IsModified());
-  ClickBox(3, 233);
-  EXPECT_TRUE(Enabled(3, 234));
+  ClickBox(3, IDC_OTHER_OFFSET_DECENDERS);
+  EXPECT_TRUE(Enabled(3, IDC_OTHER_SHIFT_CHAR));
   EXPECT_FALSE(sheet_.m_otherPage.IsModified());
-  test::Type(page, 234, u"  jq ");
+  test::Type(page, IDC_OTHER_SHIFT_CHAR, u"  jq ");
   EXPECT_TRUE(sheet_.m_otherPage.IsModified());
   EXPECT_TRUE(ApplyEnabled());
 
@@ -696,8 +705,8 @@ TEST_F(OptionsSheetTest, APicturesFolderThatCannotBeMadeIsReportedAndOkStillClos
   hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
   hive_.WriteText(kProductPath, u"CurDrawingFolder", temp.File(u"gone"));
   Open();
-  test::Type(PageWindow(3), 227, u"Pictures");
-  test::Type(PageWindow(3), 225, u"30");
+  test::Type(PageWindow(3), IDC_OTHER_PICTURES_FOLDER, u"Pictures");
+  test::Type(PageWindow(3), IDC_OTHER_ROTATION, u"30");
   Press(PSBTN_OK);
   EXPECT_TRUE(sheet_.IsEnded());
   ASSERT_EQ(driver_.messageBoxes.size(), 1u);
@@ -712,20 +721,20 @@ TEST_F(OptionsSheetTest, PagesCarryTheirCaptionsInEitherLanguageWithEnglishListI
     std::u16string english, japanese;
   };
   const Caption captions[] = {
-      {2, 1000, u"Anonymous Block", u"\u7121\u540d \u30d6\u30ed\u30c3\u30af"},
-      {2, 1002, u"AutoCAD Table", u"AutoCAD \u8868"},
-      {2, 1004, u"Line", u"\u7dda\u5206"},
-      {2, 203, u"Excel Font", u"Excel\u306e\u30d5\u30a9\u30f3\u30c8"},
-      {2, 1009, u"Shading", u"\u30b7\u30a7\u30fc\u30c7\u30a3\u30f3\u30b0"},
-      {2, 265, u"White Shading", u"\u767d\u3044\u30b7\u30a7\u30fc\u30c7\u30a3\u30f3\u30b0"},
-      {2, 263, u"Form Control", u"Form Control"},
-      {2, 268, u"Apply Table Style's Text Alignment", u"Apply Table Style's Text Alignment"},
-      {3, 233, u"Offset Decenders:", u"\u5e73\u884c\u79fb\u52d5\u306e\u6587\u5b57:"},
-      {3, 221, u"Import the print area only",
+      {2, IDC_OBJECT_ANONYMOUS_BLOCK, u"Anonymous Block", u"\u7121\u540d \u30d6\u30ed\u30c3\u30af"},
+      {2, IDC_OBJECT_AUTOCAD_TABLE, u"AutoCAD Table", u"AutoCAD \u8868"},
+      {2, IDC_OBJECT_LINE, u"Line", u"\u7dda\u5206"},
+      {2, IDC_OBJECT_EXCEL_FONT, u"Excel Font", u"Excel\u306e\u30d5\u30a9\u30f3\u30c8"},
+      {2, IDC_OBJECT_SHADING, u"Shading", u"\u30b7\u30a7\u30fc\u30c7\u30a3\u30f3\u30b0"},
+      {2, IDC_OBJECT_WHITE_SHADING, u"White Shading", u"\u767d\u3044\u30b7\u30a7\u30fc\u30c7\u30a3\u30f3\u30b0"},
+      {2, IDC_OBJECT_FORM_CONTROL, u"Form Control", u"Form Control"},
+      {2, IDC_OBJECT_APPLY_TEXT_ALIGN, u"Apply Table Style's Text Alignment", u"Apply Table Style's Text Alignment"},
+      {3, IDC_OTHER_OFFSET_DECENDERS, u"Offset Decenders:", u"\u5e73\u884c\u79fb\u52d5\u306e\u6587\u5b57:"},
+      {3, IDC_OTHER_ONLY_PRINT_AREA, u"Import the print area only",
        u"\u5370\u5237\u533a\u57df\u3060\u3051\u30a4\u30f3\u30dd\u30fc\u30c8\u3057\u307e\u3059\u3002"},
-      {3, 223, u"Embed Workbook", u"\u30d6\u30c3\u30af\u3092\u57cb\u3081\u8fbc\u3080\u3002"},
-      {3, 262, u"Paragraph", u"\u6bb5\u843d"},
-      {3, 228, u"...", u"..."},
+      {3, IDC_OTHER_EMBED_WORKBOOK, u"Embed Workbook", u"\u30d6\u30c3\u30af\u3092\u57cb\u3081\u8fbc\u3080\u3002"},
+      {3, IDC_OTHER_PARAGRAPH, u"Paragraph", u"\u6bb5\u843d"},
+      {3, IDC_OTHER_BROWSE, u"...", u"..."},
   };
   for (LANGID language : {kLangEnglish, kLangJapanese}) {
     SCOPED_TRACE(language);
@@ -759,22 +768,22 @@ TEST_F(OptionsSheetTest, PagesCarryTheirCaptionsInEitherLanguageWithEnglishListI
           EXPECT_FALSE(IntersectRect(&both, &a, &b)) << shown[i].first << " and " << shown[j].first;
         }
     }
-    EXPECT_EQ(CComboBox(sheet.m_objectPage.GetSafeHwnd(), 1028).GetLBText(0), u"MText");
-    EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), 232).GetLBText(1), u"Relative path");
-    EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), 269).GetLBText(0), u"Left Top");
+    EXPECT_EQ(CComboBox(sheet.m_objectPage.GetSafeHwnd(), IDC_OBJECT_TEXT_OBJECT).GetLBText(0), u"MText");
+    EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), IDC_OTHER_LINK_PATH_TYPE).GetLBText(1), u"Relative path");
+    EXPECT_EQ(CComboBox(sheet.m_otherPage.GetSafeHwnd(), IDC_OTHER_INSERTION_POINT).GetLBText(0), u"Left Top");
   }
 }
 
 TEST_F(OptionsSheetTest, BrowsingForThePicturesFolderFillsItsField) {
   hive_.WriteNumber(kProductPath, u"ActivePageIndex", 3);
   Open();
-  const std::u16string before = ItemText(PageWindow(3), 227);
+  const std::u16string before = ItemText(PageWindow(3), IDC_OTHER_PICTURES_FOLDER);
   for (int answer : {IDCANCEL, IDOK}) {
     SCOPED_TRACE(answer);
     UiDriver driver;
     std::u16string title;
     driver.Then([&] {
-      PostMessageW(PageWindow(3), WM_COMMAND, MAKEWPARAM(228, BN_CLICKED), 0);
+      PostMessageW(PageWindow(3), WM_COMMAND, MAKEWPARAM(IDC_OTHER_BROWSE, BN_CLICKED), 0);
       return true;
     });
     driver.Then([&] {
@@ -796,11 +805,11 @@ TEST_F(OptionsSheetTest, BrowsingForThePicturesFolderFillsItsField) {
     }
     EXPECT_EQ(title, u"Pick a Directory");
     if (answer == IDCANCEL) {
-      EXPECT_EQ(ItemText(PageWindow(3), 227), before);
+      EXPECT_EQ(ItemText(PageWindow(3), IDC_OTHER_PICTURES_FOLDER), before);
       EXPECT_FALSE(sheet_.m_otherPage.IsModified());
     } else {
-      EXPECT_NE(ItemText(PageWindow(3), 227), before);
-      EXPECT_FALSE(ItemText(PageWindow(3), 227).empty());
+      EXPECT_NE(ItemText(PageWindow(3), IDC_OTHER_PICTURES_FOLDER), before);
+      EXPECT_FALSE(ItemText(PageWindow(3), IDC_OTHER_PICTURES_FOLDER).empty());
       EXPECT_TRUE(sheet_.m_otherPage.IsModified());
     }
   }
@@ -817,7 +826,7 @@ TEST_F(OptionsSheetTest, RunsModallyLikeTheOptionsCommandShowsIt) {
     HWND window = driver_.LastDialog();
     if (window == nullptr || sheet.m_otherPage.GetSafeHwnd() == nullptr) return false;
     caption = test::WindowText(window);
-    test::Type(sheet.m_otherPage.GetSafeHwnd(), 225, u"33");
+    test::Type(sheet.m_otherPage.GetSafeHwnd(), IDC_OTHER_ROTATION, u"33");
     PostMessageW(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
     return true;
   });

@@ -42,7 +42,7 @@ Seen* g_seen = nullptr;
 
 LRESULT CALLBACK PressWhenShown(int code, WPARAM wParam, LPARAM lParam) {
   HWND window = reinterpret_cast<HWND>(wParam);
-  if (code == HCBT_ACTIVATE && GetDlgItem(window, kPwFreeId) != nullptr && g_seen != nullptr) {
+  if (code == HCBT_ACTIVATE && GetDlgItem(window, IDC_PW_FREE) != nullptr && g_seen != nullptr) {
     wchar_t text[256] = {};
     GetWindowTextW(window, text, 256);
     g_seen->caption = text;
@@ -90,10 +90,10 @@ TEST(PwConfirmDialog, ShowsTheDocumentLineUnderItsCaptionWithFourButtons) {
   EXPECT_EQ(seen.client.cy, seen.expectedClient.cy);
   EXPECT_TRUE(seen.ownerless);
   EXPECT_EQ(seen.defaultButton, BS_DEFPUSHBUTTON);
-  const std::vector<std::pair<int, std::wstring>> controls = {{219, L"Document: Pump schedule.xlsx"},
+  const std::vector<std::pair<int, std::wstring>> controls = {{IDC_PW_DOCUMENT, L"Document: Pump schedule.xlsx"},
                                                               {IDOK, L"Check In"},
-                                                              {238, L"Update Server Copy"},
-                                                              {240, L"Free"},
+                                                              {IDC_PW_UPDATE_SERVER_COPY, L"Update Server Copy"},
+                                                              {IDC_PW_FREE, L"Free"},
                                                               {IDCANCEL, L"Cancel"}};
   EXPECT_EQ(seen.controls, controls);
 }
@@ -104,8 +104,8 @@ TEST(PwConfirmDialog, EachButtonEndsItWithItsChoiceAndCancelLeavesTheChoice) {
     int32_t choice;
   };
   const Case cases[] = {{{WM_COMMAND, IDOK}, kPwChoiceCheckIn},
-                        {{WM_COMMAND, kPwUpdateServerCopyId}, kPwChoiceUpdateServerCopy},
-                        {{WM_COMMAND, kPwFreeId}, kPwChoiceFree},
+                        {{WM_COMMAND, IDC_PW_UPDATE_SERVER_COPY}, kPwChoiceUpdateServerCopy},
+                        {{WM_COMMAND, IDC_PW_FREE}, kPwChoiceFree},
                         {{WM_COMMAND, IDCANCEL}, kPwChoiceInitial},
                         {{WM_CLOSE, 0}, kPwChoiceInitial}};
   for (const Case& c : cases) {
@@ -134,7 +134,7 @@ TEST(Win32ProjectWiseSite, TheDialogIsOwnedByExcelsWindowAndCentredOverIt) {
   ASSERT_NE(excel, nullptr);
   CWin32ProjectWiseSite site(excel);
   int32_t choice = 0;
-  Seen seen = WhileAnswering({WM_COMMAND, kPwFreeId}, [&] { choice = site.ConfirmDocument(u"Document: A.xlsx"); });
+  Seen seen = WhileAnswering({WM_COMMAND, IDC_PW_FREE}, [&] { choice = site.ConfirmDocument(u"Document: A.xlsx"); });
   EXPECT_EQ(choice, kPwChoiceFree);
   EXPECT_EQ(seen.owner, excel);
   EXPECT_EQ(seen.style & WS_CHILD, 0);

@@ -119,18 +119,19 @@ TEST(TableSizeDialog, OpensWithTheStoredListsUnderTheirLabels) {
   hive.WriteNumber(kProductPath, u"UseGlobalOption", 0);
   CTableSizeDialog dialog(1);  // FuncState 1 without global options: the current options
   ASSERT_TRUE(dialog.Create());
-  EXPECT_EQ(dialog.GetDlgItemText(kSizeTextId), u"");
+  EXPECT_EQ(dialog.GetDlgItemText(IDC_SIZES_SIZE_TEXT), u"");
   wchar_t caption[64] = {};
   GetWindowTextW(dialog.GetSafeHwnd(), caption, 64);
   EXPECT_STREQ(caption, L"Set the column widths and row heights");
   // The first column is left-aligned: the list view draws column 0 so whatever it is asked.
-  EXPECT_EQ(Headings(dialog.GetDlgItem(kColumnListId), 50), (Texts{u"Column left", u"Width centred"}));
-  EXPECT_EQ(Headings(dialog.GetDlgItem(kRowListId), 50), (Texts{u"Row left", u"Height centred"}));
-  EXPECT_EQ(Rows(dialog.GetDlgItem(kColumnListId)), (Texts{u"A|10", u"B|20"}));
-  EXPECT_EQ(Rows(dialog.GetDlgItem(kRowListId)), (Texts{u"1|5"}));
-  const DWORD extended = static_cast<DWORD>(SendMessageW(dialog.GetDlgItem(kColumnListId), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+  EXPECT_EQ(Headings(dialog.GetDlgItem(IDC_SIZES_COLUMN_LIST), 50), (Texts{u"Column left", u"Width centred"}));
+  EXPECT_EQ(Headings(dialog.GetDlgItem(IDC_SIZES_ROW_LIST), 50), (Texts{u"Row left", u"Height centred"}));
+  EXPECT_EQ(Rows(dialog.GetDlgItem(IDC_SIZES_COLUMN_LIST)), (Texts{u"A|10", u"B|20"}));
+  EXPECT_EQ(Rows(dialog.GetDlgItem(IDC_SIZES_ROW_LIST)), (Texts{u"1|5"}));
+  const DWORD extended =
+      static_cast<DWORD>(SendMessageW(dialog.GetDlgItem(IDC_SIZES_COLUMN_LIST), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
   EXPECT_EQ(extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT), static_cast<DWORD>(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT));
-  EXPECT_EQ(GetWindowLongW(dialog.GetDlgItem(kColumnListId), GWL_STYLE) & LVS_SINGLESEL, 0);
+  EXPECT_EQ(GetWindowLongW(dialog.GetDlgItem(IDC_SIZES_COLUMN_LIST), GWL_STYLE) & LVS_SINGLESEL, 0);
 }
 
 TEST(TableSizeDialog, PlusAddsTheSizeTextToItsOwnListAndRefusesWhatTheListRefuses) {
@@ -138,17 +139,17 @@ TEST(TableSizeDialog, PlusAddsTheSizeTextToItsOwnListAndRefusesWhatTheListRefuse
   RecordingMessages user;
   CTableSizeDialog dialog(0);
   ASSERT_TRUE(dialog.Create());
-  dialog.SetDlgItemText(kSizeTextId, u"12.5");
-  Press(dialog, kAddColumnId);
-  dialog.SetDlgItemText(kSizeTextId, u"wide");  // not a number: taken as typed
-  Press(dialog, kAddColumnId);
-  Press(dialog, kAddRowId);
-  dialog.SetDlgItemText(kSizeTextId, u"1;2");
-  Press(dialog, kAddColumnId);
-  dialog.SetDlgItemText(kSizeTextId, u"");
-  Press(dialog, kAddRowId);
-  EXPECT_EQ(Rows(dialog.GetDlgItem(kColumnListId)), (Texts{u"A|12.5", u"B|wide"}));
-  EXPECT_EQ(Rows(dialog.GetDlgItem(kRowListId)), (Texts{u"1|wide"}));
+  dialog.SetDlgItemText(IDC_SIZES_SIZE_TEXT, u"12.5");
+  Press(dialog, IDC_SIZES_ADD_COLUMN);
+  dialog.SetDlgItemText(IDC_SIZES_SIZE_TEXT, u"wide");  // not a number: taken as typed
+  Press(dialog, IDC_SIZES_ADD_COLUMN);
+  Press(dialog, IDC_SIZES_ADD_ROW);
+  dialog.SetDlgItemText(IDC_SIZES_SIZE_TEXT, u"1;2");
+  Press(dialog, IDC_SIZES_ADD_COLUMN);
+  dialog.SetDlgItemText(IDC_SIZES_SIZE_TEXT, u"");
+  Press(dialog, IDC_SIZES_ADD_ROW);
+  EXPECT_EQ(Rows(dialog.GetDlgItem(IDC_SIZES_COLUMN_LIST)), (Texts{u"A|12.5", u"B|wide"}));
+  EXPECT_EQ(Rows(dialog.GetDlgItem(IDC_SIZES_ROW_LIST)), (Texts{u"1|wide"}));
   EXPECT_EQ(ShownTexts(user.shown), (Texts{u"Invalid column width.", u"Invalid row height."}));
 }
 
@@ -158,19 +159,19 @@ TEST(TableSizeDialog, MinusAsksThenRemovesTheSelectedAndRelabels) {
   RecordingMessages user;
   CTableSizeDialog dialog(0);
   ASSERT_TRUE(dialog.Create());
-  HWND columns = dialog.GetDlgItem(kColumnListId);
+  HWND columns = dialog.GetDlgItem(IDC_SIZES_COLUMN_LIST);
 
   user.QueueAnswer(kIdNo);
   Select(columns, {1});
-  Press(dialog, kRemoveColumnId);
+  Press(dialog, IDC_SIZES_REMOVE_COLUMN);
   EXPECT_EQ(Rows(columns), (Texts{u"A|1", u"B|2", u"C|3"}));
 
   Select(columns, {1});
-  Press(dialog, kRemoveColumnId);
+  Press(dialog, IDC_SIZES_REMOVE_COLUMN);
   EXPECT_EQ(Rows(columns), (Texts{u"A|1", u"B|3"}));
 
   Select(columns, {});
-  Press(dialog, kRemoveRowId);  // asked even with nothing selected
+  Press(dialog, IDC_SIZES_REMOVE_ROW);  // asked even with nothing selected
   EXPECT_EQ(ShownTexts(user.shown), (Texts{u"Are you sure you want to remove this column width?",
                                        u"Are you sure you want to remove this column width?",
                                        u"Are you sure you want to remove this row height?"}));
@@ -183,15 +184,15 @@ TEST(TableSizeDialog, OkStoresTheCellsAsEditedInPlace) {
   RecordingMessages user;
   CTableSizeDialog dialog(0);
   ASSERT_TRUE(dialog.Create());
-  HWND columns = dialog.GetDlgItem(kColumnListId);
+  HWND columns = dialog.GetDlgItem(IDC_SIZES_COLUMN_LIST);
   EditCell(columns, 1, 1, L"two");
   EXPECT_FALSE(OpenCell(columns, 0, 0));  // the label column stays locked
   EXPECT_EQ(Rows(columns), (Texts{u"A|1", u"B|two"}));
   // A later "+" keeps the edit.
-  dialog.SetDlgItemText(kSizeTextId, u"3");
-  Press(dialog, kAddColumnId);
-  Select(dialog.GetDlgItem(kRowListId), {0});
-  Press(dialog, kRemoveRowId);
+  dialog.SetDlgItemText(IDC_SIZES_SIZE_TEXT, u"3");
+  Press(dialog, IDC_SIZES_ADD_COLUMN);
+  Select(dialog.GetDlgItem(IDC_SIZES_ROW_LIST), {0});
+  Press(dialog, IDC_SIZES_REMOVE_ROW);
   Press(dialog, IDOK);
   EXPECT_EQ(ReadOption(options::kColumnWidths, kProductKey), u"1;two;3");
   ASSERT_TRUE(hive.Read(kProductPath, u"RowHeights"));
@@ -208,7 +209,7 @@ TEST(FontSizesDialog, OffersTheSixteenSizesAndOpensWithTheStoredMap) {
   wchar_t caption[64] = {};
   GetWindowTextW(dialog.GetSafeHwnd(), caption, 64);
   EXPECT_STREQ(caption, L"Font Size Map");
-  HWND sizes = dialog.GetDlgItem(kFontSizeListId);
+  HWND sizes = dialog.GetDlgItem(IDC_FONTMAP_SIZE_LIST);
   Texts offered;
   for (int n = 0; n < SendMessageW(sizes, CB_GETCOUNT, 0, 0); ++n) {
     wchar_t text[16] = {};
@@ -217,10 +218,11 @@ TEST(FontSizesDialog, OffersTheSixteenSizesAndOpensWithTheStoredMap) {
   }
   EXPECT_EQ(offered, (Texts{u"8", u"9", u"10", u"11", u"12", u"14", u"16", u"18", u"20", u"22", u"24", u"26", u"28",
                             u"36", u"48", u"72"}));
-  for (int id : {kFontSizeListId, kTextHeightId, kTextWidthId}) EXPECT_EQ(dialog.GetDlgItemText(id), u"") << id;
-  EXPECT_EQ(Headings(dialog.GetDlgItem(kFontSizeMapListId), 80),
+  for (int id : {IDC_FONTMAP_SIZE_LIST, IDC_FONTMAP_TEXT_HEIGHT,
+                 IDC_FONTMAP_TEXT_WIDTH}) EXPECT_EQ(dialog.GetDlgItemText(id), u"") << id;
+  EXPECT_EQ(Headings(dialog.GetDlgItem(IDC_FONTMAP_LIST), 80),
             (Texts{u"Excel Points left", u"Height centred", u"Width centred"}));
-  EXPECT_EQ(Rows(dialog.GetDlgItem(kFontSizeMapListId)), (Texts{u"8|2.5|2", u"10|3|"}));
+  EXPECT_EQ(Rows(dialog.GetDlgItem(IDC_FONTMAP_LIST)), (Texts{u"8|2.5|2", u"10|3|"}));
 }
 
 TEST(FontSizesDialog, AddFollowsTheMapsRulesWithItsMessages) {
@@ -246,19 +248,20 @@ TEST(FontSizesDialog, AddFollowsTheMapsRulesWithItsMessages) {
   };
   for (const Step& s : steps) {
     if (s.answer) user.QueueAnswer(s.answer);
-    dialog.SetDlgItemText(kFontSizeListId, s.points);
-    dialog.SetDlgItemText(kTextHeightId, s.height);
-    dialog.SetDlgItemText(kTextWidthId, s.width);
-    Press(dialog, kAddFontSizeId);
+    dialog.SetDlgItemText(IDC_FONTMAP_SIZE_LIST, s.points);
+    dialog.SetDlgItemText(IDC_FONTMAP_TEXT_HEIGHT, s.height);
+    dialog.SetDlgItemText(IDC_FONTMAP_TEXT_WIDTH, s.width);
+    Press(dialog, IDC_FONTMAP_ADD);
   }
-  EXPECT_EQ(Rows(dialog.GetDlgItem(kFontSizeMapListId)), (Texts{u"8|2|", u"10|2.5|", u"12|3.5|3", u"12.0|4|"}));
+  EXPECT_EQ(Rows(dialog.GetDlgItem(IDC_FONTMAP_LIST)), (Texts{u"8|2|", u"10|2.5|", u"12|3.5|3", u"12.0|4|"}));
   const std::u16string replace = u"There is already a same point size. Do you want to replace it?";
-  EXPECT_EQ(ShownTexts(user.shown), (Texts{u"Invalid font size.", u"Invalid text height.", u"Invalid text height.", replace, replace}));
+  EXPECT_EQ(ShownTexts(user.shown), (Texts{u"Invalid font size.", u"Invalid text height.", u"Invalid text height.",
+                                           replace, replace}));
   // A size chosen from the list counts like a typed one.
-  SendMessageW(dialog.GetDlgItem(kFontSizeListId), CB_SETCURSEL, 15, 0);
-  dialog.SetDlgItemText(kTextHeightId, u"20");
-  Press(dialog, kAddFontSizeId);
-  EXPECT_EQ(Rows(dialog.GetDlgItem(kFontSizeMapListId)).back(), u"72|20|");
+  SendMessageW(dialog.GetDlgItem(IDC_FONTMAP_SIZE_LIST), CB_SETCURSEL, 15, 0);
+  dialog.SetDlgItemText(IDC_FONTMAP_TEXT_HEIGHT, u"20");
+  Press(dialog, IDC_FONTMAP_ADD);
+  EXPECT_EQ(Rows(dialog.GetDlgItem(IDC_FONTMAP_LIST)).back(), u"72|20|");
 }
 
 TEST(FontSizesDialog, RemoveAsksAndOkStoresTheMapAsEditedInPlace) {
@@ -268,11 +271,11 @@ TEST(FontSizesDialog, RemoveAsksAndOkStoresTheMapAsEditedInPlace) {
   {
     CFontSizesDialog dialog(0);
     ASSERT_TRUE(dialog.Create());
-    HWND list = dialog.GetDlgItem(kFontSizeMapListId);
+    HWND list = dialog.GetDlgItem(IDC_FONTMAP_LIST);
     EditCell(list, 0, 2, L"1.5");
     EXPECT_FALSE(OpenCell(list, 0, 0));  // the points stay locked
     Select(list, {1});
-    Press(dialog, kRemoveFontSizeId);
+    Press(dialog, IDC_FONTMAP_REMOVE);
     EXPECT_EQ(Rows(list), (Texts{u"8|2|1.5", u"12|4|"}));
     Press(dialog, IDOK);
     EXPECT_EQ(ReadOption(options::kFontSizes, kProductKey), u"8:2*1.5;12:4*");

@@ -4,7 +4,7 @@ namespace vk {
 
 BOOL CVellumarkPWConfirmDialog::OnInitDialog() {
   CDialog::OnInitDialog();
-  SetDlgItemText(kPwDocumentLineId, m_strDocument);
+  SetDlgItemText(IDC_PW_DOCUMENT, m_strDocument);
   CenterWindow();  // over Excel's window when it owns the dialog, else over the work area
   return TRUE;
 }
@@ -12,10 +12,10 @@ BOOL CVellumarkPWConfirmDialog::OnInitDialog() {
 bool CVellumarkPWConfirmDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
   if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
   switch (LOWORD(wParam)) {
-    case kPwUpdateServerCopyId:
+    case IDC_PW_UPDATE_SERVER_COPY:
       Choose(kPwChoiceUpdateServerCopy);
       break;
-    case kPwFreeId:
+    case IDC_PW_FREE:
       Choose(kPwChoiceFree);
       break;
     default:

@@ -25,10 +25,10 @@ BOOL CProgressDialog::OnInitDialog() {
   return TRUE;
 }
 
-void CProgressDialog::SetText(const std::u16string& text) { SetDlgItemText(kProgressTextId, text); }
+void CProgressDialog::SetText(const std::u16string& text) { SetDlgItemText(IDC_PROGRESS_TEXT, text); }
 
 LRESULT CProgressDialog::SendToBar(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND bar = GetDlgItem(kProgressBarId);
+  HWND bar = GetDlgItem(IDC_PROGRESS_BAR);
   return bar ? SendMessageW(bar, message, wParam, lParam) : 0;
 }
 

@@ -1,12 +1,11 @@
 #pragma once
+#include "resource_ids/progress_dialog_ids.h"
 #include "ui/progress_window.h"
 #include "ui/win32/dialog.h"
 
 namespace vk {
 
 inline constexpr wchar_t kProgressTemplate[] = L"IDD_877DD189_4E3A_4AAB_AFAA_6A3F3478573F";
-inline constexpr int kProgressTextId = 219;  // the static text above the bar
-inline constexpr int kProgressBarId = 201;
 
 // The progress window of an import: a modeless popup without parent, centred and shown when
 // created; the text and the bar are the table pass's to drive.

@@ -11,6 +11,7 @@
 
 #include "addin/class_factory.h"
 #include "addin/xvkaddin.h"
+#include "resource_ids/object_page_ids.h"
 #include "test_hive.h"
 #include "win32/ui_driver.h"
 
@@ -42,9 +43,9 @@ TEST(OptionsCommand, ShowsTheSheetModallyFromTheMethodAndTheRibbon) {
     driver.Then([&] {
       HWND sheet = driver.LastDialog();
       HWND page = sheet ? reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr;
-      if (page == nullptr || GetDlgItem(page, 1007) == nullptr) return false;
+      if (page == nullptr || GetDlgItem(page, IDC_OBJECT_BORDER) == nullptr) return false;
       caption = test::WindowText(sheet);
-      SendMessageW(GetDlgItem(page, 1007), BM_SETCHECK, BST_UNCHECKED, 0);
+      SendMessageW(GetDlgItem(page, IDC_OBJECT_BORDER), BM_SETCHECK, BST_UNCHECKED, 0);
       PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
       return true;
     });

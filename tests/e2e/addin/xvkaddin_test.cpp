@@ -21,6 +21,7 @@
 #include "fake_excel.h"
 #include "receiver_log.h"
 #include "recording_messages.h"
+#include "resource_ids/module_resource_ids.h"
 #include "standin_com_add_in.h"
 #include "test_hive.h"
 #include "text/text_format.h"
@@ -321,7 +322,7 @@ TEST_F(AddIn, PictureIsTheModulesThirtyTwoPixelImage) {
   EXPECT_EQ(addin_->GetAutoCADImage(nullptr, nullptr), E_POINTER);
 
   // The resource is the 4150-byte 32-bit bitmap file.
-  HRSRC found = FindResourceW(CServerModule::Instance(), MAKEINTRESOURCEW(210), L"IMAGE");
+  HRSRC found = FindResourceW(CServerModule::Instance(), MAKEINTRESOURCEW(IDR_ADDIN_IMAGE), L"IMAGE");
   ASSERT_NE(found, nullptr);
   EXPECT_EQ(SizeofResource(CServerModule::Instance(), found), 4150u);
 }

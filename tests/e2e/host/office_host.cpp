@@ -67,8 +67,8 @@ struct PwPress {
   int id;
 };
 const PwPress kPwPresses[] = {{L"check-in", WM_COMMAND, IDOK},
-                              {L"update", WM_COMMAND, vk::kPwUpdateServerCopyId},
-                              {L"free", WM_COMMAND, vk::kPwFreeId},
+                              {L"update", WM_COMMAND, IDC_PW_UPDATE_SERVER_COPY},
+                              {L"free", WM_COMMAND, IDC_PW_FREE},
                               {L"cancel", WM_COMMAND, IDCANCEL},
                               {L"close", WM_CLOSE, 0}};
 const PwPress* g_pwPress = &kPwPresses[3];
@@ -109,7 +109,7 @@ void Report(const std::string& act, HRESULT hr, HRESULT expected = S_OK) {
 void AnswerPwDialog(HWND dialog) {
   wchar_t caption[256] = {}, line[1024] = {};
   GetWindowTextW(dialog, caption, 256);
-  GetDlgItemTextW(dialog, vk::kPwDocumentLineId, line, 1024);
+  GetDlgItemTextW(dialog, IDC_PW_DOCUMENT, line, 1024);
   Line("dialog [" + Utf8(caption) + "] " + Utf8(line) + " -> " + Utf8(g_pwPress->name));
   const PwPress* press = g_pwPress;
   auto answer = [dialog, press] {
@@ -166,7 +166,8 @@ LRESULT CALLBACK MessageHook(int code, WPARAM wParam, LPARAM lParam) {
     }
     wchar_t className[16] = {};
     GetClassNameW(box, className, 16);
-    if (std::wstring(className) == L"#32770" && GetDlgItem(box, vk::kPwFreeId) && GetDlgItem(box, vk::kPwUpdateServerCopyId)) {
+    if (std::wstring(className) == L"#32770" && GetDlgItem(box, IDC_PW_FREE) &&
+        GetDlgItem(box, IDC_PW_UPDATE_SERVER_COPY)) {
       AnswerPwDialog(box);
       return CallNextHookEx(nullptr, code, wParam, lParam);
     }

@@ -216,7 +216,8 @@ HWND OwnedDialog(HWND owner) {
   return search.found;
 }
 
-void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 // Opens a size dialog from the Scale page, photographs it and cancels it.
 void TourSizeDialog(HWND sheet, int button, const std::wstring& name) {
@@ -274,8 +275,8 @@ void TourOptionsSheet(HWND sheet) {
     SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>(kScalePagePosition), 0);
     return true;
   });
-  TourSizeDialog(sheet, kCellSizesButtonId, L"dialog-column-widths");
-  TourSizeDialog(sheet, kFontSizesButtonId, L"dialog-font-sizes");
+  TourSizeDialog(sheet, IDC_SCALE_CELL_SIZES_BUTTON, L"dialog-column-widths");
+  TourSizeDialog(sheet, IDC_SCALE_FONT_SIZES_BUTTON, L"dialog-font-sizes");
 
   // The Template menu, photographed with the sheet around it.
   Then([sheet] {
