@@ -296,18 +296,32 @@ FakeBook LoadFixture(std::string_view text) {
   }
 }
 
-FakeBook LoadFixtureFile(const std::string& fileName) {
+namespace {
+
+std::string FixturePath(const std::string& fileName) {
   const bool absolute = !fileName.empty() && (fileName[0] == '/' || fileName[0] == '\\' ||
                                               (fileName.size() > 1 && fileName[1] == ':'));
-  const std::string path = absolute ? fileName : std::string(VK_FIXTURES_DIR) + "/" + fileName;
+  return absolute ? fileName : std::string(VK_FIXTURES_DIR) + "/" + fileName;
+}
+
+}  // namespace
+
+std::string ReadFixtureText(const std::string& fileName) {
+  const std::string path = FixturePath(fileName);
   std::ifstream in(path, std::ios::binary);
   if (!in) Fail("cannot open fixture " + path);
   std::ostringstream content;
   content << in.rdbuf();
+  if (in.bad()) Fail("cannot read fixture " + path);
+  return content.str();
+}
+
+FakeBook LoadFixtureFile(const std::string& fileName) {
+  const std::string text = ReadFixtureText(fileName);
   try {
-    return LoadFixture(content.str());
+    return LoadFixture(text);
   } catch (const std::runtime_error& e) {
-    Fail(path + ": " + e.what());
+    Fail(FixturePath(fileName) + ": " + e.what());
   }
 }
 

@@ -12,5 +12,8 @@ namespace vk::fake {
 FakeBook LoadFixture(std::string_view json);
 // A relative file name is taken from the fixtures folder.
 FakeBook LoadFixtureFile(const std::string& fileName);
+// The text of a fixture file, found as LoadFixtureFile finds it; throws std::runtime_error when
+// it cannot be read, so that a test never runs on an empty workbook by mistake.
+std::string ReadFixtureText(const std::string& fileName);
 
 }  // namespace vk::fake

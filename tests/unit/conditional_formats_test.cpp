@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <map>
 #include <string>
 
 #include "a1_text.h"
+#include "fake_fixture.h"
 #include "import_rig.h"
 #include "link/cell_record.h"
 
@@ -221,11 +220,9 @@ TEST(ConditionalFormats, BeforeExcel12OnlyTheFirstHoldingRuleShows) {
 // The sample workbook's sheet of conditions: each record is the record of the same sheet without
 // its rules, with the fields the holding rules write changed.
 TEST(ConditionalFormats, SampleWorkbookConditions) {
-  std::ifstream in(std::string(VK_FIXTURES_DIR) + "/cells.json", std::ios::binary);
-  std::stringstream json;
-  json << in.rdbuf();
+  const std::string json = fake::ReadFixtureText("cells.json");
   auto import = [&json](bool withRules) {
-    test::ImportRig rig(json.str());
+    test::ImportRig rig(json);
     fake::FakeBook& book = rig.excel->Book();
     book.activeSheet = 1;
     if (!withRules) book.sheets[1].conditions.clear();

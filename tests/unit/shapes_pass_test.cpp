@@ -6,14 +6,13 @@
 #include <cstring>
 #include <filesystem>
 #include <set>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "import/shape_extent.h"
+#include "fake_fixture.h"
 #include "import_rig.h"
 #include "test_clipboard.h"
 #include "test_clock.h"
@@ -30,13 +29,6 @@ namespace {
 using test::ImportRig;
 
 constexpr uint32_t kAllObjects = 0x17F;  // the defaults and form controls
-
-std::string ReadFixture(const std::string& name) {
-  std::ifstream in(std::string(VK_FIXTURES_DIR) + "/" + name, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::vector<ShapeRecord> ShapeRecords(const ImportRig& rig) {
   std::vector<ShapeRecord> records;
@@ -589,7 +581,7 @@ TEST(ShapesPass, AnOddAnswerAtAnyCallOfTheShapesPassEndsCleanly) {
 // the picture files written with their names and bytes.
 TEST(ShapesPass, SendsTheSampleSheetAsTheRecordFormatDefinesIt) {
   test::TempFolder pictures;
-  ShapesRig rig(ReadFixture("shapes.json"));
+  ShapesRig rig(fake::ReadFixtureText("shapes.json"));
   rig.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
   ASSERT_EQ(rig.Run(0), 0);
   EXPECT_TRUE(rig.messages.shown.empty());

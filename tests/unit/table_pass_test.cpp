@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "fake_fixture.h"
 #include "import_rig.h"
 #include "link/cell_record.h"
 #include "record_decoder.h"
@@ -21,13 +20,6 @@ namespace vk {
 namespace {
 
 using test::ImportRig;
-
-std::string ReadFixture(const std::string& name) {
-  std::ifstream in(std::string(VK_FIXTURES_DIR) + "/" + name, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::vector<CellRecord> Records(const ImportRig& rig) {
   std::vector<CellRecord> records;
@@ -104,7 +96,7 @@ constexpr double kRowTop[] = {0, 15, 30, 30, 45};
 constexpr double kRowHeight[] = {15, 15, 0, 15, 15};
 
 TEST(TablePass, SendsEveryCellOfTheSampleAsTheRecordFormatDefinesIt) {
-  ImportRig rig(ReadFixture("cells.json"));
+  ImportRig rig(fake::ReadFixtureText("cells.json"));
   ASSERT_EQ(rig.Run(0), 0);
   EXPECT_EQ(rig.Tables(), (std::vector<test::Table>{{5, 7}}));
   EXPECT_EQ(rig.Ends(), std::vector<int64_t>{kLinkEndImported});

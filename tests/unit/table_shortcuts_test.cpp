@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "fake_fixture.h"
 #include "import_rig.h"
 
 namespace vk {
@@ -68,10 +67,7 @@ TEST(TableShortcutsTest, EveryWorkbookFixtureSendsTheRecordsOfTheCellByCellReadi
   int fixtures = 0;
   for (const auto& entry : std::filesystem::directory_iterator(VK_FIXTURES_DIR)) {
     if (entry.path().extension() != ".json") continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    ExpectSameAsCellByCell(text.str(), entry.path().filename().string());
+    ExpectSameAsCellByCell(fake::ReadFixtureText(entry.path().string()), entry.path().filename().string());
     ++fixtures;
   }
   EXPECT_GE(fixtures, 3);

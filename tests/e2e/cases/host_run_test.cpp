@@ -5,17 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "host_process.h"
+#include "fake_fixture.h"
 #include "import_rig.h"
 #include "link/link_channel.h"
 #include "receiver_log.h"
 #include "registration_lock.h"
+#include "resource_ids/other_page_ids.h"
 #include "link/shape_record.h"
 #include "test_clipboard.h"
 #include "test_hive.h"
@@ -25,13 +25,6 @@
 
 namespace vk {
 namespace {
-
-std::string ReadFixture(const std::string& name) {
-  std::ifstream in(std::string(VK_FIXTURES_DIR) + "/" + name, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::wstring WriteTemp(const std::string& text) {
   std::wstring path = test::TempFile(L"vk_host_fixture") + L".json";
@@ -113,7 +106,7 @@ class HostRunTest : public ::testing::Test {
 };
 
 TEST_F(HostRunTest, FinishThenRangeImportArriveAsTheNativeRunSendsThem) {
-  const std::string json = ReadFixture("sample.json");
+  const std::string json = fake::ReadFixtureText("sample.json");
   // The reference: the same two imports against the stand-ins, without COM or windows.
   std::vector<test::LinkMessage> expected;
   {
@@ -160,7 +153,7 @@ TEST_F(HostRunTest, FinishThenRangeImportArriveAsTheNativeRunSendsThem) {
 // Every record of the cell-formats sample (rich text, borders, fills, merges, hidden cells)
 // crosses Excel's automation, the DLL and WM_COPYDATA byte for byte as the native run sends it.
 TEST_F(HostRunTest, TheCellFormatsSampleArrivesByteForByteAsTheNativeRunSendsIt) {
-  const std::string json = ReadFixture("cells.json");
+  const std::string json = fake::ReadFixtureText("cells.json");
   std::vector<test::LinkMessage> expected;
   {
     test::ImportRig rig(json);
@@ -184,7 +177,7 @@ TEST_F(HostRunTest, TheCellFormatsSampleArrivesByteForByteAsTheNativeRunSendsIt)
 // native run sends it: Single geometry, the ActiveX check box told by its type information,
 // the picture through the platform's clipboard and the star's metafile through CopyMetaFileW.
 TEST_F(HostRunTest, TheShapesSampleArrivesByteForByteAsTheNativeRunSendsIt) {
-  const std::string json = ReadFixture("shapes.json");
+  const std::string json = fake::ReadFixtureText("shapes.json");
   test::TempFolder pictures;
   const auto setUp = [&](test::TestHive& hive) {
     hive.WriteNumber(test::kProductPath, u"ImportObj", 0x17F);  // with form controls
@@ -242,7 +235,7 @@ std::vector<test::LinkMessage> NativeRangeImportThenDisconnection(const std::str
 // The workbook is a checked-out ProjectWise document: the check saves it, asks in its dialog,
 // tells the connector what the user chose, and answers 6, so the import runs as without it.
 TEST_F(HostRunTest, ACheckedOutDocumentIsConfirmedAndThenImported) {
-  const std::string json = ReadFixture("sample.json");
+  const std::string json = fake::ReadFixtureText("sample.json");
   const std::vector<test::LinkMessage> expected = NativeRangeImportThenDisconnection(json);
 
   HostAndReceiver run;
@@ -268,7 +261,7 @@ TEST_F(HostRunTest, AWorkbookOutsideTheDatasourceIsNotImportedWhenTheUserSaysNo)
   HostAndReceiver run;
   {
     test::TestHive hive;
-    run = RunWithReceiver(WriteTemp(ReadFixture("sample.json")), L"--pw 50000 \"\" --answer no OnRibbonRangeImport");
+    run = RunWithReceiver(WriteTemp(fake::ReadFixtureText("sample.json")), L"--pw 50000 \"\" --answer no OnRibbonRangeImport");
   }
   EXPECT_EQ(run.host.exitCode, 0);
   EXPECT_TRUE(run.host.Has("invoke OnRibbonRangeImport (DISPID 4) 0x00000000"));
@@ -315,23 +308,28 @@ TEST_F(HostRunTest, RangeImportWithAShapeSelectedIsRefusedButTheCallbackSucceeds
 TEST_F(HostRunTest, OptionsOpensTheSheetAndOkStoresTheChangedValue) {
   struct Case {
     int32_t funcState;
-    const wchar_t* answer;
-    const char* line;
+    std::wstring answer;
+    std::string line;
     const char16_t* key;
     std::optional<std::u16string> rotation;
   };
+  // The host types into a control named by its id: the Other page's Rotation Degree box.
+  const std::string box = std::to_string(IDC_OTHER_ROTATION);
+  const std::wstring boxArgument(box.begin(), box.end());
   const Case cases[] = {
-      {1, L"--options 225 33 ", "sheet [Current Vellumark Options] 225=33 -> OK", test::kCurrentOptionsPath, u"33"},
-      {0, L"--options 225 -12.5 ", "sheet [Options] 225=-12.5 -> OK", test::kProductPath, u"-12.5"},
+      {1, L"--options " + boxArgument + L" 33 ", "sheet [Current Vellumark Options] " + box + "=33 -> OK",
+       test::kCurrentOptionsPath, u"33"},
+      {0, L"--options " + boxArgument + L" -12.5 ", "sheet [Options] " + box + "=-12.5 -> OK", test::kProductPath,
+       u"-12.5"},
       {0, L"", "sheet [Options] -> Cancel", test::kProductPath, std::nullopt},
   };
-  const std::wstring fixture = WriteTemp(ReadFixture("sample.json"));
+  const std::wstring fixture = WriteTemp(fake::ReadFixtureText("sample.json"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
     test::TestHive hive;
     hive.WriteNumber(test::kProductPath, u"FuncState", c.funcState);
     hive.WriteNumber(test::kProductPath, u"ActivePageIndex", 3);  // opens on the Other page
-    HostAndReceiver run = RunWithReceiver(fixture, std::wstring(c.answer) + L"OnRibbonOptions");
+    HostAndReceiver run = RunWithReceiver(fixture, c.answer + L"OnRibbonOptions");
     EXPECT_EQ(run.host.exitCode, 0);
     EXPECT_TRUE(run.host.Has(c.line));
     EXPECT_TRUE(run.host.Has("invoke OnRibbonOptions (DISPID 5) 0x00000000"));
