@@ -1,5 +1,7 @@
 #include "memory_link.h"
 
+#include "message_table.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -31,12 +33,9 @@ TEST(MemoryLink, KeepsTheLinkDialogsRulesAboutTheReceiver) {
   EXPECT_TRUE(link.SendRecord(record.data(), 5072));
   link.EndLink(kLinkEndImported);
 
+  EXPECT_TRUE(SameMessages(Rows(link.messages), {{kTableStartMessage, 2, 3},
+                                                  {kCopyDataMessage, MemoryLink::kDialogHandle, 0}}));
   ASSERT_EQ(link.messages.size(), 2u);
-  EXPECT_EQ(link.messages[0].kind, kWmLinkTableStart);
-  EXPECT_EQ(link.messages[0].wParam, 2u);
-  EXPECT_EQ(link.messages[0].lParam, 3);
-  EXPECT_EQ(link.messages[1].kind, kWmCopyData);
-  EXPECT_EQ(link.messages[1].wParam, MemoryLink::kDialogHandle);
   EXPECT_EQ(link.messages[1].cbData, 13320u);
   EXPECT_EQ(link.messages[1].bytes, record);
 }

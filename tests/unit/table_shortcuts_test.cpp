@@ -12,6 +12,7 @@
 
 #include "fake_fixture.h"
 #include "import_rig.h"
+#include "message_table.h"
 
 namespace vk {
 namespace {
@@ -34,24 +35,11 @@ ImportResult Import(const std::string& book, bool refuseSeveralCells, bool table
   return run;
 }
 
-// The same messages, byte for byte; the first record that differs is named.
+// The same messages, byte for byte; the first message or record that differs is named.
 void ExpectSameMessages(const ImportResult& reference, const ImportResult& fast, const std::string& what) {
   EXPECT_EQ(reference.result, fast.result) << what;
-  ASSERT_EQ(reference.messages.size(), fast.messages.size()) << what;
-  for (size_t i = 0; i < reference.messages.size(); ++i) {
-    const test::LinkMessage& a = reference.messages[i];
-    const test::LinkMessage& b = fast.messages[i];
-    EXPECT_EQ(a.kind, b.kind) << what << ", message " << i;
-    EXPECT_EQ(a.wParam, b.wParam) << what << ", message " << i;
-    EXPECT_EQ(a.lParam, b.lParam) << what << ", message " << i;
-    EXPECT_EQ(a.cbData, b.cbData) << what << ", message " << i;
-    if (a.bytes != b.bytes) {
-      size_t at = 0;
-      while (at < a.bytes.size() && at < b.bytes.size() && a.bytes[at] == b.bytes[at]) ++at;
-      ADD_FAILURE() << what << ": record " << i << " differs from byte " << at;
-      return;
-    }
-  }
+  EXPECT_TRUE(test::SameMessages(test::Rows(fast.messages), test::Rows(reference.messages))) << what;
+  EXPECT_TRUE(test::SameRecords(fast.messages, reference.messages)) << what;
 }
 
 void ExpectSameAsCellByCell(const std::string& book, const std::string& what) {

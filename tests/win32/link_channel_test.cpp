@@ -10,6 +10,7 @@
 #include "import/import_driver.h"
 #include "link/link_channel.h"
 #include "link/win32/signal_dialog.h"
+#include "message_table.h"
 #include "receiver_log.h"
 #include "test_shell.h"
 #include "win32/receiver_process.h"
@@ -68,27 +69,19 @@ TEST_F(LinkChannelTest, SendsTablesRecordsAndEndsToTheReceiver) {
   link.EndLink(kLinkEndDisconnecting);
 
   const auto received = Received();
-  ASSERT_EQ(received.size(), 6u);
-  EXPECT_EQ(received[0].message, kWmLinkTableStart);
-  EXPECT_EQ(received[0].wParam, 2u);
-  EXPECT_EQ(received[0].lParam, 3);
   const auto dialog = reinterpret_cast<uint64_t>(link.GetSafeHwnd());
-  EXPECT_EQ(received[1].message, kWmCopyData);
-  EXPECT_EQ(received[1].wParam, dialog);
+  using test::kAny;
+  EXPECT_TRUE(test::SameMessages(test::Rows(received), {{test::kTableStartMessage, 2, 3},
+                                                        {test::kCopyDataMessage, dialog, kAny},
+                                                        {test::kCopyDataMessage, dialog, kAny},
+                                                        {test::kTableStartMessage, 1048576, 16384},
+                                                        {test::kEndMessage, 0, 1},
+                                                        {test::kEndMessage, 0, 2}}));
+  ASSERT_EQ(received.size(), 6u);
   EXPECT_EQ(received[1].cbData, 13320u);
   EXPECT_EQ(received[1].bytes, cell);
-  EXPECT_EQ(received[2].message, kWmCopyData);
-  EXPECT_EQ(received[2].wParam, dialog);
   EXPECT_EQ(received[2].cbData, 5072u);
   EXPECT_EQ(received[2].bytes, shape);
-  EXPECT_EQ(received[3].message, kWmLinkTableStart);
-  EXPECT_EQ(received[3].wParam, 1048576u);
-  EXPECT_EQ(received[3].lParam, 16384);
-  EXPECT_EQ(received[4].message, kWmLinkEnd);
-  EXPECT_EQ(received[4].wParam, 0u);
-  EXPECT_EQ(received[4].lParam, 1);
-  EXPECT_EQ(received[5].message, kWmLinkEnd);
-  EXPECT_EQ(received[5].lParam, 2);
 }
 
 TEST_F(LinkChannelTest, WithoutReceiverNothingIsSentAndALateOneIsFoundByTheNextTable) {
@@ -108,11 +101,10 @@ TEST_F(LinkChannelTest, WithoutReceiverNothingIsSentAndALateOneIsFoundByTheNextT
   EXPECT_TRUE(link.SendRecord(cell.data(), 13320));
   link.EndLink(kLinkEndImported);
 
-  const auto received = Received();
-  ASSERT_EQ(received.size(), 3u);
-  EXPECT_EQ(received[0].message, kWmLinkTableStart);
-  EXPECT_EQ(received[1].message, kWmCopyData);
-  EXPECT_EQ(received[2].message, kWmLinkEnd);
+  const auto dialog = reinterpret_cast<uint64_t>(link.GetSafeHwnd());
+  EXPECT_TRUE(test::SameMessages(test::Rows(Received()), {{test::kTableStartMessage, 1, 1},
+                                                          {test::kCopyDataMessage, dialog, test::kAny},
+                                                          {test::kEndMessage, 0, 1}}));
 
   // The receiver is gone now: sends go to the handle found last and are lost without harm.
   EXPECT_TRUE(link.SendRecord(cell.data(), 13320));
@@ -131,10 +123,12 @@ TEST_F(LinkChannelTest, AnImportRequestFromTheCadSideRunsTheOwnersImport) {
   EXPECT_EQ(receiver_.RequestImport(static_cast<LPARAM>(0x100000000LL)), static_cast<LRESULT>(-2146777998));
   EXPECT_EQ(owner.calls, (std::vector<int>{1, 0}));
 
+  // What the receiver sent, with the link dialog's answers.
   const auto received = Received();
+  EXPECT_TRUE(test::SameMessages(test::Rows(received), {{test::kImportMessage, 0, 1},
+                                                        {test::kImportMessage, 0, 0x100000000LL}}));
   ASSERT_EQ(received.size(), 2u);
   EXPECT_EQ(received[0].direction, 1u);
-  EXPECT_EQ(received[0].message, kWmLinkImport);
   EXPECT_EQ(received[0].result, 1375);
   EXPECT_EQ(received[1].result, -2146777998);
 }
@@ -164,16 +158,18 @@ TEST_F(LinkChannelTest, ASecondRequestDuringAnImportIsRefusedAsBusy) {
   EXPECT_EQ(owner.calls, (std::vector<int>{0, 1}));
 
   const auto received = Received();
+  const auto dialog = reinterpret_cast<uint64_t>(link.GetSafeHwnd());
+  EXPECT_TRUE(test::SameMessages(test::Rows(received),
+                                 {{test::kTableStartMessage, 1, 1},
+                                  {test::kImportMessage, 0, 1},  // the refused request, logged when answered
+                                  {test::kCopyDataMessage, dialog, test::kAny},
+                                  {test::kEndMessage, 0, 1},
+                                  {test::kImportMessage, 0, 0},  // the outer request, answered last
+                                  {test::kImportMessage, 0, 1}}));
   ASSERT_EQ(received.size(), 6u);
-  EXPECT_EQ(received[0].message, kWmLinkTableStart);
-  EXPECT_EQ(received[1].message, kWmLinkImport);  // the refused request, logged when answered
   EXPECT_EQ(received[1].result, static_cast<int64_t>(kExcelBusy));
-  EXPECT_EQ(received[2].message, kWmCopyData);
   EXPECT_EQ(received[2].bytes, cell);
-  EXPECT_EQ(received[3].message, kWmLinkEnd);
-  EXPECT_EQ(received[4].message, kWmLinkImport);  // the outer request, answered last
   EXPECT_EQ(received[4].result, 0);
-  EXPECT_EQ(received[5].message, kWmLinkImport);
 }
 
 }  // namespace

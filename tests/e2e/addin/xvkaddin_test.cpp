@@ -19,6 +19,7 @@
 #include "addin/xvkaddin.h"
 #include "link/win32/signal_dialog.h"
 #include "fake_excel.h"
+#include "message_table.h"
 #include "receiver_log.h"
 #include "recording_messages.h"
 #include "resource_ids/module_resource_ids.h"
@@ -213,10 +214,7 @@ TEST_F(AddIn, DisconnectionTellsTheReceiverOnceAndWritesNothingOnTheSecond) {
   ASSERT_TRUE(receiver.Stop());
   auto entries = test::ReadReceiverLog(log);
   ASSERT_TRUE(entries);
-  ASSERT_EQ(entries->size(), 1u);
-  EXPECT_EQ((*entries)[0].message, 0x466u);
-  EXPECT_EQ((*entries)[0].wParam, 0u);
-  EXPECT_EQ((*entries)[0].lParam, 2);
+  EXPECT_TRUE(test::SameMessages(test::Rows(*entries), {{test::kEndMessage, 0, 2}}));
   DeleteFileW(reinterpret_cast<const wchar_t*>(log.c_str()));
 }
 

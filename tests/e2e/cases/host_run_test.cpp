@@ -13,6 +13,7 @@
 #include "fake_fixture.h"
 #include "import_rig.h"
 #include "link/link_channel.h"
+#include "message_table.h"
 #include "receiver_log.h"
 #include "registration_lock.h"
 #include "resource_ids/other_page_ids.h"
@@ -61,7 +62,7 @@ HostAndReceiver RunWithReceiver(const std::wstring& fixturePath, const std::wstr
       if (e.direction != 0) continue;
       test::LinkMessage m;
       m.kind = e.message;
-      if (e.message == kWmCopyData) {
+      if (e.message == test::kCopyDataMessage) {
         m.cbData = e.cbData;
         m.bytes = e.bytes;
         out.received.copyDataSenders.push_back(e.wParam);
@@ -79,24 +80,19 @@ HostAndReceiver RunWithReceiver(const std::wstring& fixturePath, const std::wstr
 // What the receiver gets last from the host: the add-in's disconnection.
 void AddDisconnection(std::vector<test::LinkMessage>& messages) {
   test::LinkMessage disconnect;
-  disconnect.kind = kWmLinkEnd;
-  disconnect.lParam = kLinkEndDisconnecting;
+  disconnect.kind = test::kEndMessage;
+  disconnect.lParam = 2;  // the add-in is disconnecting
   messages.push_back(disconnect);
 }
 
+// The native run's messages as the receiver must get them, record for record; a record's wParam
+// (the sending window) and lParam (an address in the receiver) are the platform's.
 void ExpectSameMessages(const std::vector<test::LinkMessage>& got, const std::vector<test::LinkMessage>& want) {
-  ASSERT_EQ(got.size(), want.size());
-  for (size_t i = 0; i < got.size(); ++i) {
-    SCOPED_TRACE(testing::Message() << "message " << i);
-    EXPECT_EQ(got[i].kind, want[i].kind);
-    if (want[i].kind == kWmCopyData) {
-      EXPECT_EQ(got[i].cbData, want[i].cbData);
-      EXPECT_TRUE(got[i].bytes == want[i].bytes);
-    } else {
-      EXPECT_EQ(got[i].wParam, want[i].wParam);
-      EXPECT_EQ(got[i].lParam, want[i].lParam);
-    }
-  }
+  std::vector<test::MessageRow> rows = test::Rows(want);
+  for (test::MessageRow& row : rows)
+    if (row.message == test::kCopyDataMessage) row.wParam = row.lParam = test::kAny;
+  EXPECT_TRUE(test::SameMessages(test::Rows(got), rows));
+  EXPECT_TRUE(test::SameRecords(got, want));
 }
 
 class HostRunTest : public ::testing::Test {
@@ -141,8 +137,8 @@ TEST_F(HostRunTest, FinishThenRangeImportArriveAsTheNativeRunSendsThem) {
   std::vector<std::pair<int64_t, int64_t>> tables;
   std::vector<int64_t> ends;
   for (const auto& m : run.received.messages) {
-    if (m.kind == kWmLinkTableStart) tables.push_back({static_cast<int64_t>(m.wParam), m.lParam});
-    if (m.kind == kWmLinkEnd) ends.push_back(m.lParam);
+    if (m.kind == test::kTableStartMessage) tables.push_back({static_cast<int64_t>(m.wParam), m.lParam});
+    if (m.kind == test::kEndMessage) ends.push_back(m.lParam);
   }
   ASSERT_EQ(tables.size(), 2u);
   EXPECT_EQ(tables[1], (std::pair<int64_t, int64_t>{7, 6}));
@@ -270,9 +266,7 @@ TEST_F(HostRunTest, AWorkbookOutsideTheDatasourceIsNotImportedWhenTheUserSaysNo)
                 "message [Vellumark] Cannot find Pump schedule.xlsx on the active ProjectWise datasource. Are you "
                 "sure you want to use the local path of the workbook for the imported table? -> No"}));
   EXPECT_EQ(run.host.Starting("connector"), (std::vector<std::string>{"connector QueryDocument"}));
-  ASSERT_EQ(run.received.messages.size(), 1u);
-  EXPECT_EQ(run.received.messages[0].kind, kWmLinkEnd);
-  EXPECT_EQ(run.received.messages[0].lParam, 2);
+  EXPECT_TRUE(test::SameMessages(test::Rows(run.received.messages), {{test::kEndMessage, 0, 2}}));
 }
 
 // A shape is selected: the import refuses with its message, nothing reaches the receiver but
@@ -298,9 +292,7 @@ TEST_F(HostRunTest, RangeImportWithAShapeSelectedIsRefusedButTheCallbackSucceeds
   char utf8[512] = {};
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
   EXPECT_EQ(run.host.Starting("message"), (std::vector<std::string>{std::string("message [Vellumark] ") + utf8 + " -> OK"}));
-  ASSERT_EQ(run.received.messages.size(), 1u);
-  EXPECT_EQ(run.received.messages[0].kind, kWmLinkEnd);
-  EXPECT_EQ(run.received.messages[0].lParam, 2);
+  EXPECT_TRUE(test::SameMessages(test::Rows(run.received.messages), {{test::kEndMessage, 0, 2}}));
 }
 
 // The Options button opens the real sheet, which a user outside the module finds and answers:
