@@ -16,6 +16,7 @@
 #include "log/log_file.h"
 #include "settings/option_table.h"
 #include "sweep_checks.h"
+#include "utf_text.h"
 
 namespace vk {
 namespace {
@@ -57,22 +58,6 @@ std::vector<SentCell> SentCells(const ImportRig& rig) {
     cells.push_back({FieldText(record->address), FieldText(record->areaAddress)});
   }
   return cells;
-}
-
-// The import log's step marks of the driver itself (1300 to 1699), in order; the passes' own
-// lines are left out.
-std::vector<int> DriverMarks(test::TempFolder& documents) {
-  const std::vector<unsigned char> bytes = documents.Read(u"Vellumark-Import.log");
-  std::string text;
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) text.push_back(static_cast<char>(bytes[i]));
-  std::vector<int> marks;
-  size_t at = 0;
-  while ((at = text.find(".cpp: ", at)) != std::string::npos) {
-    at += 6;
-    const int mark = std::atoi(text.c_str() + at);
-    if (mark >= 1300 && mark < 1700) marks.push_back(mark);
-  }
-  return marks;
 }
 
 // Which area becomes the table: the used range with its 300-row / 150-column limits and the
@@ -136,41 +121,44 @@ TEST(RunImport, TheAreaStartsWhereItsPathPutsIt) {
   }
 }
 
-// The step marks of each way the driver takes to its area, as the import log shows them.
-TEST(RunImport, EachPathLogsItsStepMarks) {
+// Each way the driver takes to its area passes its own steps: a COM error in one of them is
+// reported with the step mark the description puts before it.
+TEST(RunImport, EachPathNamesTheStepItFailedAt) {
   struct Case {
     const char* what;
     std::string json;
     int selected;
     int onlyPrintArea;
-    std::vector<int> marks;
+    std::string failMember;
+    int step;
   };
+  const std::string printArea = Sheet(R"("usedRange":"A1:C3","printArea":"A1:B2","cells":{"A1":1})");
+  const std::string byRows = Sheet(R"("usedRange":"A1:B300","cells":{"A2":1})");
+  const std::string byColumns = Sheet(R"("usedRange":"A1:ET2","cells":{"B1":1})");
+  const std::string twoAreas = Sheet(R"("cells":{"A1":1})", R"("selection":"A1:B1,D1:D2",)");
   const Case cases[] = {
-      {"used range", Sheet(R"("usedRange":"A1:B2","cells":{"A1":1})"), 0, 0,
-       {1303, 1324, 1350, 1479, 1483, 1488, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
-      {"print area", Sheet(R"("usedRange":"A1:C3","printArea":"A1:B2","cells":{"A1":1})"), 0, 1,
-       {1303, 1324, 1350, 1406, 1408, 1418, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
-      {"empty print area", Sheet(R"("usedRange":"A1:B2","cells":{"A1":1})"), 0, 1,
-       {1303, 1324, 1350, 1406, 1408, 1479, 1483, 1488, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
-      {"used range limited by rows", Sheet(R"("usedRange":"A1:B300","cells":{"A2":1})"), 0, 0,
-       {1303, 1324, 1350, 1479, 1483, 1488, 1502, 1513, 1526, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
-      {"used range limited by columns", Sheet(R"("usedRange":"A1:ET2","cells":{"B1":1})"), 0, 0,
-       {1303, 1324, 1350, 1479, 1483, 1488, 1513, 1526, 1540, 1545, 1550, 1581, 1592, 1598, 1603}},
-      {"selection of two areas", Sheet(R"("cells":{"A1":1})", R"("selection":"A1:B1,D1:D2",)"), 1, 0,
-       {1303, 1324, 1350, 1365, 1378, 1540, 1545, 1550, 1566, 1566, 1592, 1598, 1603}},
+      {"print area: the page setup", printArea, 0, 1, "Worksheet.PageSetup", 1350},
+      {"print area: its text", printArea, 0, 1, "PageSetup.PrintArea", 1406},
+      {"print area: its range", printArea, 0, 1, "Worksheet.Range", 1408},
+      {"used range: its size", Sheet(R"("usedRange":"A1:B2","cells":{"A1":1})"), 0, 0, "Range.Columns", 1479},
+      {"limited by rows: the cells", byRows, 0, 0, "Worksheet.Cells", 1488},
+      {"limited by rows: the search", byRows, 0, 0, "Range.Find", 1502},
+      {"limited by columns: the search", byColumns, 0, 0, "Range.Find", 1513},
+      {"limited: the corner cells", byRows, 0, 0, "Range.Item", 1526},
+      {"selection: its address", twoAreas, 1, 0, "Range.Address", 1365},
+      {"two areas: an area's range", twoAreas, 1, 0, "Worksheet.Range", 1566},
+      {"the workbook", twoAreas, 1, 0, "Application.ActiveWorkbook", 1545},
+      {"the sheet's name", twoAreas, 1, 0, "Worksheet.Name", 1550},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    test::TempFolder documents;
-    {
-      // The log is closed when the add-in object goes away.
-      ImportRig rig(c.json);
-      test::TestShell shell(documents.Path());
-      rig.SetOption(options::kLogImport, 1);
-      rig.SetOption(options::kOnlyPrintArea, c.onlyPrintArea);
-      ASSERT_EQ(rig.Run(c.selected), 0);
-    }
-    EXPECT_EQ(DriverMarks(documents), c.marks);
+    ImportRig rig(c.json);
+    rig.SetOption(options::kOnlyPrintArea, c.onlyPrintArea);
+    rig.excel->FailMember(c.failMember, kEFail);
+    EXPECT_EQ(rig.Run(c.selected), c.step);
+    EXPECT_EQ(rig.Texts(), std::vector<std::u16string>{u"Zelkor Vellumark Error: Unspecified error, " +
+                                                        fake::Utf16(std::to_string(c.step)) + u", -1, 0, 0"});
+    EXPECT_TRUE(rig.Ends().empty());
   }
 }
 
@@ -274,9 +262,30 @@ TEST(RunImport, UseRangeNameReadsTheNameOnlyWhenAsked) {
   }
 }
 
-// LogImport on: the log in the documents folder names every step of the run in order, with the
-// table pass's labelled lines between them.
-TEST(RunImport, LogsEveryStepMark) {
+// The import log of a run, as text (it is written in UTF-16).
+std::u16string ImportLogText(test::TempFolder& documents) {
+  const std::vector<unsigned char> bytes = documents.Read(u"Vellumark-Import.log");
+  std::u16string text;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) text.push_back(static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8));
+  return text;
+}
+
+// Its lines that are not checkpoints (".cpp: <step>"), in order.
+std::vector<std::u16string> LabelledLines(const std::u16string& log) {
+  std::vector<std::u16string> lines;
+  for (size_t at = 0; at < log.size();) {
+    const size_t end = log.find(u"\r\n", at);
+    const std::u16string line = log.substr(at, end == std::u16string::npos ? std::u16string::npos : end - at);
+    if (line.rfind(u".cpp: ", 0) != 0) lines.push_back(line);
+    at = end == std::u16string::npos ? log.size() : end + 2;
+  }
+  return lines;
+}
+
+// LogImport on: the log in the documents folder opens with its header and the run's first step,
+// holds the table pass's labelled lines for the workbook, each row, column and cell, and closes
+// after the run's last step.
+TEST(RunImport, LogsTheRunFromItsFirstToItsLastStep) {
   test::TempFolder documents;
   CLogFile::SetClock([] {
     std::tm t{};
@@ -291,31 +300,49 @@ TEST(RunImport, LogsEveryStepMark) {
     ASSERT_EQ(rig.Run(0), 0);
   }
   CLogFile::SetClock({});
-  const std::vector<unsigned char> bytes = documents.Read(u"Vellumark-Import.log");
-  std::u16string text;
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) text.push_back(static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8));
-  // One visible cell of the table pass: its marks, its address line and the marks of the fill,
-  // border and font steps; A1 holds a number, so the General rule (1033) is entered there.
-  auto cell = [](std::u16string_view column, std::u16string_view address, bool general) {
-    return u"iCol : " + std::u16string(column) + u"\r\n.cpp: 962\r\n.cpp: 964\r\n.cpp: 967\r\n.cpp: 979\r\n" +
-           u".cpp: 986\r\n.cpp: 991\r\n" + std::u16string(address) + u": 991\r\n.cpp: 998\r\n.cpp: 1020\r\n" +
-           u".cpp: 1030\r\n" + (general ? u".cpp: 1033\r\n" : u"") + u".cpp: 1050\r\n.cpp: 1055\r\n" +
-           u".cpp: 1059\r\n.cpp: 3627\r\n.cpp: 1064\r\n.cpp: 3101\r\n.cpp: 3137\r\n.cpp: 3175\r\n" +
-           u".cpp: 3213\r\n.cpp: 3253\r\n.cpp: 3275\r\n.cpp: 1080\r\n.cpp: 3320\r\n.cpp: 3331\r\n" +
-           u".cpp: 3362\r\n.cpp: 3387\r\n.cpp: 3414\r\n.cpp: 3425\r\n.cpp: 3436\r\n.cpp: 3447\r\n" +
-           u".cpp: 3457\r\n.cpp: 1089\r\n.cpp: 1092\r\n.cpp: 1096\r\n";
+  const std::u16string log = ImportLogText(documents);
+  const std::u16string start =
+      u"Product: Vellumark.\r\nVersion 6.0.2.0.\r\nSession start: December 10, 2026 09:05:07\r\n.cpp: 1303\r\n";
+  const std::u16string end = u".cpp: 1603\r\nSession end: December 10, 2026 09:05:07\n";
+  EXPECT_EQ(log.substr(0, start.size()), start);
+  ASSERT_GE(log.size(), end.size());
+  EXPECT_EQ(log.substr(log.size() - end.size()), end);
+  EXPECT_EQ(LabelledLines(log),
+            (std::vector<std::u16string>{u"Product: Vellumark.", u"Version 6.0.2.0.",
+                                         u"Session start: December 10, 2026 09:05:07", u"C:\\Work\\Plan.xlsx: 934",
+                                         u"Data: 935", u": 936", u"iRow : 1", u"iCol : 1", u"$A$1: 991", u"iCol : 2",
+                                         u"$B$1: 991", u"iRow : 2", u"iCol : 1", u"$A$2: 991", u"iCol : 2",
+                                         u"$B$2: 991", u"Session end: December 10, 2026 09:05:07\n"}));
+}
+
+// A failed run's log ends at the step its message names.
+TEST(RunImport, TheLogOfAFailedRunEndsAtTheStepItsMessageNames) {
+  struct Case {
+    const char* what;
+    int selected;
+    std::string failMember;
+    int step;
   };
-  EXPECT_EQ(text,
-            std::u16string(u"Product: Vellumark.\r\nVersion 6.0.2.0.\r\nSession start: December 10, 2026 09:05:07\r\n"
-            u".cpp: 1303\r\n.cpp: 1324\r\n.cpp: 1350\r\n.cpp: 1479\r\n.cpp: 1483\r\n.cpp: 1488\r\n"
-            u".cpp: 1540\r\n.cpp: 1545\r\n.cpp: 1550\r\n.cpp: 1581\r\n.cpp: 899\r\n.cpp: 902\r\n"
-            u".cpp: 905\r\n.cpp: 917\r\n.cpp: 928\r\n"
-            u"C:\\Work\\Plan.xlsx: 934\r\nData: 935\r\n: 936\r\n") +
-                u"iRow : 1\r\n" + cell(u"1", u"$A$1", true) + cell(u"2", u"$B$1", false) +
-                u"iRow : 2\r\n" + cell(u"1", u"$A$2", false) + cell(u"2", u"$B$2", false) +
-                u".cpp: 1104\r\n.cpp: 1107\r\n.cpp: 1110\r\n.cpp: 1274\r\n"  // a sheet without shapes
-                u".cpp: 1592\r\n.cpp: 1598\r\n.cpp: 1603\r\n"
-                u"Session end: December 10, 2026 09:05:07\n");
+  const Case cases[] = {
+      {"the used range's size", 0, "Range.Rows", 1479},
+      {"a cell's fill", 0, "Range.Interior", 979},
+      {"the workbook", 1, "Workbook.Name", 1545},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::TempFolder documents;
+    {
+      ImportRig rig(Sheet(R"("cells":{"A1":1})"));
+      test::TestShell shell(documents.Path());
+      rig.SetOption(options::kLogImport, 1);
+      rig.excel->FailMember(c.failMember, kEFail);
+      EXPECT_EQ(rig.Run(c.selected), c.step);
+    }
+    const std::u16string log = ImportLogText(documents);
+    const size_t last = log.rfind(u".cpp: ");
+    ASSERT_NE(last, std::u16string::npos);
+    EXPECT_EQ(log.substr(last, log.find(u"\r\n", last) - last), u".cpp: " + fake::Utf16(std::to_string(c.step)));
+  }
 }
 
 // Every row of the failure table: result, message and what the receiver saw.
