@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/win32/controls.h"
+#include "test_pages_ids.h"
 #include "win32/ui_driver.h"
 
 namespace vk {
@@ -34,20 +35,20 @@ class NumbersPage final : public CPropertyPage {
  protected:
   BOOL OnInitDialog() override {
     ++inits;
-    CComboBox list(m_hWnd, 104);
+    CComboBox list(m_hWnd, IDC_TEST_LIST);
     list.AddString(u"a");
     list.AddString(u"b");
     return CPropertyPage::OnInitDialog();
   }
   void DoDataExchange(CDataExchange& dx) override {
-    DDX_Text(dx, 100, number);
-    DDX_Text(dx, 105, count);
-    DDX_Check(dx, 101, check);
-    DDX_Radio(dx, {102, 103}, radio);
-    DDX_CBIndex(dx, 104, choice);
+    DDX_Text(dx, IDC_TEST_NUMBER, number);
+    DDX_Text(dx, IDC_TEST_COUNT, count);
+    DDX_Check(dx, IDC_TEST_CHECK, check);
+    DDX_Radio(dx, {IDC_TEST_FIRST, IDC_TEST_SECOND}, radio);
+    DDX_CBIndex(dx, IDC_TEST_LIST, choice);
   }
   bool OnCommand(int id, int code, HWND) override {
-    if (id != 101 || code != BN_CLICKED) return false;
+    if (id != IDC_TEST_CHECK || code != BN_CLICKED) return false;
     SetModified();
     return true;
   }
@@ -65,7 +66,7 @@ class TextPage final : public CPropertyPage {
   int applies = 0;
 
  protected:
-  void DoDataExchange(CDataExchange& dx) override { DDX_Text(dx, 110, text); }
+  void DoDataExchange(CDataExchange& dx) override { DDX_Text(dx, IDC_TEST_TEXT, text); }
   bool OnApply() override {
     ++applies;
     return true;
@@ -121,17 +122,17 @@ TEST(SheetAndPages, PagesAreMadeWhenFirstShownAndShowTheirFields) {
   EXPECT_EQ(text.GetSafeHwnd(), nullptr);
 
   HWND page = numbers.GetSafeHwnd();
-  EXPECT_EQ(ItemText(page, 100), u"2.5");
-  EXPECT_EQ(ItemText(page, 105), u"3");
-  EXPECT_EQ(ItemText(page, 101), u"Set");
-  EXPECT_EQ(CButton(page, 101).GetCheck(), BST_CHECKED);
-  EXPECT_EQ(CButton(page, 102).GetCheck(), BST_UNCHECKED);
-  EXPECT_EQ(CButton(page, 103).GetCheck(), BST_CHECKED);
-  EXPECT_EQ(CComboBox(page, 104).GetCurSel(), 1);
+  EXPECT_EQ(ItemText(page, IDC_TEST_NUMBER), u"2.5");
+  EXPECT_EQ(ItemText(page, IDC_TEST_COUNT), u"3");
+  EXPECT_EQ(ItemText(page, IDC_TEST_CHECK), u"Set");
+  EXPECT_EQ(CButton(page, IDC_TEST_CHECK).GetCheck(), BST_CHECKED);
+  EXPECT_EQ(CButton(page, IDC_TEST_FIRST).GetCheck(), BST_UNCHECKED);
+  EXPECT_EQ(CButton(page, IDC_TEST_SECOND).GetCheck(), BST_CHECKED);
+  EXPECT_EQ(CComboBox(page, IDC_TEST_LIST).GetCurSel(), 1);
 
   EXPECT_TRUE(sheet.SetActivePage(1));
   EXPECT_EQ(sheet.GetActiveIndex(), 1);
-  EXPECT_EQ(ItemText(text.GetSafeHwnd(), 110), u"start");
+  EXPECT_EQ(ItemText(text.GetSafeHwnd(), IDC_TEST_TEXT), u"start");
   EXPECT_TRUE(sheet.SetActivePage(0));
   EXPECT_EQ(numbers.inits, 1);  // made once, shown twice
   sheet.DestroyWindow();
@@ -144,7 +145,8 @@ TEST(SheetAndPages, ANonNumberKeepsThePageActiveWithItsMessage) {
     std::u16string text;
     std::u16string message;
   };
-  const Case cases[] = {{100, u"abc", u"Please enter a number."}, {105, u"1.5", u"Please enter an integer."}};
+  const Case cases[] = {{IDC_TEST_NUMBER, u"abc", u"Please enter a number."},
+                        {IDC_TEST_COUNT, u"1.5", u"Please enter an integer."}};
   for (const Case& c : cases) {
     NumbersPage numbers;
     TextPage text;
@@ -169,8 +171,8 @@ TEST(SheetAndPages, ANonNumberKeepsThePageActiveWithItsMessage) {
     EXPECT_EQ(numbers.applies, 0);
     EXPECT_EQ(driver.messageBoxes.size(), 2u);
 
-    test::Type(page, 100, u" 12 ");
-    test::Type(page, 105, u"-4");
+    test::Type(page, IDC_TEST_NUMBER, u" 12 ");
+    test::Type(page, IDC_TEST_COUNT, u"-4");
     EXPECT_TRUE(sheet.SetActivePage(1));
     EXPECT_EQ(numbers.number, 12);
     EXPECT_EQ(numbers.count, -4);
@@ -188,10 +190,10 @@ TEST(SheetAndPages, OkAppliesTheCreatedPagesAndCancelNone) {
     sheet.AddPage(&text);
     ASSERT_TRUE(sheet.Create());
     HWND page = numbers.GetSafeHwnd();
-    test::Click(page, 101);
-    CButton(page, 101).SetCheck(BST_UNCHECKED);
-    CButton(page, 102).SetCheck(BST_CHECKED);
-    CButton(page, 103).SetCheck(BST_UNCHECKED);
+    test::Click(page, IDC_TEST_CHECK);
+    CButton(page, IDC_TEST_CHECK).SetCheck(BST_UNCHECKED);
+    CButton(page, IDC_TEST_FIRST).SetCheck(BST_CHECKED);
+    CButton(page, IDC_TEST_SECOND).SetCheck(BST_UNCHECKED);
     EXPECT_TRUE(numbers.IsModified());
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet.GetSafeHwnd(), 0x3021)));  // Apply
 
@@ -222,7 +224,7 @@ TEST(SheetAndPages, RunsModallyAndEndsWithTheButtonPressed) {
       seen = driver.LastDialog();
       if (seen == nullptr || text.GetSafeHwnd() == nullptr) return false;
       caption = test::WindowText(seen);
-      test::Type(text.GetSafeHwnd(), 110, u"typed");
+      test::Type(text.GetSafeHwnd(), IDC_TEST_TEXT, u"typed");
       PostMessageW(seen, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
       return true;
     });
@@ -246,7 +248,7 @@ TEST(SheetAndPages, PagesComeInTheSheetsLanguage) {
   ASSERT_TRUE(sheet.Create());
   EXPECT_EQ(TabText(sheet.GetSafeHwnd(), 0), u"\u6570\u5b57");
   EXPECT_EQ(TabText(sheet.GetSafeHwnd(), 1), u"\u6587\u5b57");
-  EXPECT_EQ(ItemText(numbers.GetSafeHwnd(), 101), u"\u8a2d\u5b9a");
+  EXPECT_EQ(ItemText(numbers.GetSafeHwnd(), IDC_TEST_CHECK), u"\u8a2d\u5b9a");
 }
 
 TEST(ResourceModule, StringsAndMenusByLanguage) {
