@@ -42,8 +42,7 @@ void CTableSizeDialog::ShowList(SizeList list) {
 }
 
 void CTableSizeDialog::TakeCells() {
-  for (SizeList list : {SizeList::ColumnWidths, SizeList::RowHeights}) m_table.SetSizes(list,
-                        List(list).ColumnTexts(1));
+  for (SizeList list : {SizeList::ColumnWidths, SizeList::RowHeights}) m_table.SetSizes(list, List(list).ColumnTexts(1));
 }
 
 void CTableSizeDialog::Add(SizeList list) {

@@ -216,8 +216,7 @@ HWND OwnedDialog(HWND owner) {
   return search.found;
 }
 
-void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr,
-                           RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
 // Opens a size dialog from the Scale page, photographs it and cancels it.
 void TourSizeDialog(HWND sheet, int button, const std::wstring& name) {
