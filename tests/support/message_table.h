@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "memory_link.h"
-#include "receiver_log.h"
 
 namespace vk::test {
 
@@ -36,26 +35,24 @@ inline std::vector<MessageRow> Rows(const std::vector<LinkMessage>& messages) {
   return rows;
 }
 
-inline std::vector<MessageRow> Rows(const std::vector<ReceiverEntry>& entries) {
+// Anything with message, wParam and lParam: what the stand-in receiver logged, what a test window
+// was sent.
+template <typename Message>
+std::vector<MessageRow> Rows(const std::vector<Message>& messages) {
   std::vector<MessageRow> rows;
-  for (const ReceiverEntry& e : entries) rows.push_back({e.message, e.wParam, e.lParam});
+  for (const Message& m : messages)
+    rows.push_back({static_cast<unsigned>(m.message), static_cast<uint64_t>(m.wParam), static_cast<int64_t>(m.lParam)});
   return rows;
 }
 
 namespace message_table {
 
+// In hexadecimal, as the message tables of the description write them (several windows use the
+// same numbers for messages of their own, so no name is guessed).
 inline std::string Name(unsigned message) {
-  switch (message) {
-    case kCopyDataMessage: return "WM_COPYDATA";
-    case kTableStartMessage: return "WM_LINK_TABLE_START";
-    case kEndMessage: return "WM_LINK_END";
-    case kImportMessage: return "WM_LINK_IMPORT";
-    default: {
-      std::ostringstream text;
-      text << "0x" << std::hex << message;
-      return text.str();
-    }
-  }
+  std::ostringstream text;
+  text << "0x" << std::hex << message;
+  return text.str();
 }
 
 template <typename T>

@@ -21,16 +21,16 @@ TEST(MessageTable, NamesTheFirstDifferingRowAndField) {
       {"same, an address not compared", {{0x465, 2, 3}, {0x4A, 7, kAny}, {0x466, 0, 2}}, ""},
       {"reason", {{0x465, 2, 3}, {0x4A, 7, kAny}, {0x466, 0, 1}},
        "row 2 of 3 expected (3 got): lParam is 2, expected 1\n"
-       "  got:      WM_LINK_END wParam 0 lParam 2\n"
-       "  expected: WM_LINK_END wParam 0 lParam 1"},
+       "  got:      0x466 wParam 0 lParam 2\n"
+       "  expected: 0x466 wParam 0 lParam 1"},
       {"first of two differences", {{0x465, 3, 3}, {0x466, 7, kAny}, {0x466, 0, 1}},
        "row 0 of 3 expected (3 got): wParam is 2, expected 3"},
       {"message", {{0x465, 2, 3}, {0x466, 7, kAny}, {0x466, 0, 2}},
-       "row 1 of 3 expected (3 got): message is WM_COPYDATA, expected WM_LINK_END"},
+       "row 1 of 3 expected (3 got): message is 0x4a, expected 0x466"},
       {"a row too few", {{0x465, 2, 3}, {0x4A, 7, kAny}},
-       "row 2 of 2 expected (3 got): unexpected WM_LINK_END wParam 0 lParam 2"},
+       "row 2 of 2 expected (3 got): unexpected 0x466 wParam 0 lParam 2"},
       {"a row too many", {{0x465, 2, 3}, {0x4A, 7, kAny}, {0x466, 0, 2}, {0x468, 0, 1}},
-       "row 3 of 4 expected (3 got): missing; expected WM_LINK_IMPORT wParam 0 lParam 1"},
+       "row 3 of 4 expected (3 got): missing; expected 0x468 wParam 0 lParam 1"},
   };
   for (const Case& c : cases) {
     const ::testing::AssertionResult result = SameMessages(got, c.expected);
