@@ -47,8 +47,8 @@ std::vector<MessageRow> Rows(const std::vector<Message>& messages) {
 
 namespace message_table {
 
-// In hexadecimal, as the message tables of the description write them (several windows use the
-// same numbers for messages of their own, so no name is guessed).
+// In hexadecimal, as message numbers are written (several windows use the same numbers for
+// messages of their own, so no name is guessed).
 inline std::string Name(unsigned message) {
   std::ostringstream text;
   text << "0x" << std::hex << message;

@@ -122,7 +122,7 @@ TEST(RunImport, TheAreaStartsWhereItsPathPutsIt) {
 }
 
 // Each way the driver takes to its area passes its own steps: a COM error in one of them is
-// reported with the step mark the description puts before it.
+// reported with the step mark logged last before it.
 TEST(RunImport, EachPathNamesTheStepItFailedAt) {
   struct Case {
     const char* what;
