@@ -41,7 +41,8 @@ template <typename Message>
 std::vector<MessageRow> Rows(const std::vector<Message>& messages) {
   std::vector<MessageRow> rows;
   for (const Message& m : messages)
-    rows.push_back({static_cast<unsigned>(m.message), static_cast<uint64_t>(m.wParam), static_cast<int64_t>(m.lParam)});
+    rows.push_back(
+        {static_cast<unsigned>(m.message), static_cast<uint64_t>(m.wParam), static_cast<int64_t>(m.lParam)});
   return rows;
 }
 
@@ -74,7 +75,8 @@ inline ::testing::AssertionResult SameMessages(const std::vector<MessageRow>& go
   for (size_t i = 0; i < got.size() || i < expected.size(); ++i) {
     std::ostringstream where;
     where << "row " << i << " of " << expected.size() << " expected (" << got.size() << " got): ";
-    if (i >= got.size()) return ::testing::AssertionFailure() << where.str() << "missing; expected " << Row(expected[i]);
+    if (i >= got.size())
+      return ::testing::AssertionFailure() << where.str() << "missing; expected " << Row(expected[i]);
     if (i >= expected.size()) return ::testing::AssertionFailure() << where.str() << "unexpected " << Row(got[i]);
     const MessageRow& g = got[i];
     const MessageRow& e = expected[i];
