@@ -32,10 +32,45 @@ LRESULT CProgressDialog::SendToBar(UINT message, WPARAM wParam, LPARAM lParam) {
   return bar ? SendMessageW(bar, message, wParam, lParam) : 0;
 }
 
-void CProgressDialog::SetRange(int lower, int upper) { SendToBar(PBM_SETRANGE32, static_cast<WPARAM>(lower), upper); }
-void CProgressDialog::SetPos(int pos) { SendToBar(PBM_SETPOS, static_cast<WPARAM>(pos), 0); }
-void CProgressDialog::SetStep(int step) { SendToBar(PBM_SETSTEP, static_cast<WPARAM>(step), 0); }
-void CProgressDialog::StepIt() { SendToBar(PBM_STEPIT, 0, 0); }
+void CProgressDialog::SetRange(int lower, int upper) {
+  Flush();
+  SendToBar(PBM_SETRANGE32, static_cast<WPARAM>(lower), upper);
+  upper_ = upper;
+  shownPos_ = static_cast<int>(SendToBar(PBM_GETPOS, 0, 0));
+}
+
+void CProgressDialog::SetPos(int pos) {
+  pending_ = 0;
+  SendToBar(PBM_SETPOS, static_cast<WPARAM>(pos), 0);
+  shownPos_ = static_cast<int>(SendToBar(PBM_GETPOS, 0, 0));
+}
+
+void CProgressDialog::SetStep(int step) {
+  Flush();
+  SendToBar(PBM_SETSTEP, static_cast<WPARAM>(step), 0);
+  step_ = step;
+}
+
+void CProgressDialog::StepIt() {
+  ++pending_;
+  const unsigned long long now = GetTickCount64();
+  const bool filled = static_cast<long long>(shownPos_) + static_cast<long long>(pending_) * step_ >= upper_;
+  if (lastPaint_ == 0 || now - lastPaint_ >= kRepaintMs || filled) Flush();
+}
+
+void CProgressDialog::Flush() {
+  if (pending_ == 0) return;
+  const long long target = static_cast<long long>(shownPos_) + static_cast<long long>(pending_) * step_;
+  if (pending_ > 1 && step_ > 0 && target <= upper_) {
+    // Within the range the steps add up; past it the bar wraps, which only its own steps do right.
+    SendToBar(PBM_SETPOS, static_cast<WPARAM>(target), 0);
+  } else {
+    for (; pending_ > 0; --pending_) SendToBar(PBM_STEPIT, 0, 0);
+  }
+  pending_ = 0;
+  shownPos_ = static_cast<int>(SendToBar(PBM_GETPOS, 0, 0));
+  lastPaint_ = GetTickCount64();
+}
 
 std::unique_ptr<ProgressWindow> CProgressDialogFactory::Create() {
   auto dialog = std::make_unique<CProgressDialog>();

@@ -8,7 +8,10 @@ namespace vk {
 inline constexpr wchar_t kProgressTemplate[] = L"IDD_877DD189_4E3A_4AAB_AFAA_6A3F3478573F";
 
 // The progress window of an import: a modeless popup without parent, centred and shown when
-// created; the text and the bar are the table pass's to drive.
+// created; the text and the bar are the table pass's to drive. The bar repaints itself at once
+// on every change (Wine's and Windows' common controls alike), which cost more than the rest of
+// the add-in per cell: steps reach the bar at most every kRepaintMs, and always the step that
+// fills it.
 class CProgressDialog final : public CDialog, public ProgressWindow {
  public:
   CProgressDialog();
@@ -29,6 +32,15 @@ class CProgressDialog final : public CDialog, public ProgressWindow {
 
  private:
   LRESULT SendToBar(UINT message, WPARAM wParam, LPARAM lParam);
+  // Hands the steps held back to the bar.
+  void Flush();
+
+  static constexpr unsigned long long kRepaintMs = 50;
+  int upper_ = 100;     // the bar's range end, as last set
+  int step_ = 10;       // the bar's own default step
+  int shownPos_ = 0;    // where the bar stands
+  int pending_ = 0;     // steps not yet handed to it
+  unsigned long long lastPaint_ = 0;  // GetTickCount64 of the last step handed over; 0: none yet
 };
 
 // Hands out shown CProgressDialog windows (the product's ProgressFactory).
