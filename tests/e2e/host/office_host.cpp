@@ -12,8 +12,12 @@
 // Message boxes the add-in shows are answered (OK, or Yes/No as --answer says) and printed.
 // --wait-receiver waits (up to 30 s) for the receiver window before connecting, as Excel would
 // be started after the CAD side; --close-receiver closes it at the end (the demo's receiver).
-// --time adds a line "time <callback> <ms> ms" after each ribbon call, and "excel <callback> <ms>
-// ms in <n> calls" for the part of it the stand-in Excel spent answering (scripts/bench-wine).
+// --time adds a line "time <callback> <ms> ms" after each ribbon call, "excel <callback> <ms>
+// ms in <n> calls" for the part of it the stand-in Excel spent answering, "link <callback> <ms> ms
+// in <n> messages" for the part the add-in spent in messages to the receiver, and "memory <callback>
+// <kB> kB before, peak <kB> kB" for the process's working set before the call and its highest
+// during it (scripts/bench-wine); the stand-in then keeps no log of the calls, which would
+// grow with the table.
 // --pw installs a stand-in ProjectWise connector for the run: its class key, and its COM add-in
 // entry "VellumarkPW.Connect" whose object answers QueryDocument with that status and document;
 // its confirmation dialog is answered with the button named by --pw-press (check-in, update,
@@ -30,9 +34,14 @@
 #include <ole2.h>
 #include <ocidl.h>
 
+#include <psapi.h>
+
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -56,6 +65,91 @@ namespace {
 const CLSID kIidIXVKAddin = {0xAAD2F5A7, 0xF4D3, 0x4587, {0x8B, 0xB9, 0x3D, 0x8C, 0x46, 0x0A, 0x6E, 0x69}};
 
 const wchar_t kReceiverTitle[] = L"2815DA81-AD05-4739-A2AA-3929B1E3CF56";
+
+// The working set of this process while a ribbon call runs: sampled every few milliseconds
+// from another thread, so that the peak of the call itself shows beside the working set before
+// it (the stand-in's workbook, read before).
+class WorkingSetWatch {
+ public:
+  WorkingSetWatch() : before_(Now()), peak_(before_), thread_([this] {
+    while (!stop_) {
+      peak_ = std::max(peak_.load(), Now());
+      Sleep(2);
+    }
+  }) {}
+  ~WorkingSetWatch() { Stop(); }
+  void Stop() {
+    if (thread_.joinable()) {
+      stop_ = true;
+      thread_.join();
+      peak_ = std::max(peak_.load(), Now());
+    }
+  }
+  size_t BeforeKb() const { return before_ / 1024; }
+  size_t PeakKb() const { return peak_ / 1024; }
+
+ private:
+  static size_t Now() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters) ? counters.WorkingSetSize : 0;
+  }
+  size_t before_;
+  std::atomic<size_t> peak_;
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
+// The time the add-in spends sending to other processes' windows (the link to the receiver):
+// with --time the module's import of SendMessageW is pointed at a wrapper that measures the calls
+// whose window belongs to another process. So the import's split names the link's share as it
+// happened, not as an estimate.
+class LinkTimer {
+ public:
+  // Patches the module's import address table entry of user32's SendMessageW; false when the
+  // module imports it otherwise.
+  static bool Install(HMODULE module) {
+    original_ = &SendMessageW;
+    if (module == nullptr || original_ == nullptr) return false;
+    auto* base = reinterpret_cast<BYTE*>(module);
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (imports.VirtualAddress == 0) return false;
+    for (auto* entry = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); entry->Name != 0; ++entry) {
+      if (_stricmp(reinterpret_cast<const char*>(base + entry->Name), "user32.dll") != 0) continue;
+      for (auto* thunk = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk); thunk->u1.Function != 0; ++thunk) {
+        if (thunk->u1.Function != reinterpret_cast<ULONG_PTR>(original_)) continue;
+        DWORD protection = 0;
+        if (!VirtualProtect(&thunk->u1.Function, sizeof thunk->u1.Function, PAGE_READWRITE, &protection)) return false;
+        thunk->u1.Function = reinterpret_cast<ULONG_PTR>(&Timed);
+        VirtualProtect(&thunk->u1.Function, sizeof thunk->u1.Function, protection, &protection);
+        return true;
+      }
+    }
+    return false;
+  }
+  static long long Ticks() { return ticks_; }
+  static long long Messages() { return messages_; }
+
+ private:
+  using SendMessageFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT WINAPI Timed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) return original_(window, message, wParam, lParam);
+    LARGE_INTEGER start{}, end{};
+    QueryPerformanceCounter(&start);
+    const LRESULT result = original_(window, message, wParam, lParam);
+    QueryPerformanceCounter(&end);
+    ticks_ += end.QuadPart - start.QuadPart;
+    ++messages_;
+    return result;
+  }
+  static inline SendMessageFn original_ = nullptr;
+  static inline long long ticks_ = 0;
+  static inline long long messages_ = 0;
+};
 
 bool g_answerYes = true;
 bool g_failed = false;
@@ -318,6 +412,7 @@ int Run(const std::vector<std::wstring>& args) {
     return 2;
   }
 
+  if (timeCalls) excel->SetRecording(false);
   std::unique_ptr<StandInConnector> connector;
   if (withConnector) connector = std::make_unique<StandInConnector>(*excel, pwStatus, pwDocument);
 
@@ -345,6 +440,7 @@ int Run(const std::vector<std::wstring>& args) {
   if (SUCCEEDED(hr)) hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&addin));
   Report("create Vellumark.VK2019", hr);
   if (!addin) return 1;
+  if (timeCalls && !LinkTimer::Install(GetModuleHandleW(L"Vellumark.dll"))) Line("link not timed");
 
   _IDTExtensibility2* connection = nullptr;
   IRibbonExtensibility* ribbon = nullptr;
@@ -397,9 +493,13 @@ int Run(const std::vector<std::wstring>& args) {
     QueryPerformanceFrequency(&frequency);
     const long long excelCalls = vk::DispatchServer::Invocations();
     const long long excelTicks = vk::DispatchServer::InvokeTicks();
+    const long long linkTicks = LinkTimer::Ticks(), linkMessages = LinkTimer::Messages();
+    std::unique_ptr<WorkingSetWatch> memory;
+    if (timeCalls) memory = std::make_unique<WorkingSetWatch>();
     QueryPerformanceCounter(&start);
     hr = dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception, nullptr);
     QueryPerformanceCounter(&end);
+    if (memory) memory->Stop();
     Report("invoke " + Utf8(name) + " (DISPID " + std::to_string(id) + ")", hr);
     if (timeCalls) {
       char ms[32];
@@ -411,6 +511,12 @@ int Run(const std::vector<std::wstring>& args) {
                                                static_cast<double>(frequency.QuadPart));
       Line("excel " + Utf8(name) + " " + ms + " ms in " +
            std::to_string(vk::DispatchServer::Invocations() - excelCalls) + " calls");
+      std::snprintf(ms, sizeof ms, "%.1f", 1000.0 * static_cast<double>(LinkTimer::Ticks() - linkTicks) /
+                                               static_cast<double>(frequency.QuadPart));
+      Line("link " + Utf8(name) + " " + ms + " ms in " + std::to_string(LinkTimer::Messages() - linkMessages) +
+           " messages");
+      Line("memory " + Utf8(name) + " " + std::to_string(memory->BeforeKb()) + " kB before, peak " +
+           std::to_string(memory->PeakKb()) + " kB");
     }
     control->Release();
   }
