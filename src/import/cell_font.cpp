@@ -31,6 +31,8 @@ struct Mixed {
 
 int WholePoints(double size) { return static_cast<int>(size + 0.5); }
 
+char16_t FirstUnit(const std::u16string& text) { return text.empty() ? u'\0' : text[0]; }
+
 // The run list keeps whole runs only: a list cut inside a run would give the receiver a wrong
 // font for the rest of the text, while a shorter list leaves the rest in the last run's font.
 void WriteRuns(CellRecord& record, std::u16string runs) {
@@ -60,7 +62,21 @@ class RunListBuilder {
 
  private:
   void Walk() {
-    const int32_t n = cell_.Characters(Variant::I4(1)).Count();
+    const excel::Characters all = cell_.Characters(Variant::I4(1));
+    const int32_t n = all.Count();
+    // Only the first unit of each character's text counts (below). The text of characters 1 to n
+    // is theirs in order (V:excel.range.characters: Start and Length pick the characters;
+    // V:excel.characters.text: "the text for this range of characters"), so one read of it spares
+    // one per character. When it fails or its length is not n, each character's is read.
+    std::u16string whole;
+    if (n > 1) {
+      try {
+        whole = all.Text();
+      } catch (const ComError& error) {
+        RethrowIfExcelBusy(error);
+      }
+      if (whole.size() != static_cast<size_t>(n)) whole.clear();
+    }
     CCharFont prev;
     for (int32_t i = 1; i <= n; ++i) {
       excel::Characters ch = cell_.Characters(Variant::I4(i), Variant::I4(1));
@@ -96,8 +112,8 @@ class RunListBuilder {
         prev.TakeStyle(next);
       }
       // Positions count the escaped text, in which a backslash or brace takes two units.
-      const std::u16string text = ch.Text();
-      prev.position += !text.empty() && NeedsCellEscape(text[0]) ? 2 : 1;
+      const char16_t first = whole.empty() ? FirstUnit(ch.Text()) : whole[static_cast<size_t>(i - 1)];
+      prev.position += NeedsCellEscape(first) ? 2 : 1;
       if (i == n) runs_ += prev.Format();
     }
   }

@@ -11,9 +11,9 @@ constexpr Guid kIidCharacters{0x00020878, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 
 }  // namespace
 
 FakeCharacters::FakeCharacters(std::shared_ptr<FakeExcel> excel, std::function<FakeCharacterContent()> content,
-                               int32_t start, int32_t length)
+                               int32_t start, int32_t length, bool ofCell)
     : FakeObjectOf(std::move(excel), u"Characters", kIidCharacters),
-      content_(std::move(content)), start_(start), length_(length) {}
+      content_(std::move(content)), start_(start), length_(length), ofCell_(ofCell) {}
 
 std::span<const FakeCharacters::Member> FakeCharacters::Members() {
   using C = FakeCharacters;
@@ -52,6 +52,7 @@ Variant FakeCharacters::Font(const FakeArgs&) {
 Variant FakeCharacters::Text(const FakeArgs&) {
   const std::u16string text = content_().text;
   const auto [first, count] = Stretch(text.size());
+  if (ofCell_ && count > 1 && Excel().RefusesMultiCellReads()) Raise();
   return Variant::String(text.substr(first, count));
 }
 

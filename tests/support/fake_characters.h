@@ -20,8 +20,10 @@ struct FakeCharacterContent {
 // long it was asked to be.
 class FakeCharacters final : public FakeObjectOf<FakeCharacters> {
  public:
+  // ofCell: the characters of a cell's text, whose Text a stand-in refusing reads of several
+  // cells also refuses for several characters (FakeExcel::RefuseMultiCellReads).
   FakeCharacters(std::shared_ptr<FakeExcel> excel, std::function<FakeCharacterContent()> content,
-                 int32_t start, int32_t length);
+                 int32_t start, int32_t length, bool ofCell = false);
   static std::span<const Member> Members();
 
  private:
@@ -35,6 +37,7 @@ class FakeCharacters final : public FakeObjectOf<FakeCharacters> {
   std::function<FakeCharacterContent()> content_;
   int32_t start_;
   int32_t length_;  // -1: to the end
+  bool ofCell_;
 };
 
 }  // namespace vk::fake

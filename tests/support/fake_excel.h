@@ -51,6 +51,8 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   size_t CallCount() const noexcept { return ordinal_; }
   // Calls of one member: "Range.Address" (case-insensitive).
   size_t CallCount(std::string_view key) const;
+  // Calls of every member so far, by lower-case key ("range.address"); kept when recording is off.
+  const std::map<std::string, size_t>& CallCounts() const noexcept { return counts_; }
   void ClearCalls();
   // Keep only the counts, not each call's arguments (for long imports).
   void SetRecording(bool record) noexcept { recording_ = record; }
@@ -65,7 +67,8 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   void ClearFaults();
   // Like another Excel stand-in that does not answer ranges of several cells: Row, Column,
   // Value, HasFormula, WrapText, MergeCells, FormatConditions and whole rows or columns picked by
-  // Item then fail with error 1004 when the range has more than one cell. ClearFaults keeps it.
+  // Item then fail with error 1004 when the range has more than one cell, and Characters.Text of
+  // a cell when the characters are more than one. ClearFaults keeps it.
   void RefuseMultiCellReads(bool refuse) noexcept { refuseMultiCell_ = refuse; }
   bool RefusesMultiCellReads() const noexcept { return refuseMultiCell_; }
 

@@ -163,7 +163,8 @@ Variant FakeRange::Characters(const FakeArgs& args) {
     const FakeCell* cell = sheet->CellAt(row, column);
     return FakeCharacterContent{DisplayText(cell), CharacterFaces(cell, standard), FormatOf(cell).font.Over(standard)};
   };
-  return Variant::Object(std::make_shared<FakeCharacters>(ExcelPtr(), std::move(content), start, length));
+  return Variant::Object(std::make_shared<FakeCharacters>(ExcelPtr(), std::move(content), start, length,
+                                                         /*ofCell=*/true));
 }
 
 }  // namespace vk::fake

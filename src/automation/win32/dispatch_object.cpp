@@ -45,7 +45,9 @@ WORD FlagsOf(InvokeKind kind) {
 
 ObjectPtr DispatchObject::Wrap(IDispatch* dispatch) {
   if (dispatch == nullptr) return nullptr;
-  return ObjectPtr(new DispatchObject(dispatch));
+  // Every object a cell's reading meets (its Range, Font, Interior, Borders, each Border) is
+  // wrapped: one allocation for the object and its count, not two.
+  return std::make_shared<DispatchObject>(Key(), dispatch);
 }
 
 IDispatch* DispatchObject::RawDispatch(const ObjectPtr& object) {

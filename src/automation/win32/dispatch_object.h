@@ -20,6 +20,14 @@ class DispatchObject final : public AutomationObject {
  public:
   // Takes a new reference; a null pointer gives a null object ("Nothing").
   static ObjectPtr Wrap(IDispatch* dispatch);
+  // Only Wrap makes objects (the key is its own); public for std::make_shared.
+ private:
+  struct Key {
+    explicit Key() = default;
+  };
+
+ public:
+  DispatchObject(Key, IDispatch* dispatch) : dispatch_(dispatch) {}
   // The IDispatch inside, without a new reference; null when object is not a DispatchObject.
   static IDispatch* RawDispatch(const ObjectPtr& object);
 
@@ -34,7 +42,6 @@ class DispatchObject final : public AutomationObject {
   std::u16string TypeInfoName() override;
 
  private:
-  explicit DispatchObject(IDispatch* dispatch) : dispatch_(dispatch) {}
   void ResolveType(uint32_t lcid) const;
   DispIdCache& CacheFor(const Guid& iid, uint32_t lcid);
   DISPID Lookup(DispIdCache& cache, std::u16string_view member, uint32_t lcid);
