@@ -14,7 +14,9 @@
 // be started after the CAD side; --close-receiver closes it at the end (the demo's receiver).
 // --time adds a line "time <callback> <ms> ms" after each ribbon call, "excel <callback> <ms>
 // ms in <n> calls" for the part of it the stand-in Excel spent answering, "link <callback> <ms> ms
-// in <n> messages" for the part the add-in spent in messages to the receiver, and "memory <callback>
+// in <n> messages" for the part the add-in spent in messages to the receiver, "cpu <callback> <ms>
+// ms" for the processor time this process used meanwhile (what other programs on a shared
+// machine do not change), and "memory <callback>
 // <kB> kB before, peak <kB> kB" for the process's working set before the call and its highest
 // during it (scripts/bench-wine); the stand-in then keeps no log of the calls, which would
 // grow with the table.
@@ -150,6 +152,16 @@ class LinkTimer {
   static inline long long ticks_ = 0;
   static inline long long messages_ = 0;
 };
+
+// Seconds of processor time this process has used, in user and kernel mode.
+double ProcessCpuSeconds() {
+  FILETIME created{}, exited{}, kernel{}, user{};
+  if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+  auto seconds = [](const FILETIME& t) {
+    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) * 1e-7;
+  };
+  return seconds(kernel) + seconds(user);
+}
 
 bool g_answerYes = true;
 bool g_failed = false;
@@ -496,9 +508,11 @@ int Run(const std::vector<std::wstring>& args) {
     const long long linkTicks = LinkTimer::Ticks(), linkMessages = LinkTimer::Messages();
     std::unique_ptr<WorkingSetWatch> memory;
     if (timeCalls) memory = std::make_unique<WorkingSetWatch>();
+    const double cpuStart = ProcessCpuSeconds();
     QueryPerformanceCounter(&start);
     hr = dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception, nullptr);
     QueryPerformanceCounter(&end);
+    const double cpuSeconds = ProcessCpuSeconds() - cpuStart;
     if (memory) memory->Stop();
     Report("invoke " + Utf8(name) + " (DISPID " + std::to_string(id) + ")", hr);
     if (timeCalls) {
@@ -515,6 +529,8 @@ int Run(const std::vector<std::wstring>& args) {
                                                static_cast<double>(frequency.QuadPart));
       Line("link " + Utf8(name) + " " + ms + " ms in " + std::to_string(LinkTimer::Messages() - linkMessages) +
            " messages");
+      std::snprintf(ms, sizeof ms, "%.1f", 1000.0 * cpuSeconds);
+      Line("cpu " + Utf8(name) + " " + ms + " ms");
       Line("memory " + Utf8(name) + " " + std::to_string(memory->BeforeKb()) + " kB before, peak " +
            std::to_string(memory->PeakKb()) + " kB");
     }
