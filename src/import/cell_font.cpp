@@ -64,10 +64,11 @@ class RunListBuilder {
   void Walk() {
     const excel::Characters all = cell_.Characters(Variant::I4(1));
     const int32_t n = all.Count();
-    // Only the first unit of each character's text counts (below). The text of characters 1 to n
-    // is theirs in order (V:excel.range.characters: Start and Length pick the characters;
-    // V:excel.characters.text: "the text for this range of characters"), so one read of it spares
-    // one per character. When it fails or its length is not n, each character's is read.
+    // Only the first unit of each character's text counts (below). Characters from 1 with the
+    // Length omitted are "the remainder of the string" (V:excel.range.characters) and their Text
+    // is the text of that range of characters (V:excel.characters.text): character i's text is
+    // its i-th unit when the text has n units. One read then spares one per character; when it
+    // fails or has another length, each character's text is read.
     std::u16string whole;
     if (n > 1) {
       try {
