@@ -87,6 +87,29 @@ TEST(ProgressDialog, TextAndBarFollowTheImport) {
   dialog.StepIt();
 }
 
+// The bar takes steps in batches (its repaint per step cost more than a cell's reading), but a
+// table's last step fills it and a position set is shown at once.
+TEST(ProgressDialog, StepsInQuickSuccessionEndWithTheBarFull) {
+  CProgressDialog dialog;
+  ASSERT_TRUE(dialog.CreateAndShow(kLangEnglish));
+  HWND bar = dialog.GetDlgItem(kProgressBarId);
+  dialog.SetRange(0, 5000);
+  dialog.SetStep(1);
+  dialog.SetPos(0);
+  for (int i = 0; i < 4999; ++i) dialog.StepIt();
+  EXPECT_LE(SendMessageW(bar, PBM_GETPOS, 0, 0), 4999);
+  dialog.StepIt();
+  EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 5000);
+
+  dialog.SetRange(0, 20);
+  dialog.SetPos(3);
+  for (int i = 0; i < 5; ++i) dialog.StepIt();
+  dialog.SetPos(7);
+  EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 7);
+  for (int i = 0; i < 13; ++i) dialog.StepIt();
+  EXPECT_EQ(SendMessageW(bar, PBM_GETPOS, 0, 0), 20);
+}
+
 TEST(ProgressDialog, TheDefaultFactoryMakesShownWindowsThatCloseWithTheirObject) {
   std::unique_ptr<ProgressWindow> progress = ProgressFactory::Current().Create();
   auto* dialog = dynamic_cast<CProgressDialog*>(progress.get());
