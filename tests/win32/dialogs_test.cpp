@@ -92,7 +92,7 @@ TEST(ProgressDialog, TextAndBarFollowTheImport) {
 TEST(ProgressDialog, StepsInQuickSuccessionEndWithTheBarFull) {
   CProgressDialog dialog;
   ASSERT_TRUE(dialog.CreateAndShow(kLangEnglish));
-  HWND bar = dialog.GetDlgItem(kProgressBarId);
+  HWND bar = dialog.GetDlgItem(IDC_PROGRESS_BAR);
   dialog.SetRange(0, 5000);
   dialog.SetStep(1);
   dialog.SetPos(0);
