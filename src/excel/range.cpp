@@ -1,5 +1,6 @@
 #include "excel/range.h"
 
+#include "automation/com_error.h"
 #include "excel/format_condition.h"
 
 namespace vk::excel {
@@ -14,7 +15,14 @@ Variant Range::Name() const { return Get(u"Name"); }
 
 Range Range::Rows() const { return Range(AsObject(Get(u"Rows"))); }
 Range Range::Columns() const { return Range(AsObject(Get(u"Columns"))); }
-int32_t Range::Count() const { return Get(u"Count").ToInt32(); }
+int32_t Range::Count() const {
+  // Excel always answers with a number. An Empty answer would convert to 0 and pass for an
+  // area without cells, so that an import sent an empty table and reported success: it fails
+  // like any other answer of the wrong type.
+  const Variant count = Get(u"Count");
+  if (count.IsEmpty()) throw ComError(kDispETypeMismatch);
+  return count.ToInt32();
+}
 
 Range Range::Find(const Variant& what, const Variant& after, const Variant& lookIn,
                   const Variant& lookAt, const Variant& searchOrder, const Variant& searchDirection,

@@ -29,6 +29,7 @@ class Range : public ExcelObjectOf<kIidRange> {
   Variant Name() const;
   Range Rows() const;
   Range Columns() const;
+  // An Empty answer raises ComError(DISP_E_TYPEMISMATCH), as a wrong type does.
   int32_t Count() const;
   // Nothing when no cell matches.
   Range Find(const Variant& what, const Variant& after = Variant::Missing(),

@@ -396,6 +396,36 @@ TEST(RunImport, FailuresEndWithTheirCodeAndMessage) {
   }
 }
 
+// Excel always answers a count with a number. Empty is an answer of the wrong type like an
+// object is: the import fails at the step it was at and sends nothing, rather than sending an
+// empty table and reporting success.
+TEST(RunImport, ACountAnsweredEmptyFailsAsAWrongTypeDoes) {
+  using Unexpected = fake::FakeExcel::Unexpected;
+  const struct {
+    const char* what;
+    int selected;
+    Unexpected answer;
+    int result;
+    std::u16string text;
+  } cases[] = {
+      {"used range, Empty", 0, Unexpected::Empty, 1479, u"Zelkor Vellumark Error: Type mismatch., 1479, -1, 0, 0"},
+      {"used range, an object", 0, Unexpected::WrongType, 1479,
+       u"Zelkor Vellumark Error: Type mismatch., 1479, -1, 0, 0"},
+      {"selection, Empty", 1, Unexpected::Empty, 905, u"Zelkor Vellumark Error: Type mismatch., 905, -1, 0, 0"},
+      {"selection, an object", 1, Unexpected::WrongType, 905, u"Zelkor Vellumark Error: Type mismatch., 905, -1, 0, 0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ImportRig rig(Sheet(R"("cells":{"A1":1,"B2":2})", R"("selection":"A1:B2",)"));
+    rig.excel->AnswerMember("Range.Count", c.answer);
+    EXPECT_EQ(rig.Run(c.selected), c.result);
+    EXPECT_EQ(rig.Texts(), std::vector<std::u16string>{c.text});
+    EXPECT_TRUE(rig.link.messages.empty());  // no table announced, no end
+    EXPECT_EQ(rig.excel->screenUpdatingPuts, (std::vector<bool>{false, true}));
+    EXPECT_EQ(rig.progress.alive, 0);
+  }
+}
+
 TEST(RunImport, WithoutExcelReturns1300AndTouchesNothing) {
   ImportRig rig;
   rig.driver.m_pExcel = nullptr;
