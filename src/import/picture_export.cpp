@@ -28,12 +28,6 @@ constexpr uint32_t kFetchRetryWait = 1000;
 constexpr uint32_t kPictureRetryWait = 2000;
 constexpr int kPictureAttempts = 3;
 
-// Only the import's thread (Excel's user-interface thread) names pictures.
-std::tm LocalTime(std::time_t time) {
-  const std::tm* local = std::localtime(&time);
-  return local ? *local : std::tm{};
-}
-
 // PathAddBackslashW: an empty path stays empty.
 void AddBackslashUnlessEmpty(std::u16string& path) {
   if (!path.empty() && path.back() != u'\\') path += u'\\';
@@ -79,7 +73,8 @@ std::u16string Extension(int32_t shapeType) {
 
 // "%Y%m%d%H%M" of the local time now.
 std::u16string MinuteStamp() {
-  const std::tm t = LocalTime(Clock::Current().Now());
+  Clock& clock = Clock::Current();
+  const std::tm t = clock.ToLocal(clock.Now());
   char text[32];
   std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
                 t.tm_min);
@@ -216,8 +211,9 @@ uint64_t PictureStamp() {
   start.tm_mon = 1;     // February
   start.tm_mday = 1;
   start.tm_isdst = 0;
-  const std::time_t base = std::mktime(&start);
-  return static_cast<uint64_t>(Clock::Current().Now() - base);
+  Clock& clock = Clock::Current();
+  const std::time_t base = clock.FromLocal(start);
+  return static_cast<uint64_t>(clock.Now() - base);
 }
 
 bool CanOpenForWriting(const std::u16string& path) { return Shell::Current().CanOpenForWriting(path); }

@@ -11,18 +11,9 @@
 namespace vk {
 namespace {
 
-using fake::Utf16;
 using fake::Utf8;
 
-constexpr char16_t kFailedAddress[] = u"Failed to get the absolute address: %d, %d.";
 constexpr char16_t kNotPositive[] = u"The row index and column index should be a positive number.";
-
-std::u16string FailedAddress(int row, int column) {
-  std::u16string text = kFailedAddress;
-  text.replace(text.find(u"%d"), 2, Utf16(std::to_string(row)));
-  text.replace(text.find(u"%d"), 2, Utf16(std::to_string(column)));
-  return text;
-}
 
 TEST(A1Address, MakesAbsoluteAddressesWithOneToThreeLetters) {
   const struct {
@@ -116,19 +107,19 @@ TEST(A1Address, AReferenceMovedOffTheSheetFallsBackToTheCell) {
   const struct {
     std::u16string token;
     int32_t cellRow, cellColumn, topRow, topColumn;
+    std::u16string expected, message;
   } cases[] = {
-      {u"A1", 2, 5, 3, 1},          // above row 1
-      {u"A1", 2, 5, 1, 6},          // left of column A
-      {u"XFD1", 1, 3, 1, 1},        // right of XFD
-      {u"A1048576", 5, 1, 1, 1},    // below the last row
+      {u"A1", 2, 5, 3, 1, u"$E$2", u"Failed to get the absolute address: 2, 5."},        // above row 1
+      {u"A1", 2, 5, 1, 6, u"$E$2", u"Failed to get the absolute address: 2, 5."},        // left of column A
+      {u"XFD1", 1, 3, 1, 1, u"$C$1", u"Failed to get the absolute address: 1, 3."},      // right of XFD
+      {u"A1048576", 5, 1, 1, 1, u"$A$5", u"Failed to get the absolute address: 5, 1."},  // below the last row
   };
   for (const auto& c : cases) {
     test::RecordingMessages user;
-    EXPECT_EQ(RebaseReference(c.token, c.cellRow, c.cellColumn, c.topRow, c.topColumn),
-              MakeAbsoluteAddress(c.cellRow, c.cellColumn))
+    EXPECT_EQ(RebaseReference(c.token, c.cellRow, c.cellColumn, c.topRow, c.topColumn), c.expected)
         << Utf8(c.token);
     ASSERT_EQ(user.shown.size(), 1u) << Utf8(c.token);
-    EXPECT_EQ(user.shown[0].text, FailedAddress(c.cellRow, c.cellColumn));
+    EXPECT_EQ(user.shown[0].text, c.message);
     EXPECT_EQ(user.shown[0].style, kMbOk | kMbIconWarning);
   }
 }
@@ -195,7 +186,7 @@ TEST(A1Address, AnUnreadableAppliesToCountsAsCornerZero) {
   // Nothing at all: no corner within the sheet, every relative reference falls off it.
   EXPECT_EQ(RebaseFormula(u"=B9>0", u"$C$4", u"", 16), u"=$C$4>0");
   ASSERT_EQ(user.shown.size(), 1u);
-  EXPECT_EQ(user.shown[0].text, FailedAddress(4, 3));
+  EXPECT_EQ(user.shown[0].text, u"Failed to get the absolute address: 4, 3.");
 }
 
 }  // namespace
