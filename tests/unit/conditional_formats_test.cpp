@@ -217,44 +217,60 @@ TEST(ConditionalFormats, BeforeExcel12OnlyTheFirstHoldingRuleShows) {
   EXPECT_EQ(rig.excel->CallCount("FormatCondition.StopIfTrue"), 0u);
 }
 
-// The sample workbook's sheet of conditions: each record is the record of the same sheet without
-// its rules, with the fields the holding rules write changed.
+// The sample workbook's sheet of conditions, A1:D3 without formats of its own: what each cell is
+// sent with where rules hold, and no fill (Excel reports white), black text and no lines where
+// none does.
 TEST(ConditionalFormats, SampleWorkbookConditions) {
-  const std::string json = fake::ReadFixtureText("cells.json");
-  auto import = [&json](bool withRules) {
-    test::ImportRig rig(json);
-    fake::FakeBook& book = rig.excel->Book();
-    book.activeSheet = 1;
-    if (!withRules) book.sheets[1].conditions.clear();
-    EXPECT_EQ(rig.Run(0), 0);
-    EXPECT_TRUE(rig.messages.shown.empty());
-    return Records(rig);
-  };
-  const auto got = import(true);
-  auto want = import(false);
-  ASSERT_EQ(got.size(), 12u);  // A1:D3
+  test::ImportRig rig(fake::ReadFixtureText("cells.json"));
+  rig.excel->Book().activeSheet = 1;
+  ASSERT_EQ(rig.Run(0), 0);
+  EXPECT_TRUE(rig.messages.shown.empty());
+  const auto got = Records(rig);
+  ASSERT_EQ(got.size(), 12u);
+
   constexpr int32_t kYellow = 0x00FFFF;  // palette entry 6
-  auto fill = [&](const char16_t* cell, int32_t index, int32_t colour) {
-    want[cell].fillColorIndex = index;
-    want[cell].fillColor = colour;
-    want[cell].fillPattern = 1;
+  struct Want {
+    const char16_t* cell;
+    int32_t fillColorIndex, fillColor, fillPattern;
+    uint8_t bold, italic;
+    int32_t fontColor;
+    EdgeStyle bottomEdge;
   };
-  fill(u"$A$1", 6, kYellow);          // 5 is between 1 and 10; B1's 50 is not
-  fill(u"$C$1", 3, kRed);             // two that hold: the first one's fill on top...
-  want[u"$C$1"].italic = 1;           // ...and the second one's italic beside it
-  fill(u"$D$1", 4, kGreen);           // Stop If True on the higher rule: no bold below it
-  want[u"$D$2"].bold = 1;             // there the stop does not hold
-  want[u"$A$3"].bold = 1;             // =A2>B2 read for A3: 9 > 2; A2's 3 > 8 does not hold
-  want[u"$A$3"].fontColor = kRed;
-  want[u"$A$3"].bottomEdge = {1, 2, kRed, 1, {}};
-  fill(u"$C$2", 6, kYellow);          // Stop If True on the lower rule: the one above still shows,
-  want[u"$C$2"].italic = 1;           // the stop itself shows, the rule below it does not
-  for (const auto& [address, record] : want) {
-    ASSERT_TRUE(got.count(address)) << Utf8(address);
-    EXPECT_EQ(std::memcmp(&got.at(address), &record, sizeof record), 0) << Utf8(address);
+  constexpr EdgeStyle kNoLine{-4142, 0, 0, 0, {}};
+  const Want cases[] = {
+      {u"$A$1", 6, kYellow, 1, 0, 0, 0, kNoLine},         // 5 is between 1 and 10
+      {u"$B$1", -4142, kWhite, -4142, 0, 0, 0, kNoLine},  // 50 is not
+      {u"$C$1", 3, kRed, 1, 0, 1, 0, kNoLine},            // two that hold: the first one's fill on top,
+                                                          // the second one's italic beside it
+      {u"$D$1", 4, kGreen, 1, 0, 0, 0, kNoLine},          // Stop If True on the higher rule: no bold
+      {u"$A$2", -4142, kWhite, -4142, 0, 0, 0, kNoLine},  // =A2>B2: 3 > 8 does not hold
+      {u"$B$2", -4142, kWhite, -4142, 0, 0, 0, kNoLine},
+      {u"$C$2", 6, kYellow, 1, 0, 1, 0, kNoLine},         // Stop If True on the lower rule: the rule
+                                                          // above still shows, the one below does not
+      {u"$D$2", -4142, kWhite, -4142, 1, 0, 0, kNoLine},  // there the stop does not hold
+      {u"$A$3", -4142, kWhite, -4142, 1, 0, kRed, {1, 2, kRed, 1, {}}},  // =A3>B3: 9 > 2
+      {u"$B$3", -4142, kWhite, -4142, 0, 0, 0, kNoLine},
+      {u"$C$3", -4142, kWhite, -4142, 0, 0, 0, kNoLine},
+      {u"$D$3", -4142, kWhite, -4142, 0, 0, 0, kNoLine},
+  };
+  for (const Want& w : cases) {
+    SCOPED_TRACE(Utf8(w.cell));
+    ASSERT_TRUE(got.count(w.cell));
+    const CellRecord& r = got.at(w.cell);
+    EXPECT_EQ(r.fillColorIndex, w.fillColorIndex);
+    EXPECT_EQ(r.fillColor, w.fillColor);
+    EXPECT_EQ(r.fillPattern, w.fillPattern);
+    EXPECT_EQ(r.patternColor, 0);
+    EXPECT_EQ(r.bold, w.bold);
+    EXPECT_EQ(r.italic, w.italic);
+    EXPECT_EQ(r.underline, -4142);
+    EXPECT_EQ(r.strikethrough, 0);
+    EXPECT_EQ(r.fontColor, w.fontColor);
+    EXPECT_EQ(std::memcmp(&r.bottomEdge, &w.bottomEdge, sizeof(EdgeStyle)), 0);
+    for (const EdgeStyle* edge : {&r.leftEdge, &r.topEdge, &r.rightEdge}) {
+      EXPECT_EQ(std::memcmp(edge, &kNoLine, sizeof(EdgeStyle)), 0);
+    }
   }
-  EXPECT_EQ(got.at(u"$C$2").bold, 0);
-  EXPECT_EQ(got.at(u"$B$1").fillColor, kWhite);
 }
 
 TEST(ConditionalFormats, ReadsEvaluateResultsByType) {

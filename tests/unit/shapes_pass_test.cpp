@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <set>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -129,13 +130,27 @@ void FrameDefaults(ShapeRecord& r) {
 
 TEST(ShapeGeoExtArray, MatchesWithinTheToleranceAndTagsOnlyWithArea) {
   CShapeGeoExtArray extents;
-  extents.Add({1, 2, 3, 4, 0, 0});
-  extents.Add({5, 5, 0, 7, 1, 0});
-  EXPECT_EQ(extents.Find({1, 2, 3, 4, 0, 0}), 0);
-  EXPECT_EQ(extents.Find({1 + 5e-7, 2, 3, 4 - 5e-7, 0, 0}), 0);
-  EXPECT_EQ(extents.Find({1 + 2e-6, 2, 3, 4, 0, 0}), -1);
-  EXPECT_EQ(extents.Find({1, 2, 3, 4, 1, 0}), -1);  // an extent with area compares its tags
-  EXPECT_EQ(extents.Find({5, 5, 0, 7, 0, 9}), 1);   // one without does not
+  extents.Add({1, 2, 3, 4, 1, 2});
+  extents.Add({5, 5, 0, 7, 1, 2});  // no width
+  extents.Add({6, 6, 7, 0, 1, 2});  // no height
+  const struct {
+    const char* what;
+    CShapeGeoExt extent;
+    int found;
+  } cases[] = {
+      {"the same", {1, 2, 3, 4, 1, 2}, 0},
+      {"within the tolerance", {1 + 5e-7, 2, 3, 4 - 5e-7, 1, 2}, 0},
+      {"beyond the tolerance", {1 + 2e-6, 2, 3, 4, 1, 2}, -1},
+      // With width and height both tags must be equal: each alone is not enough.
+      {"first tag equal only", {1, 2, 3, 4, 1, 9}, -1},
+      {"second tag equal only", {1, 2, 3, 4, 9, 2}, -1},
+      {"neither tag equal", {1, 2, 3, 4, 9, 9}, -1},
+      // Without width, or without height, the tags are not compared.
+      {"no width, other tags", {5, 5, 0, 7, 0, 9}, 1},
+      {"no height, other tags", {6, 6, 7, 0, 9, 0}, 2},
+      {"width within the tolerance of 0, other tags", {5, 5, 5e-7, 7, 0, 0}, 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(extents.Find(c.extent), c.found) << c.what;
 }
 
 // n rectangles side by side, each 10 x 10 points, 12 points apart.
@@ -204,6 +219,66 @@ TEST(ShapesPass, DrawnKindsCarryTheirOwnFields) {
   want.push_back(Drawn(1, 7, 80, 230, 60, 50));  // a triangle without adjustments
   want.push_back(Drawn(1, 81, 150, 230, 60, 50));  // the flowchart extract: nothing extra
   ExpectRecords(rig.Records(), want);
+}
+
+// Every row of the table of drawn kinds, each shape with two adjustments and a text, and pairs
+// that are no drawn kind (sent, without SupportWMF, with their geometry and type fields only).
+TEST(ShapesPass, EveryKindIsReadWithItsOwnData) {
+  const auto text = [](ShapeRecord& r) {
+    SetField(r.text, u"Hi");
+    PlainFont(r);
+    FrameDefaults(r);
+  };
+  const auto adjustment1 = [](ShapeRecord& r) { r.adjustment1 = 0.25; };
+  const auto connector = [](ShapeRecord& r) {
+    r = WithArrowheads(r);
+    r.isConnector = -1;
+  };
+  struct Case {
+    const char* what;
+    std::string shape;
+    bool drawn;
+    int32_t type, autoShapeType;  // as sent
+    std::function<void(ShapeRecord&)> extra;
+  };
+  const Case cases[] = {
+      {"rectangle", R"("type":1,"autoShapeType":1)", true, 1, 1, text},
+      {"rounded rectangle", R"("type":1,"autoShapeType":5)", true, 1, 5, [&](ShapeRecord& r) { adjustment1(r); text(r); }},
+      {"oval", R"("type":1,"autoShapeType":9)", true, 1, 9, text},
+      {"octagon", R"("type":1,"autoShapeType":6)", true, 1, 6, [&](ShapeRecord& r) { adjustment1(r); text(r); }},
+      {"isosceles triangle", R"("type":1,"autoShapeType":7)", true, 1, 7, [&](ShapeRecord& r) { adjustment1(r); text(r); }},
+      {"hexagon", R"("type":1,"autoShapeType":10)", true, 1, 10, [&](ShapeRecord& r) { adjustment1(r); text(r); }},
+      {"right arrow", R"("type":1,"autoShapeType":33)", true, 1, 33, [](ShapeRecord& r) { r.adjustment1 = 0.25; r.adjustment2 = 0.5; }},
+      {"left arrow", R"("type":1,"autoShapeType":34)", true, 1, 34, [](ShapeRecord& r) { r.adjustment1 = 0.25; r.adjustment2 = 0.5; }},
+      {"up arrow", R"("type":1,"autoShapeType":35)", true, 1, 35, [](ShapeRecord& r) { r.adjustment1 = 0.25; r.adjustment2 = 0.5; }},
+      {"down arrow", R"("type":1,"autoShapeType":36)", true, 1, 36, [](ShapeRecord& r) { r.adjustment1 = 0.25; r.adjustment2 = 0.5; }},
+      {"arc", R"("type":1,"autoShapeType":25)", true, 1, 25, [](ShapeRecord& r) { r.adjustment1 = 0.25; r.adjustment2 = 0.5; }},
+      {"flowchart connector", R"("type":1,"autoShapeType":73)", true, 1, 9, text},  // an oval, text and all
+      {"flowchart extract", R"("type":1,"autoShapeType":81)", true, 1, 81, [](ShapeRecord&) {}},
+      {"text box", R"("type":17,"autoShapeType":1)", true, 17, 1, text},
+      {"line", R"("type":9)", true, 9, -2, [](ShapeRecord& r) { r = WithArrowheads(r); }},
+      {"straight connector", R"("type":1,"connector":true,"connectorType":1)", true, 1, -2,
+       [&](ShapeRecord& r) { connector(r); r.connectorType = 1; }},
+      {"elbow connector", R"("type":1,"connector":true,"connectorType":2)", true, 1, -2,
+       [&](ShapeRecord& r) { connector(r); r.connectorType = 2; adjustment1(r); }},
+      {"curved connector", R"("type":1,"connector":true,"connectorType":3)", true, 1, -2,
+       [&](ShapeRecord& r) { connector(r); r.connectorType = 3; adjustment1(r); }},
+      {"AutoShape of no kind", R"("type":1)", false, 1, -2, [](ShapeRecord&) {}},
+      {"star", R"("type":1,"autoShapeType":12)", false, 1, 12, [](ShapeRecord&) {}},
+      {"line with an AutoShape type", R"("type":9,"autoShapeType":1)", false, 9, 1, [](ShapeRecord&) {}},
+      {"text box with another AutoShape type", R"("type":17,"autoShapeType":5)", false, 17, 5, [](ShapeRecord&) {}},
+      {"freeform", R"("type":5)", false, 5, -2, [](ShapeRecord&) {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ShapesRig rig(SheetWith("{" + c.shape + R"(,"left":10,"top":20,"width":40,"height":30,"adjustments":[0.25,0.5])" +
+                            (c.type == 1 || c.type == 17 ? R"(,"text":"Hi"})" : "}")));
+    rig.driver.m_nSupportWMF = 0;
+    ASSERT_EQ(rig.Run(0), 0);
+    ShapeRecord want = (c.drawn ? Drawn : Sent)(c.type, c.autoShapeType, 10, 20, 40, 30);
+    c.extra(want);
+    ExpectRecords(rig.Records(), {want});
+  }
 }
 
 TEST(ShapesPass, FiltersHiddenEmptyAndRepeatedShapes) {

@@ -124,7 +124,7 @@ TEST(ProjectWiseConnectorCom, PassesTextsWholeAndRaisesFailingResults) {
   connector.script->script().setTablePathFails = kEInvalidArg;
   const ComError queryError = ErrorOf([&] { wrapped->QueryDocument(document); });
   EXPECT_EQ(queryError.Error(), rpcFailed);
-  EXPECT_EQ(queryError.ErrorMessage(), SystemErrorText(rpcFailed));
+  EXPECT_EQ(queryError.ErrorMessage(), u"The remote procedure call failed.");
   EXPECT_EQ(ErrorOf([&] { wrapped->ReleaseDocument(u"x", 1013); }).Error(), kEFail);
   EXPECT_EQ(ErrorOf([&] { wrapped->SetTablePath(u"x"); }).Error(), kEInvalidArg);
 }
