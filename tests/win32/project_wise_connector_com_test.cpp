@@ -14,6 +14,7 @@
 #include "automation/win32/dispatch_object.h"
 #include "fake_project_wise_connector.h"
 #include "automation/win32/win32_text.h"
+#include "win32/system_text.h"
 #include "win32/fake_com_project_wise_connector.h"
 #include "win32/raw_com_object.h"
 
@@ -124,7 +125,7 @@ TEST(ProjectWiseConnectorCom, PassesTextsWholeAndRaisesFailingResults) {
   connector.script->script().setTablePathFails = kEInvalidArg;
   const ComError queryError = ErrorOf([&] { wrapped->QueryDocument(document); });
   EXPECT_EQ(queryError.Error(), rpcFailed);
-  EXPECT_EQ(queryError.ErrorMessage(), u"The remote procedure call failed.");
+  EXPECT_TRUE(test::IsSystemText(queryError.ErrorMessage(), u"The remote procedure call failed.", u"RPC call failed."));
   EXPECT_EQ(ErrorOf([&] { wrapped->ReleaseDocument(u"x", 1013); }).Error(), kEFail);
   EXPECT_EQ(ErrorOf([&] { wrapped->SetTablePath(u"x"); }).Error(), kEInvalidArg);
 }
