@@ -56,11 +56,21 @@ void FakeExcel::ClearFaults() {
   throwMembers_.clear();
   answerAt_.reset();
   answerMembers_.clear();
+  valueMembers_.clear();
 }
 
 void FakeExcel::AnswerCallAt(size_t ordinal, Unexpected answer) { answerAt_ = {ordinal, answer}; }
 
 void FakeExcel::AnswerMember(std::string key, Unexpected answer) { answerMembers_[Lower(key)] = answer; }
+
+void FakeExcel::AnswerMemberWith(std::string key, Variant value) { valueMembers_[Lower(key)] = std::move(value); }
+
+std::optional<Variant> FakeExcel::InjectedValue(std::u16string_view type, std::u16string_view member) const {
+  if (valueMembers_.empty()) return std::nullopt;
+  const auto it = valueMembers_.find(Lower(Utf8(type) + "." + Utf8(member)));
+  if (it == valueMembers_.end()) return std::nullopt;
+  return it->second;
+}
 
 std::optional<FakeExcel::Unexpected> FakeExcel::InjectedAnswer(std::u16string_view type,
                                                                std::u16string_view member) const {

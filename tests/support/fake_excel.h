@@ -85,6 +85,11 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   void AnswerMember(std::string key, Unexpected answer);
   // The answer due for the call just begun, if one was injected.
   std::optional<Unexpected> InjectedAnswer(std::u16string_view type, std::u16string_view member) const;
+  // Every call of a member answers this value, for answers of types that the fixtures cannot
+  // give (Range.Value as VT_I2, say); the member still runs.
+  void AnswerMemberWith(std::string key, Variant value);
+  // The value due for a call of the member, if one was set.
+  std::optional<Variant> InjectedValue(std::u16string_view type, std::u16string_view member) const;
 
   // Application.ScreenUpdating: its current value and every value put, in order.
   bool screenUpdating = true;
@@ -112,6 +117,7 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   std::set<std::string> throwMembers_;          // by lower-case key
   std::optional<std::pair<size_t, Unexpected>> answerAt_;
   std::map<std::string, Unexpected> answerMembers_;  // by lower-case key
+  std::map<std::string, Variant> valueMembers_;      // by lower-case key
 };
 
 }  // namespace vk::fake

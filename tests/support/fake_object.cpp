@@ -19,6 +19,7 @@ Variant FakeObject::Invoke(std::u16string_view member, InvokeKind kind,
   const auto unexpected = excel_->InjectedAnswer(typeName_, found.name.empty() ? member : found.name);
   if (found.error != kSOk) throw ComError(found.error);
   Variant result = Run(found.index, FakeArgs(args, lcid));
+  if (auto value = excel_->InjectedValue(typeName_, found.name.empty() ? member : found.name)) return *value;
   if (!unexpected) return result;
   switch (*unexpected) {
     case FakeExcel::Unexpected::WrongType:

@@ -147,18 +147,22 @@ TEST(A1Address, RebasesEveryReferenceOfAFormula) {
       {u"=A5", u"$A$70002", u"$A$70000:$A$70010", u"=$A$7"},      // rows past 65535
       {u"=A1>5", u"$AAA$2", u"$AAA$1:$AAA$3", u"=$A$2>5"},
       {u"=A1>5", u"$A$4", u"$A$4", u"=$A$1>5"},  // the cell as its own corner: absolute in place
+      // 1023 characters are rewritten (this one shrinks); the rewriting may end at 1023.
+      {u"=$A1000+" + std::u16string(1015, u'1'), u"$A$4", u"$A$1000", u"=$A$4+" + std::u16string(1015, u'1')},
+      {u"=A1+" + std::u16string(1017, u'1'), u"$A$4", u"$A$1", u"=$A$4+" + std::u16string(1017, u'1')},
   };
   test::RecordingMessages user;
   for (const auto& c : cases) {
-    EXPECT_EQ(RebaseFormula(c.formula, c.cell, c.appliesTo, 16), c.expected) << Utf8(c.formula);
+    EXPECT_EQ(RebaseFormula(c.formula, c.cell, c.appliesTo, 16), c.expected) << Utf8(c.formula.substr(0, 20));
   }
+  // Excel 12 is the first version that rewrites.
+  EXPECT_EQ(RebaseFormula(u"=A1>5", u"$A$4", u"$A$1:$A$10", 12), u"=$A$4>5");
   EXPECT_TRUE(user.shown.empty());
 }
 
 TEST(A1Address, LeavesTheFormulaAsReadWhereItCannotRebase) {
-  const std::u16string longFormula = u"=" + std::u16string(1023, u'1');
-  std::u16string growing = u"=A1";
-  while (growing.size() + 3 < 1000) growing += u"+A1";  // fits as read, not once rewritten
+  const std::u16string longFormula = u"=$A1000+" + std::u16string(1016, u'1');  // 1024 characters
+  const std::u16string growing = u"=A1+" + std::u16string(1018, u'1');  // 1024 once rewritten
   const struct {
     std::u16string formula, cell, appliesTo;
     int32_t version;
@@ -168,7 +172,7 @@ TEST(A1Address, LeavesTheFormulaAsReadWhereItCannotRebase) {
       {u"=A1>5", u"$", u"$A$1:$A$10", 16},
       {u"=A1>5", u"A4", u"$A$1:$A$10", 16},    // a cell address that is not absolute
       {u"=A1>5", u"$A", u"$A$1:$A$10", 16},    // row 0
-      {longFormula, u"$A$4", u"$A$1", 16},
+      {longFormula, u"$A$4", u"$A$1000", 16},
       {growing, u"$A$4", u"$A$1", 16},
   };
   test::RecordingMessages user;

@@ -23,7 +23,8 @@
 namespace vk {
 namespace {
 
-// A record as the cell's own formats left it: thin black edges, bold, red text, a yellow fill.
+// A record as the cell's own formats left it: thin black edges, bold, red text, a yellow fill
+// with a grey pattern colour.
 CellRecord CellOwn() {
   CellRecord r{};
   r.size = kCellRecordSize;
@@ -36,6 +37,7 @@ CellRecord CellOwn() {
   r.fillColor = 0x00FFFF;
   r.fillColorIndex = 6;
   r.fillPattern = 1;
+  r.patternColor = 0x808080;
   SetField(r.fontName, u"Calibri");
   return r;
 }
@@ -93,7 +95,7 @@ TEST_F(Readers, ConditionFontWritesOnlyWhatTheConditionSets) {
 }
 
 // A condition's fill: the colour and pattern it sets; a colour index it leaves unset ends the
-// colour block, and an unset pattern colour reads as none.
+// colour block, and an unset pattern colour reads as none (-4142), sent as 0.
 TEST_F(Readers, ConditionFillOverwritesTheCellsFill) {
   auto workbook = excel->Application()->Get(u"ActiveWorkbook").ObjectValue();
   {
@@ -106,6 +108,7 @@ TEST_F(Readers, ConditionFillOverwritesTheCellsFill) {
     CellRecord want = CellOwn();
     want.fillColorIndex = 4;
     want.fillColor = 0x00FF00;
+    want.patternColor = 0;  // a pattern colour the condition leaves unset reads as none
     EXPECT_EQ(std::memcmp(&record, &want, sizeof record), 0);
   }
   {

@@ -306,10 +306,50 @@ TEST(ShapesPass, ARangeImportTakesTheShapesWhoseFarCornerLiesInside) {
     {"type":1,"autoShapeType":1,"left":100,"top":40,"width":140,"height":20},
     {"type":1,"autoShapeType":1,"left":100,"top":40,"width":141,"height":20},
     {"type":1,"autoShapeType":1,"left":100,"top":100,"width":20,"height":81},
-    {"type":1,"autoShapeType":1,"left":0,"top":0,"width":10,"height":10})",
+    {"type":1,"autoShapeType":1,"left":0,"top":0,"width":10,"height":10},
+    {"type":1,"autoShapeType":1,"left":100,"top":160,"width":20,"height":20},
+    {"type":1,"autoShapeType":1,"left":28,"top":40,"width":20,"height":20},
+    {"type":1,"autoShapeType":1,"left":60,"top":10,"width":10,"height":20})",
                           R"(,"selection":"B3:E12")"));
   ASSERT_EQ(rig.Run(1), 0);
-  ExpectRecords(rig.Records(), {Drawn(1, 1, -8, -10, 100, 100), Drawn(1, 1, 52, 10, 140, 20)});
+  // The edges are tested with equality included: a far corner on the range's bottom edge, and
+  // one on its left or top edge, lies inside.
+  ExpectRecords(rig.Records(), {Drawn(1, 1, -8, -10, 100, 100), Drawn(1, 1, 52, 10, 140, 20),
+                                Drawn(1, 1, 52, 130, 20, 20), Drawn(1, 1, -20, 10, 20, 20), Drawn(1, 1, 12, -20, 10, 20)});
+}
+
+// Which kinds need which ImportObj bit beyond AutoShape: a picture the Picture bit, unless
+// Excel gives it an AutoShape type of its own; a chart the Chart bit; form and ActiveX controls
+// the Form Control bit. A rectangle needs none.
+TEST(ShapesPass, EachKindNeedsItsObjectBit) {
+  const std::string sheet = SheetWith(R"(
+    {"type":13,"left":10,"top":10,"width":40,"height":40,"clipboard":{"formats":[{"name":"PNG","hex":"01"}]}},
+    {"type":13,"autoShapeType":1,"left":60,"top":10,"width":40,"height":40,"clipboard":{"formats":[{"name":"PNG","hex":"02"}]}},
+    {"type":3,"left":110,"top":10,"width":40,"height":40},
+    {"type":8,"left":160,"top":10,"width":40,"height":20,"control":{"type":9,"value":1,"max":10,"min":0}},
+    {"type":12,"left":210,"top":10,"width":40,"height":20,"activeX":{"type":"IMdcCheckBox","value":true}},
+    {"type":1,"autoShapeType":1,"left":260,"top":10,"width":40,"height":40})");
+  using Sent = std::pair<int32_t, int32_t>;  // shapeType, autoShapeType
+  const struct {
+    uint32_t importObj;
+    std::vector<Sent> sent;
+  } cases[] = {
+      {0x10, {{13, 1}, {1, 1}}},
+      {0x30, {{13, -2}, {13, 1}, {1, 1}}},
+      {0x50, {{13, 1}, {3, -2}, {1, 1}}},
+      {0x110, {{13, 1}, {8, -2}, {12, -2}, {1, 1}}},
+      {0x170, {{13, -2}, {13, 1}, {3, -2}, {8, -2}, {12, -2}, {1, 1}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.importObj);
+    test::TempFolder pictures;
+    ShapesRig rig(sheet, c.importObj);
+    rig.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
+    ASSERT_EQ(rig.Run(0), 0);
+    std::vector<Sent> sent;
+    for (const ShapeRecord& r : rig.Records()) sent.emplace_back(r.shapeType, r.autoShapeType);
+    EXPECT_EQ(sent, c.sent);
+  }
 }
 
 TEST(ShapesPass, OtherKindsGoAsMetafilesOrWithTheirGeometryOnly) {

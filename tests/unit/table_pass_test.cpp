@@ -283,6 +283,72 @@ TEST(TablePass, OptionsAndWorkbookDecideSomeFields) {
   }
 }
 
+// A General-aligned cell that shows a text goes right when its value is of an integer, real,
+// decimal or date type, and stays General for currency, text, booleans, errors and anything
+// else. The stand-in answers Range.Value with each type in turn. (DECIMAL, type 14, is not among
+// them: the platform's bridge hands it over as a double.)
+TEST(TablePass, GeneralAlignmentByEveryTypeOfValue) {
+  const struct {
+    Variant value;
+    int32_t alignment;
+  } cases[] = {
+      {Variant::I2(5), -4152},
+      {Variant::I4(5), -4152},
+      {Variant::R4(5), -4152},
+      {Variant::R8(5), -4152},
+      {Variant::Currency(50000), 1},
+      {Variant::Date(5), -4152},
+      {Variant::String(u"5"), 1},
+      {Variant::Error(static_cast<int32_t>(0x800A07E7)), 1},
+      {Variant::Bool(true), 1},
+      {Variant::Integer(VarType::I1, 5), -4152},
+      {Variant::Integer(VarType::UI1, 5), -4152},
+      {Variant::Integer(VarType::UI2, 5), -4152},
+      {Variant::Integer(VarType::UI4, 5), -4152},
+      {Variant::I8(5), -4152},
+      {Variant::Integer(VarType::UI8, 5), -4152},
+      {Variant::Integer(VarType::Int, 5), -4152},
+      {Variant::Integer(VarType::UInt, 5), -4152},
+      {Variant(), 1},
+      {Variant::Null(), 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.value.Type()));
+    ImportRig rig(OneSheet(R"("cells":{"A1":5})"));
+    rig.excel->AnswerMemberWith("Range.Value", c.value);
+    ASSERT_EQ(rig.Run(0), 0);
+    const std::vector<CellRecord> got = Records(rig);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(FieldText(got[0].text), u"5");
+    EXPECT_EQ(got[0].horizontalAlignment, c.alignment);
+  }
+}
+
+// A row or column counts as hidden when its size is below 0.000001 point; at that size it is
+// shown and read. (The stand-in keeps sizes as Excel's Single would; the sizes are answered.)
+TEST(TablePass, ACellIsHiddenBelowOneMillionthOfAPoint) {
+  const struct {
+    const char* member;
+    double size;
+    bool shown;
+  } cases[] = {
+      {"Range.Width", 0.000001, true},
+      {"Range.Width", 0.0000009, false},
+      {"Range.Height", 0.000001, true},
+      {"Range.Height", 0.0000009, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.member << " " << c.size);
+    ImportRig rig(OneSheet(R"("cells":{"A1":"a"})"));
+    rig.excel->AnswerMemberWith(c.member, Variant::R8(c.size));
+    ASSERT_EQ(rig.Run(0), 0);
+    const std::vector<CellRecord> got = Records(rig);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(FieldText(got[0].address), c.shown ? u"$A$1" : u"");
+    EXPECT_EQ(FieldText(got[0].text), c.shown ? u"a" : u"");
+  }
+}
+
 // A multi-area selection passed whole (FuncState 1) has a range text longer than the record's
 // field: the field keeps the areas that fit whole.
 TEST(TablePass, ARangeTextLongerThanItsFieldKeepsItsWholeAreas) {

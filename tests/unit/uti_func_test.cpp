@@ -31,6 +31,11 @@ TEST(UtiFunc, ComparesWithAnAbsoluteToleranceOfOneMillionth) {
       {"LessEqual 1.0000011 vs 1", CUtiFunc::DoubleLessEqual, 1.0000011, 1, 0},
       {"LessEqual 1 vs 1", CUtiFunc::DoubleLessEqual, 1, 1, 1},
       {"LessEqual 0.5 vs 1", CUtiFunc::DoubleLessEqual, 0.5, 1, 1},
+      // A difference of exactly the tolerance (exact in binary from 0): not within it.
+      {"Equal 0 vs 1e-6", CUtiFunc::DoubleEqual, 0, 1e-6, 0},
+      {"Greater 1e-6 vs 0", CUtiFunc::DoubleGreater, 1e-6, 0, 0},
+      {"Less 0 vs 1e-6", CUtiFunc::DoubleLess, 0, 1e-6, 0},
+      {"LessEqual 1e-6 vs 0", CUtiFunc::DoubleLessEqual, 1e-6, 0, 0},
   };
   for (const Comparison& c : cases) EXPECT_EQ(c.op(c.a, c.b), c.expected) << c.name;
 }
