@@ -11,6 +11,8 @@
 #include "import_rig.h"
 #include "link/shape_record.h"
 #include "settings/option_table.h"
+#include "test_hive.h"
+#include "test_shell.h"
 #include "utf_text.h"
 
 namespace vk::fake {
@@ -140,6 +142,8 @@ TEST(Notes, AreListedAmongTheShapes) {
   // The import sends the shown note as a shape of another kind, and nothing for the hidden one.
   test::ImportRig rig(book);
   rig.SetOption(options::kImportObj, 0x7F);
+  test::TempFolder pictures;  // the note's metafile, not in the folder the suite runs in
+  rig.hive.WriteText(test::kProductPath, u"PicturesFolder", pictures.Path());
   ASSERT_EQ(rig.Run(0), 0);
   std::vector<int32_t> types;
   for (const auto& m : rig.link.messages) {

@@ -322,6 +322,12 @@ TEST(TablePass, GeneralAlignmentByEveryTypeOfValue) {
     EXPECT_EQ(FieldText(got[0].text), u"5");
     EXPECT_EQ(got[0].horizontalAlignment, c.alignment);
   }
+  // A cell that shows nothing keeps General, whatever its value.
+  ImportRig empty(OneSheet(R"("cells":{"A1":{"value":5,"text":""}})"));
+  ASSERT_EQ(empty.Run(0), 0);
+  const std::vector<CellRecord> got = Records(empty);
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_EQ(got[0].horizontalAlignment, 1);
 }
 
 // A row or column counts as hidden when its size is below 0.000001 point; at that size it is
