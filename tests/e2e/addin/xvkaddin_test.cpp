@@ -567,8 +567,9 @@ ConfirmationSeen FinishWithACheckedOutDocument(IXVKAddin* addin) {
 // something that is no window, the dialog has no owner and is centred on the work area, and the
 // command goes on as before.
 TEST_F(AddIn, TheConfirmationDialogIsOwnedByExcelsWindowFromApplicationHwnd) {
+  // The connector's class key is machine-wide; taken in the order the host's runs take them.
+  test::RegistrationLock registration;
   test::LinkWindowsLock windows;
-  test::RegistrationLock registration;  // the connector's class key is machine-wide
   const std::wstring classKey = W(CProjectWiseCheck::InstalledKeyPath());
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, classKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
