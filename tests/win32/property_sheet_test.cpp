@@ -256,11 +256,7 @@ TEST(SheetAndPages, PagesComeInTheSheetsLanguage) {
   ASSERT_TRUE(sheet.Create());
   EXPECT_EQ(TabText(sheet.GetSafeHwnd(), 0), u"\u6570\u5b57");
   EXPECT_EQ(TabText(sheet.GetSafeHwnd(), 1), u"\u6587\u5b57");
-<<<<<<< HEAD
-  EXPECT_EQ(ItemText(numbers.GetSafeHwnd(), IDC_TEST_CHECK), u"\u8a2d\u5b9a");
-=======
-  EXPECT_EQ(ItemText(japanese.numbers.GetSafeHwnd(), 101), u"\u8a2d\u5b9a");
->>>>>>> b0e5774 (The confirmation test takes the registration lock before the receiver's, as the host's runs do; the sheet tests share one two-page sheet)
+  EXPECT_EQ(ItemText(japanese.numbers.GetSafeHwnd(), IDC_TEST_CHECK), u"\u8a2d\u5b9a");
 }
 
 // The Japanese test pages are 9 point, the sheet's own template 8: the sheet takes its pages'
