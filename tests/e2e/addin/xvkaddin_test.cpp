@@ -549,7 +549,7 @@ ConfirmationSeen FinishWithACheckedOutDocument(IXVKAddin* addin) {
   test::UiDriver ui;
   ui.Then([&] {
     HWND dialog = ui.LastDialog();
-    if (dialog == nullptr || GetDlgItem(dialog, kPwFreeId) == nullptr || !IsWindowVisible(dialog)) return false;
+    if (dialog == nullptr || GetDlgItem(dialog, IDC_PW_FREE) == nullptr || !IsWindowVisible(dialog)) return false;
     seen.shown = true;
     seen.owner = GetWindow(dialog, GW_OWNER);
     seen.style = GetWindowLongPtrW(dialog, GWL_STYLE);
