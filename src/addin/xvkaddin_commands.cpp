@@ -105,14 +105,17 @@ STDMETHODIMP CXVKAddin::GetCustomUI(BSTR, BSTR* RibbonXml) {
 namespace {
 
 // Excel's main window (Application.Hwnd, a Long even in 64-bit Excel: window handles fit in 32
-// bits); null when Excel is not connected or does not answer, and the dialog then has no owner.
+// bits); null when Excel is not connected, does not answer or answers a number that is no
+// window (a dialog given such an owner would not open at all); the dialog then has no owner.
 HWND ExcelWindow(const ObjectPtr& excel) {
   if (!excel) return nullptr;
+  HWND window = nullptr;
   try {
-    return reinterpret_cast<HWND>(static_cast<LONG_PTR>(excel->Get(u"Hwnd").ToInt32()));
+    window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(excel->Get(u"Hwnd").ToInt32()));
   } catch (...) {
     return nullptr;
   }
+  return window != nullptr && IsWindow(window) ? window : nullptr;
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ std::span<const FakeApplication::Member> FakeApplication::Members() {
       {u"Evaluate", InvokeKind::Method, 1, 1, &A::Evaluate},
       {u"ActiveWindow", InvokeKind::PropertyGet, 0, 0, &A::ActiveWindow},
       {u"Range", InvokeKind::PropertyGet, 1, 2, &A::Range},
+      {u"Hwnd", InvokeKind::PropertyGet, 0, 0, &A::Hwnd},
   };
   return members;
 }
@@ -135,5 +136,9 @@ Variant FakeApplication::Range(const FakeArgs& args) {
   if (sheet == nullptr) Raise();
   return Variant::Object(std::make_shared<FakeRange>(ExcelPtr(), sheet, FakeRange::Resolve(Excel(), sheet, args[0])));
 }
+
+// "Returns a Long indicating the top-level window handle of the Microsoft Excel window.
+// Read-only." (V:excel.application.hwnd): the number FakeExcel::hwnd holds.
+Variant FakeApplication::Hwnd(const FakeArgs&) { return Variant::I4(Excel().hwnd); }
 
 }  // namespace vk::fake

@@ -22,6 +22,7 @@ class FakeApplication final : public FakeObjectOf<FakeApplication> {
   Variant Evaluate(const FakeArgs&);
   Variant ActiveWindow(const FakeArgs&);
   Variant Range(const FakeArgs&);
+  Variant Hwnd(const FakeArgs&);
 };
 
 }  // namespace vk::fake

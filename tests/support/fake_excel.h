@@ -95,6 +95,9 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   bool screenUpdating = true;
   std::vector<bool> screenUpdatingPuts;
   FindSettings findSettings;
+  // Application.Hwnd: Excel's main window as the Long the member answers; a test on Windows puts
+  // a window of its own here (0 until then).
+  int32_t hwnd = 0;
   // Application.COMAddIns: the COM add-ins Excel has loaded, in order.
   std::vector<FakeAddInEntry> comAddIns;
 

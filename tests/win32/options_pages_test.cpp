@@ -329,6 +329,15 @@ TEST_F(OptionsPagesTest, EveryControlInPlaceInEitherLanguage) {
     EXPECT_EQ(CComboBox(scale, IDC_SCALE_FONT_LIST).GetCount(), 32);
     ExpectLaidOut(layer);
     ExpectLaidOut(scale);
+    // The page area is the templates' 260 x 200 units in the pages' own font: the Japanese pages'
+    // larger font leaves no blank band under them.
+    for (HWND page : {layer, scale}) {
+      RECT area{}, units{0, 0, 260, 200};
+      GetClientRect(page, &area);
+      MapDialogRect(page, &units);
+      EXPECT_NEAR(area.right, units.right, 1);
+      EXPECT_NEAR(area.bottom, units.bottom, 1);
+    }
   }
   // The size dialogs, English only.
   CTableSizeDialog widths(0);

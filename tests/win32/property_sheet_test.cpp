@@ -238,17 +238,51 @@ TEST(SheetAndPages, RunsModallyAndEndsWithTheButtonPressed) {
   }
 }
 
-TEST(SheetAndPages, PagesComeInTheSheetsLanguage) {
+// The two test pages in a sheet of the given language, not yet opened.
+struct TwoPageSheet {
+  explicit TwoPageSheet(LANGID language) {
+    sheet.AddPage(&numbers);
+    sheet.AddPage(&text);
+    sheet.SetLanguage(language);
+  }
   NumbersPage numbers;
   TextPage text;
-  CPropertySheet sheet(u"Test sheet");
-  sheet.AddPage(&numbers);
-  sheet.AddPage(&text);
-  sheet.SetLanguage(kLangJapanese);
+  CPropertySheet sheet{u"Test sheet"};
+};
+
+TEST(SheetAndPages, PagesComeInTheSheetsLanguage) {
+  TwoPageSheet japanese(kLangJapanese);
+  CPropertySheet& sheet = japanese.sheet;
   ASSERT_TRUE(sheet.Create());
   EXPECT_EQ(TabText(sheet.GetSafeHwnd(), 0), u"\u6570\u5b57");
   EXPECT_EQ(TabText(sheet.GetSafeHwnd(), 1), u"\u6587\u5b57");
-  EXPECT_EQ(ItemText(numbers.GetSafeHwnd(), IDC_TEST_CHECK), u"\u8a2d\u5b9a");
+  EXPECT_EQ(ItemText(japanese.numbers.GetSafeHwnd(), IDC_TEST_CHECK), u"\u8a2d\u5b9a");
+}
+
+// The Japanese test pages are 9 point, the sheet's own template 8: the sheet takes its pages'
+// font, so that the page area is the pages' 120 units high in the pages' own dialog units (no
+// blank band below them, nothing cut off).
+TEST(SheetAndPages, TheSheetTakesItsPagesFontAndSizesThePageAreaInIt) {
+  for (LANGID language : {kLangEnglish, kLangJapanese}) {
+    SCOPED_TRACE(language);
+    TwoPageSheet pages(language);
+    CPropertySheet& sheet = pages.sheet;
+    ASSERT_TRUE(sheet.Create());
+    HWND page = pages.numbers.GetSafeHwnd();
+    LOGFONTW sheetFont{}, pageFont{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(sheet.GetSafeHwnd(), WM_GETFONT, 0, 0)), sizeof sheetFont, &sheetFont);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(page, WM_GETFONT, 0, 0)), sizeof pageFont, &pageFont);
+    EXPECT_EQ(sheetFont.lfHeight, pageFont.lfHeight);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(sheetFont.lfHeight, -MulDiv(language == kLangJapanese ? 9 : 8, dpi, 72));
+    RECT area{}, units{0, 0, 200, 120};
+    GetClientRect(page, &area);
+    MapDialogRect(page, &units);
+    EXPECT_GE(area.right, units.right - 1);  // the platform's tab control may be wider than small pages
+    EXPECT_NEAR(area.bottom, units.bottom, 1);
+  }
 }
 
 TEST(ResourceModule, StringsAndMenusByLanguage) {

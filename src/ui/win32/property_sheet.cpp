@@ -3,6 +3,8 @@
 #include "ui/win32/dialog.h"
 #include "automation/win32/win32_text.h"
 
+#include <cstring>
+
 namespace vk {
 
 namespace {
@@ -20,6 +22,42 @@ void InitControlClasses() {
     return InitCommonControlsEx(&controls) != FALSE;
   }();
   (void)done;
+}
+
+// The point size field of a dialog template's font (DLGTEMPLATE or DLGTEMPLATEEX) and the face
+// that follows it; null when the template names no font.
+struct TemplateFont {
+  const WORD* pointSize = nullptr;
+  const wchar_t* face = nullptr;
+};
+
+// Menu, class and caption: nothing (0), an ordinal (0xFFFF and a number) or a string.
+const WORD* SkipNameOrOrdinal(const WORD* p) {
+  if (*p == 0x0000) return p + 1;
+  if (*p == 0xFFFF) return p + 2;
+  while (*p++ != 0) {
+  }
+  return p;
+}
+
+TemplateFont FontOf(const DLGTEMPLATE* dialog) {
+  if (dialog == nullptr) return {};
+  const auto* words = reinterpret_cast<const WORD*>(dialog);
+  const bool extended = words[1] == 0xFFFF;
+  DWORD style = 0;
+  // DLGTEMPLATEEX: version, signature, help id, extended style, style, count, x, y, cx, cy.
+  if (extended)
+    memcpy(&style, words + 6, sizeof style);
+  else
+    style = dialog->style;
+  if (!(style & DS_SETFONT)) return {};
+  const WORD* p = words + (extended ? 13 : 9);
+  for (int field = 0; field < 3; ++field) p = SkipNameOrOrdinal(p);
+  TemplateFont font;
+  font.pointSize = p;
+  // The extended form has weight, italic and character set between the size and the face.
+  font.face = reinterpret_cast<const wchar_t*>(p + (extended ? 3 : 1));
+  return font;
 }
 
 }  // namespace
@@ -242,8 +280,22 @@ void CPropertySheet::RunInitDialog() {
   OnInitDialog();
 }
 
-int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT message, LPARAM) {
+void CPropertySheet::AdoptPagesFont(DLGTEMPLATE* sheetTemplate) const {
+  if (m_pages.empty()) return;
+  const TemplateFont page = FontOf(ResourceModule::DialogTemplate(m_pages.front()->m_template.c_str(), Language()));
+  const TemplateFont sheet = FontOf(sheetTemplate);
+  // Only the size is changed: the template is the platform's copy, with no room for a longer face.
+  if (page.pointSize == nullptr || sheet.pointSize == nullptr || lstrcmpiW(page.face, sheet.face) != 0) return;
+  *const_cast<WORD*>(sheet.pointSize) = *page.pointSize;
+}
+
+int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT message, LPARAM lParam) {
   CPropertySheet* self = t_creatingSheet;
+  // The platform sizes the page area in the sheet's own dialog units; a sheet whose font differs
+  // from its pages' (a Japanese system's sheet is 9 point) would show them cut off or with a
+  // blank band. The sheet takes the pages' font, as the pages are laid out in it.
+  if (message == PSCB_PRECREATE && self != nullptr && lParam != 0)
+    self->AdoptPagesFont(reinterpret_cast<DLGTEMPLATE*>(lParam));
   if (message == PSCB_INITIALIZED && self != nullptr && self->m_hWnd == nullptr) {
     self->m_hWnd = window;
     SetWindowSubclass(window, &CPropertySheet::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(self));

@@ -19,9 +19,10 @@ class CPropertySheet;
 //
 // How a page is written:
 //   - Its template: pass the template's resource name (L"IDD_...") to the constructor. The tab
-//     shows the template's caption. Give every language's template the sheet's own face
-//     (FONT 8, "MS Shell Dlg", which Japanese systems map to their dialog font): the sheet sizes
-//     its pages in its own dialog units, so a page with a larger face is cut off.
+//     shows the template's caption. Give every page of a sheet the same font, with the face
+//     "MS Shell Dlg" (which each system maps to its language's dialog font): the sheet takes
+//     the first page's point size, so that the page area it makes is measured in the same dialog
+//     units the pages are laid out in.
 //   - Its fields: plain members. List them once in DoDataExchange with the DDX_ functions
 //     (data_exchange.h); UpdateData(false) shows them, UpdateData(true) takes the controls'
 //     values and refuses a number field that holds no number (message shown, false returned).
@@ -145,6 +146,9 @@ class CPropertySheet {
   INT_PTR Run(bool modeless);
   void RunInitDialog();
   static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
+  // Gives the sheet's template (the platform's copy, before the window is made) the point size
+  // of the first page's font when both name the same face.
+  void AdoptPagesFont(DLGTEMPLATE* sheetTemplate) const;
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR data);
 

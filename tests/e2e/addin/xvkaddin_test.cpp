@@ -17,8 +17,12 @@
 #include "addin/options_launcher.h"
 #include "addin/server_module.h"
 #include "addin/xvkaddin.h"
+#include "automation/win32/dispatch_object.h"
 #include "link/win32/signal_dialog.h"
 #include "fake_excel.h"
+#include "import/project_wise_check.h"
+#include "import/win32/pw_confirm_dialog.h"
+#include "registration_lock.h"
 #include "message_table.h"
 #include "receiver_log.h"
 #include "recording_messages.h"
@@ -28,7 +32,9 @@
 #include "text/text_format.h"
 #include "automation/win32/win32_text.h"
 #include "win32/dispatch_server.h"
+#include "win32/fake_com_project_wise_connector.h"
 #include "win32/receiver_process.h"
+#include "win32/ui_driver.h"
 
 namespace vk {
 namespace {
@@ -526,6 +532,99 @@ TEST_F(AddIn, AnExceptionInACommandComesBackAsAnErrorAndTheAddInGoesOn) {
   EXPECT_EQ(addin_->Vellumark_Option(), S_OK);
   EXPECT_EQ(launcher.shown.size(), 2u);
   dispatch->Release();
+}
+
+// The ProjectWise confirmation dialog as Finish shows it: its owner and its place.
+struct ConfirmationSeen {
+  bool shown = false;
+  HWND owner = nullptr;
+  LONG_PTR style = 0;
+  RECT place{};
+};
+
+// Finish with a checked-out ProjectWise document: the connector installed (its class key) and
+// offered among Excel's COM add-ins; the confirmation dialog is answered with Cancel.
+ConfirmationSeen FinishWithACheckedOutDocument(IXVKAddin* addin) {
+  ConfirmationSeen seen;
+  test::UiDriver ui;
+  ui.Then([&] {
+    HWND dialog = ui.LastDialog();
+    if (dialog == nullptr || GetDlgItem(dialog, IDC_PW_FREE) == nullptr || !IsWindowVisible(dialog)) return false;
+    seen.shown = true;
+    seen.owner = GetWindow(dialog, GW_OWNER);
+    seen.style = GetWindowLongPtrW(dialog, GWL_STYLE);
+    GetWindowRect(dialog, &seen.place);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return true;
+  });
+  EXPECT_EQ(addin->OnRibbonFinish(nullptr), S_OK);
+  EXPECT_TRUE(ui.Done());
+  return seen;
+}
+
+// Excel's main window comes from Application.Hwnd: the confirmation dialog is owned by it (a
+// top-level window, not a child) and opens centred over it. When the member fails or answers
+// something that is no window, the dialog has no owner and is centred on the work area, and the
+// command goes on as before.
+TEST_F(AddIn, TheConfirmationDialogIsOwnedByExcelsWindowFromApplicationHwnd) {
+  // The connector's class key is machine-wide; taken in the order the host's runs take them.
+  test::RegistrationLock registration;
+  test::LinkWindowsLock windows;
+  const std::wstring classKey = W(CProjectWiseCheck::InstalledKeyPath());
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, classKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+  HWND excelWindow = CreateWindowExW(0, L"STATIC", L"Excel", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 240, 160, 880, 560,
+                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(excelWindow, nullptr);
+  RECT workArea{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+
+  enum class Answer { TheWindow, Fails, AnObject, NoWindow };
+  std::vector<std::u16string> baseline;
+  auto shownTexts = [this] {
+    std::vector<std::u16string> texts;
+    for (const test::ShownMessage& message : messages_.shown) texts.push_back(message.text);
+    return texts;
+  };
+  for (Answer answer : {Answer::TheWindow, Answer::Fails, Answer::AnObject, Answer::NoWindow}) {
+    SCOPED_TRACE(static_cast<int>(answer));
+    messages_.shown.clear();
+    Excel(R"({"workbook":"Pump schedule.xlsx","sheets":[{"name":"S","cells":{"A1":1}}]})");
+    excel_->hwnd = static_cast<int32_t>(reinterpret_cast<LONG_PTR>(excelWindow));
+    if (answer == Answer::Fails) excel_->FailMember("Application.Hwnd");
+    if (answer == Answer::AnObject) excel_->AnswerMember("Application.Hwnd", fake::FakeExcel::Unexpected::WrongType);
+    if (answer == Answer::NoWindow) excel_->hwnd = 0x7ffffff0;  // a number no window has
+    auto script = std::make_shared<fake::FakeProjectWiseConnector>();
+    script->script() = {0, u"pw://Plant/Pump schedule.xlsx"};
+    fake::FakeComProjectWiseConnector* connector = fake::FakeComProjectWiseConnector::Create(script);
+    excel_->comAddIns.push_back({u"VellumarkPW.Connect", DispatchObject::Wrap(connector), u"Vellumark for ProjectWise"});
+    connector->Release();
+    ASSERT_EQ(Connect(excelServer_, comAddIn_), S_OK);
+
+    const ConfirmationSeen seen = FinishWithACheckedOutDocument(addin_);
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(excel_->CallCount("Application.Hwnd"), 1u);
+    EXPECT_EQ(seen.style & WS_CHILD, 0);
+    const LONG centreX = (seen.place.left + seen.place.right) / 2, centreY = (seen.place.top + seen.place.bottom) / 2;
+    if (answer == Answer::TheWindow) {
+      EXPECT_EQ(seen.owner, excelWindow);
+      EXPECT_NEAR(centreX, 240 + 880 / 2, 3);
+      EXPECT_NEAR(centreY, 160 + 560 / 2, 3);
+      baseline = shownTexts();
+    } else {
+      EXPECT_EQ(seen.owner, nullptr);
+      EXPECT_NEAR(centreX, (workArea.left + workArea.right) / 2, 3);
+      EXPECT_NEAR(centreY, (workArea.top + workArea.bottom) / 2, 3);
+      // Nothing said about the window: the user hears what Finish says anyway.
+      EXPECT_EQ(shownTexts(), baseline);
+    }
+    // The user's Cancel leaves the server copy checked out and the import goes on.
+    EXPECT_EQ(script->calls().front(), fake::ConnectorCall::Query());
+  }
+  DestroyWindow(excelWindow);
+  RegDeleteKeyW(HKEY_CLASSES_ROOT, classKey.c_str());
 }
 
 TEST(AddInFactory, UnlockWithoutALockLeavesTheCountAlone) {

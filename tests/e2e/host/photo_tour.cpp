@@ -196,6 +196,26 @@ void Photograph(HWND window, const std::wstring& name) {
   Check(window, name);
 }
 
+// The blank band between the lowest shown control of the sheet's current page and the bottom of
+// the page area, in pixels: printed as "band <photo> <pixels>" for the screenshot command, which
+// compares each language's pages with the English ones.
+void ReportBand(HWND sheet, const std::wstring& name) {
+  HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  if (page == nullptr) return;
+  RECT area{};
+  GetClientRect(page, &area);
+  LONG lowest = 0;
+  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT placed{};
+    GetWindowRect(child, &placed);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&placed), 2);
+    if (placed.bottom > lowest) lowest = placed.bottom;
+  }
+  std::printf("band %s%s %ld\n", Utf8(g_prefix).c_str(), Utf8(name).c_str(), area.bottom - lowest);
+  std::fflush(stdout);
+}
+
 // The visible dialog this thread shows owned by `owner`, if any.
 HWND OwnedDialog(HWND owner) {
   struct Search {
@@ -267,6 +287,7 @@ void TourOptionsSheet(HWND sheet) {
     });
     Then([sheet, position] {
       Photograph(sheet, kPages[position]);
+      ReportBand(sheet, kPages[position]);
       return true;
     });
   }
