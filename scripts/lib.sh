@@ -176,9 +176,9 @@ vk_count_gtest_results() {
 # Wall and CPU seconds of each phase of a command, one line each in $VK_PHASE_LOG (in the order the
 # phases end), for the summary the command prints. CPU is that of every process the phase ran.
 VK_PHASE_LOG=build/test-phases.log
-vk_phase_log_start() { mkdir -p build && printf '%-42s %6s %6s\n' "phase" "wall" "cpu" >"$VK_PHASE_LOG"; }
+vk_phase_log_start() { mkdir -p build && printf '%-46s %6s %6s\n' "phase" "wall" "cpu" >"$VK_PHASE_LOG"; }
 # A phase measured by the caller (wall seconds only).
-vk_phase_note() { printf '%-42s %4d s\n' "$1" "$2" >>"$VK_PHASE_LOG"; }
+vk_phase_note() { printf '%-46s %4d s\n' "$1" "$2" >>"$VK_PHASE_LOG"; }
 # vk_timed <phase> <command...>: runs the command in a subshell of its own (foreground or, with &,
 # in the background) and keeps its exit status.
 vk_timed() {
@@ -188,7 +188,7 @@ vk_timed() {
     "$@"; rc=$?
     t1=${EPOCHREALTIME/[.,]/}
     read -r -a f </proc/$BASHPID/stat
-    printf '%-42s %4d s %4d s\n' "$name" $(( (t1 - t0 + 500000) / 1000000 )) \
+    printf '%-46s %4d s %4d s\n' "$name" $(( (t1 - t0 + 500000) / 1000000 )) \
       $(( (f[13] + f[14] + f[15] + f[16] + 50) / 100 )) >>"$VK_PHASE_LOG"
     exit $rc
   )
