@@ -175,7 +175,7 @@ vk_count_gtest_results() {
 
 # Wall and CPU seconds of each phase of a command, one line each in $VK_PHASE_LOG (in the order the
 # phases end), for the summary the command prints. CPU is that of every process the phase ran.
-VK_PHASE_LOG=build/test-phases.log
+VK_PHASE_LOG=$PWD/build/test-phases.log
 vk_phase_log_start() { mkdir -p build && printf '%-46s %6s %6s\n' "phase" "wall" "cpu" >"$VK_PHASE_LOG"; }
 # A phase measured by the caller (wall seconds only).
 vk_phase_note() { printf '%-46s %4d s\n' "$1" "$2" >>"$VK_PHASE_LOG"; }
