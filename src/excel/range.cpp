@@ -61,6 +61,10 @@ Variant Range::WrapTextOfAll() const { return Get(u"WrapText"); }
 Variant Range::MergeCells() const { return Get(u"MergeCells"); }
 int32_t Range::HorizontalAlignment() const { return Get(u"HorizontalAlignment").ToInt32(); }
 int32_t Range::VerticalAlignment() const { return Get(u"VerticalAlignment").ToInt32(); }
+Variant Range::OrientationOfAll() const { return Get(u"Orientation"); }
+Variant Range::IndentLevelOfAll() const { return Get(u"IndentLevel"); }
+Variant Range::HorizontalAlignmentOfAll() const { return Get(u"HorizontalAlignment"); }
+Variant Range::VerticalAlignmentOfAll() const { return Get(u"VerticalAlignment"); }
 
 excel::Characters Range::Characters(const Variant& start, const Variant& length) const {
   return excel::Characters(AsObject(Get(u"Characters", {start, length})));

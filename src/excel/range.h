@@ -74,6 +74,11 @@ class Range : public ExcelObjectOf<kIidRange> {
   Variant MergeCells() const;
   int32_t HorizontalAlignment() const;
   int32_t VerticalAlignment() const;
+  // The alignment reads of several cells, as Excel answers them: Null when the cells differ.
+  Variant OrientationOfAll() const;
+  Variant IndentLevelOfAll() const;
+  Variant HorizontalAlignmentOfAll() const;
+  Variant VerticalAlignmentOfAll() const;
   // Characters(Start, Length): omitted arguments mean from the first character, to the end.
   excel::Characters Characters(const Variant& start = Variant::Missing(),
                                const Variant& length = Variant::Missing()) const;

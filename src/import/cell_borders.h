@@ -4,6 +4,7 @@
 namespace vk {
 
 class ImportSession;
+struct BorderFacts;
 struct CellRecord;
 namespace excel {
 class Borders;
@@ -14,7 +15,8 @@ class Borders;
 // no diagonals; the edges written then carry fromCondition 1. With printed gridlines an edge
 // without a line is sent as a thin black line. A failed read ends the operation silently, keeping the edges already written; Excel's
 // busy refusal is passed on.
+// What shared holds is taken from there instead of the Borders, which may then be Nothing.
 void ReadBorders(const ImportSession& session, CellRecord& record, const excel::Borders& borders,
-                 FormatSource source, Gridlines gridlines);
+                 FormatSource source, Gridlines gridlines, const BorderFacts* shared = nullptr);
 
 }  // namespace vk

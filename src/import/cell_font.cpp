@@ -9,12 +9,15 @@
 #include "import/char_font.h"
 #include "import/excel_value.h"
 #include "import/import_session.h"
+#include "import/shared_formats.h"
 #include "link/cell_record.h"
 
 namespace vk {
 namespace {
 
 constexpr char16_t kTag[] = u"cell_font.cpp";
+
+const FontFacts kNothingShared;
 
 // Which of the cell's font properties differ between its characters.
 struct Mixed {
@@ -126,22 +129,26 @@ class RunListBuilder {
 };
 
 void ReadFullOrCondition(const ImportSession& session, CellRecord& record, const excel::Font& font, const excel::Range& cell,
-                         FormatSource source) {
+                         FormatSource source, const FontFacts& shared) {
   const bool full = source == FormatSource::Cell;
+  // The cell's value of a property: shared by its row or area, or else its font's.
+  auto read = [&](const Variant& known, Variant (excel::Font::*get)() const) {
+    return SharedOr(known, [&] { return (font.*get)(); });
+  };
   Mixed mixed;
-  if (const Variant v = font.Bold(); IsDefined(v)) record.bold = v.ToBool() ? 1 : 0;
+  if (const Variant v = read(shared.bold, &excel::Font::Bold); IsDefined(v)) record.bold = v.ToBool() ? 1 : 0;
   else mixed.bold = true;
   session.Mark(3320, kTag);
-  if (const Variant v = font.Italic(); IsDefined(v)) record.italic = v.ToBool() ? 1 : 0;
+  if (const Variant v = read(shared.italic, &excel::Font::Italic); IsDefined(v)) record.italic = v.ToBool() ? 1 : 0;
   else mixed.italic = true;
   session.Mark(3331, kTag);
-  if (const Variant v = font.Underline(); IsDefined(v)) record.underline = v.ToInt32();
+  if (const Variant v = read(shared.underline, &excel::Font::Underline); IsDefined(v)) record.underline = v.ToInt32();
   else mixed.underline = true;
   session.Mark(3362, kTag);
 
   // Strikethrough and colour have no place in the run list: where they differ, the cell takes
   // its first character's.
-  if (const Variant v = font.Strikethrough(); IsDefined(v)) {
+  if (const Variant v = read(shared.strikethrough, &excel::Font::Strikethrough); IsDefined(v)) {
     record.strikethrough = v.ToBool() ? 1 : 0;
   } else if (full) {
     session.Mark(3372, kTag);
@@ -153,7 +160,7 @@ void ReadFullOrCondition(const ImportSession& session, CellRecord& record, const
     record.strikethrough = IsDefined(s) && s.ToBool() ? 1 : 0;
   }
   session.Mark(3387, kTag);
-  if (const Variant v = font.Color(); IsDefined(v)) {
+  if (const Variant v = read(shared.color, &excel::Font::Color); IsDefined(v)) {
     record.fontColor = v.ToInt32();
   } else if (full) {
     session.Mark(3397, kTag);
@@ -168,16 +175,16 @@ void ReadFullOrCondition(const ImportSession& session, CellRecord& record, const
   if (!full) return;
 
   session.Mark(3414, kTag);
-  if (const Variant v = font.Size(); IsDefined(v)) record.fontSize = v.ToDouble();
+  if (const Variant v = read(shared.size, &excel::Font::Size); IsDefined(v)) record.fontSize = v.ToDouble();
   else mixed.size = true;
   session.Mark(3425, kTag);
-  if (const Variant v = font.Superscript(); IsDefined(v)) record.superscript = v.ToBool() ? 1 : 0;
+  if (const Variant v = read(shared.superscript, &excel::Font::Superscript); IsDefined(v)) record.superscript = v.ToBool() ? 1 : 0;
   else mixed.superscript = true;
   session.Mark(3436, kTag);
-  if (const Variant v = font.Subscript(); IsDefined(v)) record.subscript = v.ToBool() ? 1 : 0;
+  if (const Variant v = read(shared.subscript, &excel::Font::Subscript); IsDefined(v)) record.subscript = v.ToBool() ? 1 : 0;
   else mixed.subscript = true;
   session.Mark(3447, kTag);
-  if (const Variant v = font.Name(); IsDefined(v)) SetField(record.fontName, v.ToString());
+  if (const Variant v = read(shared.name, &excel::Font::Name); IsDefined(v)) SetField(record.fontName, v.ToString());
   else mixed.name = true;
   session.Mark(3457, kTag);
 
@@ -187,9 +194,9 @@ void ReadFullOrCondition(const ImportSession& session, CellRecord& record, const
 }  // namespace
 
 void ReadCellFont(const ImportSession& session, CellRecord& record, const excel::Font& font, const excel::Range& cell,
-                  FormatSource source) {
+                  FormatSource source, const FontFacts* shared) {
   try {
-    ReadFullOrCondition(session, record, font, cell, source);
+    ReadFullOrCondition(session, record, font, cell, source, shared ? *shared : kNothingShared);
   } catch (const ComError& error) {
     RethrowIfExcelBusy(error);
   }

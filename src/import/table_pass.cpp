@@ -19,6 +19,7 @@
 #include "import/conditional_formats.h"
 #include "import/excel_value.h"
 #include "import/import_session.h"
+#include "import/shared_formats.h"
 #include "link/cell_record.h"
 #include "settings/option_table.h"
 #include "ui/progress_window.h"
@@ -77,6 +78,10 @@ struct AreaFacts {
   bool noConditions = false;
   // WrapText True or False: every cell's; Null when they differ (V:excel.range.wraptext).
   std::optional<bool> wrapText;
+  // The font, fill, alignment and diagonals the whole area shares (import/shared_formats.h).
+  SharedFormats formats;
+  // Each column's left and right lines (the left and right edges of a column of the area).
+  std::vector<LineFacts> leftLines, rightLines;
 };
 
 // A failed read of a whole area costs only its shortcut; Excel's busy refusal still ends the
@@ -121,7 +126,13 @@ class TableRun {
   void Mark(int32_t step) { session_.Mark(step, kTag); }
   void Clear();
   void ReadAreaFacts(int32_t rowCount, int32_t columnCount);
+  void ReadColumnFacts(int32_t columnCount);
+  void StartRow(int32_t rowCount, int32_t columnCount);
   void ReadRowValues(int32_t columnCount);
+  void ReadRowFormats(int32_t rowCount, int32_t columnCount);
+  bool Hidden(const std::vector<double>& sizes, size_t index) const {
+    return index < sizes.size() && sizes[index] < kHiddenSize;
+  }
   void ReadCell();
   void ReadFormula(const excel::Range& cell);
   VarType ValueType(const excel::Range& cell) const;
@@ -140,9 +151,13 @@ class TableRun {
   bool tableObject_ = false;
   bool shortcuts_ = false;
   AreaFacts facts_;
+  excel::Range rows_;  // the area's rows; Nothing when unknown
+  excel::Range row_;   // the row being read; Nothing when unknown
   // The values of the row being read (V:excel.range.value: a 2-D array for several cells);
   // empty when unknown. One row at a time, so memory does not grow with the table.
   std::vector<Variant> rowValues_;
+  // What the cells of the row being read share: the area's facts and the row's own.
+  SharedFormats rowFormats_;
 };
 
 AreaGeometry TableRun::Run() {
@@ -183,7 +198,7 @@ AreaGeometry TableRun::Run() {
   // The counters are the run's: after a failure they name the cell it happened at.
   for (position_.row = 1; position_.row <= rowCount; ++position_.row) {
     session_.Log().WriteLine(u"iRow ", position_.row);
-    ReadRowValues(columnCount);
+    StartRow(rowCount, columnCount);
     for (position_.column = 1; position_.column <= columnCount; ++position_.column) {
       session_.Log().WriteLine(u"iCol ", position_.column);
       Clear();
@@ -217,13 +232,48 @@ void TableRun::ReadAreaFacts(int32_t rowCount, int32_t columnCount) {
     if (wrap.Type() == VarType::Bool) facts_.wrapText = wrap.BoolValue();
   });
   TryAreaRead([&] { facts_.noConditions = area_.FormatConditions().Count() == 0; });
+  ReadSharedFormats(area_, facts_.formats);
+  if (rowCount > 1) ReadColumnFacts(columnCount);
+  TryAreaRead([&] { rows_ = area_.Rows(); });
+}
+
+// Each shown column's left and right lines, where the area has several rows.
+void TableRun::ReadColumnFacts(int32_t columnCount) {
+  facts_.leftLines.assign(static_cast<size_t>(columnCount), LineFacts{});
+  facts_.rightLines.assign(static_cast<size_t>(columnCount), LineFacts{});
+  TryAreaRead([&] {
+    const excel::Range columns = area_.Columns();
+    for (int32_t c = 1; c <= columnCount; ++c) {
+      const size_t i = static_cast<size_t>(c - 1);
+      if (Hidden(facts_.widths, i)) continue;
+      TryAreaRead([&] { ReadColumnLines(columns.Item(Variant::I4(c)), facts_.leftLines[i], facts_.rightLines[i]); });
+    }
+  });
+}
+
+void TableRun::StartRow(int32_t rowCount, int32_t columnCount) {
+  row_ = excel::Range();
+  rowValues_.clear();
+  rowFormats_ = facts_.formats;
+  if (!shortcuts_) return;
+  if (rows_) TryAreaRead([&] { row_ = rows_.Item(Variant::I4(position_.row)); });
+  if (!row_) return;
+  ReadRowValues(columnCount);
+  ReadRowFormats(rowCount, columnCount);
+}
+
+// What the row's cells share beyond the area's facts; nothing for a hidden row, whose cells are
+// not read, nor for a row of one cell, which is read as the cell.
+void TableRun::ReadRowFormats(int32_t rowCount, int32_t columnCount) {
+  if (columnCount < 2 || Hidden(facts_.heights, static_cast<size_t>(position_.row - 1))) return;
+  // An area of one row is its row: the area's facts are the row's.
+  if (rowCount > 1) ReadSharedFormats(row_, rowFormats_);
+  ReadRowLines(row_, rowFormats_.borders);
 }
 
 void TableRun::ReadRowValues(int32_t columnCount) {
-  rowValues_.clear();
-  if (!shortcuts_) return;
   TryAreaRead([&] {
-    Variant values = area_.Rows().Item(Variant::I4(position_.row)).Value();
+    Variant values = row_.Value();
     if (columnCount == 1) {
       if (!values.IsArray()) rowValues_.push_back(std::move(values));
       return;
@@ -266,13 +316,21 @@ void TableRun::ReadCell() {
   }
   theCell();
 
+  // The cell's lines: its row's top and bottom, its column's left and right.
+  SharedFormats& shared = rowFormats_;
+  if (columnIndex < facts_.leftLines.size()) {
+    shared.borders.left = facts_.leftLines[columnIndex];
+    shared.borders.right = facts_.rightLines[columnIndex];
+  }
+
   Mark(979);
   const excel::Range mergeArea = facts_.noMerges ? excel::Range() : cell.MergeArea();
-  const excel::Interior interior = cell.Interior();
+  // The format objects a cell needs for what its row and area do not share.
+  const excel::Interior interior = shared.fill.Complete() ? excel::Interior() : cell.Interior();
   // Read at this step and used for the cell's font below: a cell whose Font Excel refuses must
   // fail here, which the error message and the log name, not after its fill and borders.
-  const excel::Font font = cell.Font();
-  const excel::Borders borders = cell.Borders();
+  const excel::Font font = shared.font.Complete() ? excel::Font() : cell.Font();
+  const excel::Borders borders = shared.borders.Complete() ? excel::Borders() : cell.Borders();
 
   Mark(986);
   std::u16string address;
@@ -293,15 +351,19 @@ void TableRun::ReadCell() {
   ReadFormula(cell);
 
   Mark(1020);
-  record.orientation = cell.Orientation();
-  record.indentLevel = cell.IndentLevel();
+  const AlignmentFacts& alignment = shared.alignment;
+  record.orientation = SharedOr(alignment.orientation, [&] { return Variant::I4(cell.Orientation()); }).ToInt32();
+  record.indentLevel = SharedOr(alignment.indentLevel, [&] { return Variant::I4(cell.IndentLevel()); }).ToInt32();
   record.wrapText = (facts_.wrapText ? *facts_.wrapText : cell.WrapText()) ? 1 : 0;
   record.left = (facts_.lefts.empty() ? cell.Left() : facts_.lefts[columnIndex]) - geometry_.left;
   record.top = (facts_.tops.empty() ? cell.Top() : facts_.tops[rowIndex]) - geometry_.top;
 
   Mark(1030);
-  record.horizontalAlignment = ResolveAlignment(cell.HorizontalAlignment(), text, cell);
-  record.verticalAlignment = cell.VerticalAlignment();
+  const Variant horizontal =
+      SharedOr(alignment.horizontal, [&] { return Variant::I4(cell.HorizontalAlignment()); });
+  record.horizontalAlignment = ResolveAlignment(horizontal.ToInt32(), text, cell);
+  record.verticalAlignment =
+      SharedOr(alignment.vertical, [&] { return Variant::I4(cell.VerticalAlignment()); }).ToInt32();
 
   Mark(1050);
   if (facts_.noMerges) {
@@ -320,11 +382,11 @@ void TableRun::ReadCell() {
 
   // Conditional formats come last: what holds overwrites the cell's own formats.
   Mark(1059);
-  ReadFill(session_, record, interior, context_.workbook);
+  ReadFill(session_, record, interior, context_.workbook, &shared.fill);
   Mark(1064);
-  ReadBorders(session_, record, borders, FormatSource::Cell, gridlines_);
+  ReadBorders(session_, record, borders, FormatSource::Cell, gridlines_, &shared.borders);
   Mark(1080);
-  ReadCellFont(session_, record, font, cell, FormatSource::Cell);
+  ReadCellFont(session_, record, font, cell, FormatSource::Cell, &shared.font);
   if (!facts_.noConditions) ApplyConditionalFormats(session_, record, cell, context_.workbook, context_.worksheet);
 
   Mark(1089);

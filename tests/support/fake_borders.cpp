@@ -46,6 +46,13 @@ std::shared_ptr<FakeBorders> FakeBorders::OfCell(std::shared_ptr<FakeExcel> exce
   return std::make_shared<FakeBorders>(std::move(excel), std::move(resolved), std::move(indices));
 }
 
+std::shared_ptr<FakeBorders> FakeBorders::OfRange(std::shared_ptr<FakeExcel> excel,
+                                                  std::map<int32_t, FakeBorderLine> lines) {
+  std::vector<int32_t> indices;
+  for (int32_t index = kXlDiagonalDown; index <= kXlInsideHorizontal; ++index) indices.push_back(index);
+  return std::make_shared<FakeBorders>(std::move(excel), std::move(lines), std::move(indices));
+}
+
 std::span<const FakeBorders::Member> FakeBorders::Members() {
   using B = FakeBorders;
   static const Member members[] = {

@@ -32,6 +32,9 @@ class FakeBorders final : public FakeObjectOf<FakeBorders> {
   // A cell's borders.
   static std::shared_ptr<FakeBorders> OfCell(std::shared_ptr<FakeExcel> excel,
                                              const std::map<int32_t, FakeBorderLine>& lines);
+  // The borders of several cells, lines as given: what the cells do not share reads Null.
+  static std::shared_ptr<FakeBorders> OfRange(std::shared_ptr<FakeExcel> excel,
+                                              std::map<int32_t, FakeBorderLine> lines);
   static std::span<const Member> Members();
 
  private:

@@ -1,7 +1,11 @@
 // The members of the stand-in Range that read a cell's formats and text. For a range of
-// several cells the stand-in answers from its top-left cell except where noted: where Microsoft's
-// pages say how Excel answers several cells (Text, HasFormula, WrapText, MergeCells), it answers
-// so, Null where the cells differ. A stand-in told to refuse reads of several cells refuses those.
+// several cells the stand-in answers as Excel does: the value the cells of the first area share,
+// Null where they differ. Microsoft's pages say so for Text, HasFormula, WrapText, NumberFormat and
+// MergeCells, and for the formatting properties of a range in general (Excel's "null values"
+// page: "properties return null when a range contains multiple different values (like different
+// font colors)"); Excel was seen doing the same for the Font, Interior, Border and alignment
+// members (ck). A blank cell counts with the standard format. A stand-in told to refuse reads of
+// several cells refuses those.
 #include <algorithm>
 
 #include "fake_borders.h"
@@ -21,8 +25,72 @@ const FakeCellFormat& FormatOf(const FakeCell* cell) {
   return cell ? cell->format : standard;
 }
 
-// Beyond this many cells a range's font is taken from its top-left cell alone.
-constexpr int64_t kFontCellLimit = 4096;
+// What get answers for every cell of area, or nothing where the cells differ.
+template <typename Get>
+auto Common(const FakeSheet& sheet, const CellArea& area, Get get) -> decltype(get(FormatOf(nullptr))) {
+  using Value = decltype(get(FormatOf(nullptr)));
+  Value common;
+  bool first = true, differ = false;
+  int64_t listed = 0;
+  auto take = [&](const FakeCellFormat& format) {
+    const Value value = get(format);
+    if (first) common = value, first = false;
+    else differ = differ || value != common;
+  };
+  sheet.ForEachCellIn(area, [&](int32_t, int32_t, const FakeCell& cell) {
+    ++listed;
+    if (!differ) take(cell.format);
+  });
+  if (listed < area.Cells() && !differ) take(FormatOf(nullptr));
+  return differ ? Value{} : common;
+}
+
+// One line of several cells' borders: the line their lines share, property by property.
+FakeBorderLine CommonLine(const FakeSheet& sheet, const CellArea& area, int32_t index) {
+  auto line = [index](const FakeCellFormat& format) {
+    const auto it = format.borders.find(index);
+    return (it == format.borders.end() ? FakeBorderLine{} : it->second).Resolved();
+  };
+  FakeBorderLine out;
+  out.lineStyle = Common(sheet, area, [&](const FakeCellFormat& f) { return line(f).lineStyle; });
+  out.weight = Common(sheet, area, [&](const FakeCellFormat& f) { return line(f).weight; });
+  out.color = Common(sheet, area, [&](const FakeCellFormat& f) { return line(f).color; });
+  return out;
+}
+
+// Properties of two lines: what both share.
+FakeBorderLine Shared(const FakeBorderLine& a, const FakeBorderLine& b) {
+  auto both = [](const std::optional<int32_t>& x, const std::optional<int32_t>& y) {
+    return x == y ? x : std::nullopt;
+  };
+  return {both(a.lineStyle, b.lineStyle), both(a.weight, b.weight), both(a.color, b.color)};
+}
+
+// The lines of a range of several cells by XlBordersIndex (V:excel.xlbordersindex): an edge is
+// the edge of the range, so the top edge is the top lines of its first row; the inside lines lie
+// between its cells, each both one cell's right (or bottom) and the next one's left (or top)
+// line; a diagonal crosses every cell.
+std::map<int32_t, FakeBorderLine> RangeLines(const FakeSheet& sheet, const CellArea& area) {
+  std::map<int32_t, FakeBorderLine> lines;
+  lines[kXlDiagonalDown] = CommonLine(sheet, area, kXlDiagonalDown);
+  lines[kXlDiagonalUp] = CommonLine(sheet, area, kXlDiagonalUp);
+  lines[kXlEdgeLeft] = CommonLine(sheet, {area.row1, area.column1, area.row2, area.column1}, kXlEdgeLeft);
+  lines[kXlEdgeRight] = CommonLine(sheet, {area.row1, area.column2, area.row2, area.column2}, kXlEdgeRight);
+  lines[kXlEdgeTop] = CommonLine(sheet, {area.row1, area.column1, area.row1, area.column2}, kXlEdgeTop);
+  lines[kXlEdgeBottom] = CommonLine(sheet, {area.row2, area.column1, area.row2, area.column2}, kXlEdgeBottom);
+  // A range of one column has no inside vertical lines, nor one of one row inside horizontal
+  // ones: Excel's answer is not documented, the stand-in's is none.
+  lines[kXlInsideVertical] = area.Columns() < 2 ? FakeBorderLine{}.Resolved()
+      : Shared(CommonLine(sheet, {area.row1, area.column1, area.row2, area.column2 - 1}, kXlEdgeRight),
+               CommonLine(sheet, {area.row1, area.column1 + 1, area.row2, area.column2}, kXlEdgeLeft));
+  lines[kXlInsideHorizontal] = area.Rows() < 2 ? FakeBorderLine{}.Resolved()
+      : Shared(CommonLine(sheet, {area.row1, area.column1, area.row2 - 1, area.column2}, kXlEdgeBottom),
+               CommonLine(sheet, {area.row1 + 1, area.column1, area.row2, area.column2}, kXlEdgeTop));
+  return lines;
+}
+
+// An XlHAlign, XlVAlign, orientation or indent read of several cells: their common value, else Null.
+Variant CommonNumber(const std::optional<int32_t>& value) { return value ? Variant::I4(*value) : Variant::Null(); }
 
 }  // namespace
 
@@ -52,29 +120,41 @@ Variant FakeRange::MergeArea(const FakeArgs&) {
 }
 
 Variant FakeRange::Interior(const FakeArgs&) {
-  const FakeCell* cell = sheet_->CellAt(First().row1, First().column1);
-  return Variant::Object(std::make_shared<FakeInterior>(ExcelPtr(), FormatOf(cell).fill.Resolved()));
+  RefuseIfSeveralCells();
+  const CellArea& area = First();
+  FakeFill fill;
+  fill.colorIndex = Common(*sheet_, area, [](const FakeCellFormat& f) { return f.fill.Resolved().colorIndex; });
+  fill.color = Common(*sheet_, area, [](const FakeCellFormat& f) { return f.fill.Resolved().color; });
+  fill.pattern = Common(*sheet_, area, [](const FakeCellFormat& f) { return f.fill.Resolved().pattern; });
+  fill.patternColorIndex =
+      Common(*sheet_, area, [](const FakeCellFormat& f) { return f.fill.Resolved().patternColorIndex; });
+  return Variant::Object(std::make_shared<FakeInterior>(ExcelPtr(), fill));
 }
 
 // Every character of every cell of the first area: a property that differs anywhere is Null.
 Variant FakeRange::Font(const FakeArgs&) {
+  RefuseIfSeveralCells();
   const CellArea& area = First();
+  const FakeFontFace& standard = Excel().Book().standardFont;
   std::vector<FakeFontFace> faces;
-  if (area.Cells() > kFontCellLimit) {
-    faces = CharacterFaces(sheet_->CellAt(area.row1, area.column1), Excel().Book().standardFont);
-  } else {
-    for (int32_t row = area.row1; row <= area.row2; ++row) {
-      for (int32_t column = area.column1; column <= area.column2; ++column) {
-        const std::vector<FakeFontFace> cell = CharacterFaces(sheet_->CellAt(row, column), Excel().Book().standardFont);
-        faces.insert(faces.end(), cell.begin(), cell.end());
-      }
-    }
+  int64_t listed = 0;  // the blank cells all have the standard font: it counts once for them
+  sheet_->ForEachCellIn(area, [&](int32_t, int32_t, const FakeCell& cell) {
+    ++listed;
+    const std::vector<FakeFontFace> cellFaces = CharacterFaces(&cell, standard);
+    faces.insert(faces.end(), cellFaces.begin(), cellFaces.end());
+  });
+  if (listed < area.Cells()) {
+    const std::vector<FakeFontFace> blank = CharacterFaces(nullptr, standard);
+    faces.insert(faces.end(), blank.begin(), blank.end());
   }
   return Variant::Object(std::make_shared<FakeFont>(ExcelPtr(), std::move(faces)));
 }
 
 Variant FakeRange::Borders(const FakeArgs&) {
-  const FakeCell* cell = sheet_->CellAt(First().row1, First().column1);
+  RefuseIfSeveralCells();
+  const CellArea& area = First();
+  if (area.Cells() > 1) return Variant::Object(FakeBorders::OfRange(ExcelPtr(), RangeLines(*sheet_, area)));
+  const FakeCell* cell = sheet_->CellAt(area.row1, area.column1);
   return Variant::Object(FakeBorders::OfCell(ExcelPtr(), FormatOf(cell).borders));
 }
 
@@ -114,16 +194,21 @@ Variant FakeRange::Formula(const FakeArgs&) {
   return Variant::String(cell ? ConstantText(cell->value) : std::u16string());
 }
 
+// Null when the formats differ (V:excel.range.numberformat).
 Variant FakeRange::NumberFormat(const FakeArgs&) {
-  return Variant::String(FormatOf(sheet_->CellAt(First().row1, First().column1)).numberFormat);
+  RefuseIfSeveralCells();
+  const auto format = Common(*sheet_, First(), [](const FakeCellFormat& f) { return std::optional(f.numberFormat); });
+  return format ? Variant::String(*format) : Variant::Null();
 }
 
 Variant FakeRange::Orientation(const FakeArgs&) {
-  return Variant::I4(FormatOf(sheet_->CellAt(First().row1, First().column1)).orientation);
+  RefuseIfSeveralCells();
+  return CommonNumber(Common(*sheet_, First(), [](const FakeCellFormat& f) { return std::optional(f.orientation); }));
 }
 
 Variant FakeRange::IndentLevel(const FakeArgs&) {
-  return Variant::I4(FormatOf(sheet_->CellAt(First().row1, First().column1)).indentLevel);
+  RefuseIfSeveralCells();
+  return CommonNumber(Common(*sheet_, First(), [](const FakeCellFormat& f) { return std::optional(f.indentLevel); }));
 }
 
 // True when every cell wraps, False when none does, Null otherwise (V:excel.range.wraptext).
@@ -142,11 +227,15 @@ Variant FakeRange::WrapText(const FakeArgs&) {
 }
 
 Variant FakeRange::HorizontalAlignment(const FakeArgs&) {
-  return Variant::I4(FormatOf(sheet_->CellAt(First().row1, First().column1)).horizontalAlignment);
+  RefuseIfSeveralCells();
+  return CommonNumber(
+      Common(*sheet_, First(), [](const FakeCellFormat& f) { return std::optional(f.horizontalAlignment); }));
 }
 
 Variant FakeRange::VerticalAlignment(const FakeArgs&) {
-  return Variant::I4(FormatOf(sheet_->CellAt(First().row1, First().column1)).verticalAlignment);
+  RefuseIfSeveralCells();
+  return CommonNumber(
+      Common(*sheet_, First(), [](const FakeCellFormat& f) { return std::optional(f.verticalAlignment); }));
 }
 
 // Characters(Start, Length) of the top-left cell: Start 1 and Length to the end when omitted
