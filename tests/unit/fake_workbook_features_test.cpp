@@ -1,6 +1,7 @@
 // What real workbooks bring that the stand-in must answer as Excel does: General numbers as a
 // cell of standard width shows them, the workbook's own standard font, notes listed among the
-// shapes, hidden sheets, and large sheets whose cells answer as fast as a small sheet's.
+// shapes, hidden sheets, large sheets whose cells answer as fast as a small sheet's, and the
+// formats of several cells.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -188,6 +189,68 @@ TEST(LargeSheets, CellMembersStayRightAfterChanges) {
   sheet.mergedAreas.push_back(CellArea{10, 1, 11, 2});
   EXPECT_EQ(Obj(RangeOf(excel, u"B11")->Get(u"MergeArea"))->Get(u"Address").ToString(), u"$A$10:$B$11");
   EXPECT_EQ(Obj(RangeOf(excel, u"C11")->Get(u"MergeArea"))->Get(u"Address").ToString(), u"$C$11");
+}
+
+// A format read of several cells answers what they all share and Null where they differ; a
+// blank cell counts with the standard format. A range's edges are the lines at its sides, its
+// diagonals those of every cell.
+TEST(SeveralCells, AnswerTheFormatTheyShareAndNullWhereTheyDiffer) {
+  const auto excel = FakeExcel::FromJson(R"({"sheets": [{"name": "S", "cells": {
+      "B2": {"value": 1, "font": {"bold": true}, "fill": {"color": "#FFCC00"}, "align": -4108, "numberFormat": "0.00",
+             "borders": {"top": {"lineStyle": 1}, "left": {"lineStyle": -4115}, "diagonalUp": {"lineStyle": 1}}},
+      "C2": {"value": 2, "font": {"bold": true}, "fill": {"color": "#FFCC00"}, "align": -4108, "numberFormat": "0.00",
+             "borders": {"top": {"lineStyle": 1, "weight": -4138}, "right": {"lineStyle": 1}, "diagonalUp": {"lineStyle": 1}}},
+      "B3": {"value": 3, "align": -4108, "orientation": 45,
+             "borders": {"left": {"lineStyle": -4115}, "diagonalUp": {"lineStyle": 1}}},
+      "C3": {"value": 4, "align": -4108, "borders": {"diagonalUp": {"lineStyle": 1}}}}}]})");
+  const struct {
+    const char16_t* range;
+    const char16_t* object;  // Font, Interior, Borders (then Item(line)), or the range itself
+    int32_t line;
+    const char16_t* member;
+    Variant expected;
+  } cases[] = {
+      {u"B2:C2", u"Font", 0, u"Bold", Variant::Bool(true)},
+      {u"B3:C3", u"Font", 0, u"Bold", Variant::Bool(false)},
+      {u"B2:C3", u"Font", 0, u"Bold", Variant::Null()},
+      {u"B2:C3", u"Font", 0, u"Size", Variant::R8(11)},
+      {u"B4:C5", u"Font", 0, u"Bold", Variant::Bool(false)},
+      {u"B2:C2", u"Interior", 0, u"Color", Variant::R8(0x00CCFF)},
+      {u"B2:C3", u"Interior", 0, u"Color", Variant::Null()},
+      {u"B2:C3", u"Interior", 0, u"Pattern", Variant::Null()},
+      {u"B3:C3", u"Interior", 0, u"ColorIndex", Variant::I4(-4142)},
+      {u"B2:C3", u"Borders", 8, u"LineStyle", Variant::I4(1)},        // top: the first row's
+      {u"B2:C3", u"Borders", 8, u"Weight", Variant::Null()},          // thin and medium
+      {u"B3:C3", u"Borders", 8, u"LineStyle", Variant::I4(-4142)},
+      {u"B2:C3", u"Borders", 7, u"LineStyle", Variant::I4(-4115)},    // left: the first column's
+      {u"C2:C3", u"Borders", 7, u"LineStyle", Variant::I4(-4142)},
+      {u"B2:C3", u"Borders", 10, u"LineStyle", Variant::Null()},      // right: C2 drawn, C3 not
+      {u"B2:C2", u"Borders", 9, u"LineStyle", Variant::I4(-4142)},
+      {u"B2:C3", u"Borders", 6, u"LineStyle", Variant::I4(1)},        // every cell's diagonal
+      {u"B2:C4", u"Borders", 6, u"LineStyle", Variant::Null()},
+      {u"B2:C3", u"Borders", 11, u"LineStyle", Variant::I4(-4142)},   // between B and C: none
+      {u"B2:C3", u"", 0, u"HorizontalAlignment", Variant::I4(-4108)},
+      {u"B2:C4", u"", 0, u"HorizontalAlignment", Variant::Null()},
+      {u"B2:C2", u"", 0, u"Orientation", Variant::I4(-4128)},
+      {u"B2:C3", u"", 0, u"Orientation", Variant::Null()},
+      {u"B2:C3", u"", 0, u"VerticalAlignment", Variant::I4(-4107)},
+      {u"B2:C3", u"", 0, u"IndentLevel", Variant::I4(0)},
+      {u"B2:C2", u"", 0, u"NumberFormat", Variant::String(u"0.00")},
+      {u"B2:C3", u"", 0, u"NumberFormat", Variant::Null()},
+  };
+  for (const auto& c : cases) {
+    ObjectPtr object = RangeOf(excel, c.range);
+    if (*c.object) object = Obj(object->Get(c.object));
+    if (c.line != 0) object = Obj(object->Get(u"Item", {Variant::I4(c.line)}));
+    EXPECT_EQ(object->Get(c.member), c.expected) << Utf8(c.range) << " " << Utf8(c.object) << " " << c.line << " "
+                                                 << Utf8(c.member);
+  }
+  // A stand-in that refuses reads of several cells still answers one cell.
+  excel->RefuseMultiCellReads(true);
+  for (const char16_t* member : {u"Font", u"Interior", u"Borders", u"Orientation", u"NumberFormat"}) {
+    EXPECT_EQ(ErrorOf([&] { RangeOf(excel, u"B2:C2")->Get(member); }), static_cast<int32_t>(0x800A03EC)) << Utf8(member);
+    EXPECT_EQ(ErrorOf([&] { RangeOf(excel, u"B2")->Get(member); }), 0) << Utf8(member);
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -63,18 +64,68 @@ TEST(TableShortcutsTest, EveryWorkbookFixtureSendsTheRecordsOfTheCellByCellReadi
 
 // A sheet of rows x columns from B2 with a random mix of values, fonts, rich text, fills,
 // borders, alignment, wrapping, formulas, merges, hidden rows and columns and conditional formats.
+// Some rows share formats across their cells and some columns their left and right lines, so that
+// both what a row or column shares and what differs in it are read.
 std::string RandomSheet(unsigned seed) {
   std::mt19937 random(seed);
   auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
   auto pick = [&](std::initializer_list<const char*> items) {
     return std::string(items.begin()[random() % items.size()]);
   };
+  auto font = [&] {
+    return pick({R"({"bold": true, "color": "#FF0000"})", R"({"italic": true, "underline": 2, "size": 14})",
+                 R"({"name": "Arial", "strikethrough": true})", R"({"superscript": true})"});
+  };
+  auto fill = [&] {
+    return pick({R"({"color": "#FFCC00"})", R"({"colorIndex": 6, "pattern": 9, "patternColorIndex": 3})"});
+  };
+  auto line = [&] {
+    return pick({R"({"lineStyle": 1})", R"({"lineStyle": -4115, "weight": -4138})",
+                 R"({"lineStyle": 1, "weight": 4, "color": "#0000FF"})", R"({"lineStyle": -4142})"});
+  };
   const int rows = 3 + static_cast<int>(random() % 6);
   const int columns = 2 + static_cast<int>(random() % 5);
   const bool allWrap = chance(20);
+  // What a row's cells share, key by key, and a column's left and right lines.
+  std::vector<std::map<std::string, std::string>> rowStyles(static_cast<size_t>(rows));
+  for (auto& style : rowStyles) {
+    if (!chance(50)) continue;
+    if (chance(50)) style["font"] = font();
+    if (chance(50)) style["fill"] = fill();
+    if (chance(50)) style["align"] = pick({"-4108", "-4152"});
+    if (chance(30)) style["valign"] = pick({"-4160", "-4108"});
+    if (chance(30)) style["orientation"] = pick({"-4171", "45"});
+    if (chance(50)) style["top"] = line(), style["bottom"] = line();
+    if (chance(30)) style["diagonalUp"] = line();
+  }
+  std::vector<std::string> columnLeft(static_cast<size_t>(columns)), columnRight(static_cast<size_t>(columns));
+  for (int c = 0; c < columns; ++c) {
+    if (chance(40)) columnLeft[static_cast<size_t>(c)] = line();
+    if (chance(40)) columnRight[static_cast<size_t>(c)] = line();
+  }
   std::string cells;
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
+      std::map<std::string, std::string> format = rowStyles[static_cast<size_t>(r)];
+      std::map<std::string, std::string> lines;
+      for (const char* side : {"top", "bottom", "diagonalUp"}) {
+        if (format.count(side)) lines[side] = format[side], format.erase(side);
+      }
+      if (!columnLeft[static_cast<size_t>(c)].empty()) lines["left"] = columnLeft[static_cast<size_t>(c)];
+      if (!columnRight[static_cast<size_t>(c)].empty()) lines["right"] = columnRight[static_cast<size_t>(c)];
+      if (chance(30) && !format.count("font")) format["font"] = font();
+      if (chance(30) && !format.count("fill")) format["fill"] = fill();
+      if (chance(25)) lines[pick({"top", "left", "bottom", "right", "diagonalDown"})] = line();
+      if (chance(20) && !format.count("align")) format["align"] = pick({"-4108", "-4131", "-4152", "1"});
+      if (chance(15) && !format.count("orientation")) format["orientation"] = pick({"-4171", "-4170", "45"});
+      if (allWrap || chance(10)) format["wrap"] = "true";
+      if (chance(10)) format["indent"] = "1";
+      if (chance(10)) format["numberFormat"] = "\"0.00\"";
+      if (!lines.empty()) {
+        std::string borders;
+        for (const auto& [side, style] : lines) borders += (borders.empty() ? "\"" : ", \"") + side + "\": " + style;
+        format["borders"] = "{" + borders + "}";
+      }
       std::string cell = "{";
       const int kind = static_cast<int>(random() % 6);
       if (kind == 0) cell += R"("value": )" + std::to_string(static_cast<int>(random() % 10000));
@@ -84,13 +135,7 @@ std::string RandomSheet(unsigned seed) {
       else if (kind == 4) cell += R"("value": true)";
       else cell += R"("value": "")";
       if (chance(25)) cell += R"(, "formula": "=1+1")";
-      if (chance(30)) cell += R"(, "font": {"bold": true, "color": "#FF0000"})";
-      if (chance(30)) cell += R"(, "fill": {"color": "#FFCC00"})";
-      if (chance(25)) cell += R"(, "borders": {"top": {"lineStyle": 1}, "left": {"lineStyle": -4115, "weight": -4138}})";
-      if (chance(20)) cell += R"(, "align": )" + pick({"-4108", "-4131", "-4152", "1"});
-      if (chance(15)) cell += R"(, "orientation": )" + pick({"-4171", "-4170", "45"});
-      if (allWrap || chance(10)) cell += R"(, "wrap": true)";
-      if (chance(10)) cell += R"(, "indent": 1)";
+      for (const auto& [key, value] : format) cell += ", \"" + key + "\": " + value;
       cell += "}";
       const std::string address = std::string(1, static_cast<char>('B' + c)) + std::to_string(2 + r);
       cells += (cells.empty() ? "\"" : ", \"") + address + "\": " + cell;
@@ -101,6 +146,7 @@ std::string RandomSheet(unsigned seed) {
   if (chance(30) && rows > 4) keys += std::string(R"(, "merged": ["C4:)") + static_cast<char>('B' + columns - 1) + "5\"]";
   if (chance(40)) keys += R"(, "hiddenRows": [3])";
   if (chance(30)) keys += R"(, "hiddenColumns": ["C"])";
+  if (chance(20)) keys += R"(, "printGridlines": true)";
   if (chance(40)) {
     keys += R"x(, "conditionalFormats": [
         {"appliesTo": "B2:D4", "type": "cellValue", "operator": "greater", "formula1": "=5000",
@@ -112,7 +158,7 @@ std::string RandomSheet(unsigned seed) {
 }
 
 TEST(TableShortcutsTest, GeneratedSheetsSendTheRecordsOfTheCellByCellReading) {
-  for (unsigned seed = 1; seed <= 40; ++seed) {
+  for (unsigned seed = 1; seed <= 60; ++seed) {
     const std::string book = RandomSheet(seed);
     ExpectSameAsCellByCell(book, "seed " + std::to_string(seed));
     if (HasFailure()) {
@@ -158,6 +204,13 @@ TEST(TableShortcutsTest, SharedAnswersSpareTheReadsOfEachCell) {
     EXPECT_LE(rig.excel->CallCount("Range.Value"), 4u) << c.name;
     EXPECT_LE(rig.excel->CallCount("Range.Width"), 6u + c.mergeAreaReads) << c.name;
     EXPECT_EQ(rig.excel->CallCount("Range.HasFormula"), 0u) << c.name;
+    // Font, fill and alignment the whole area shares: one read each. Lines: the area's diagonals,
+    // each of the 4 rows' top and bottom, each of the 5 columns' left and right.
+    EXPECT_EQ(rig.excel->CallCount("Range.Font"), 1u) << c.name;
+    EXPECT_EQ(rig.excel->CallCount("Range.Interior"), 1u) << c.name;
+    EXPECT_EQ(rig.excel->CallCount("Range.Orientation"), 1u) << c.name;
+    EXPECT_EQ(rig.excel->CallCount("Range.Borders"), 10u) << c.name;
+    EXPECT_EQ(rig.excel->CallCount("Border.LineStyle"), 2u + 2 * 4 + 2 * 5) << c.name;
   }
 }
 
