@@ -26,6 +26,8 @@ struct FakeFontFace {
   static FakeFontFace Standard();
   // This face's set properties over base's.
   FakeFontFace Over(const FakeFontFace& base) const;
+
+  friend bool operator==(const FakeFontFace&, const FakeFontFace&) = default;
 };
 
 // A fill as far as it is set. A cell's fill is completed by Resolve.

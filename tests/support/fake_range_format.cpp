@@ -136,17 +136,20 @@ Variant FakeRange::Font(const FakeArgs&) {
   RefuseIfSeveralCells();
   const CellArea& area = First();
   const FakeFontFace& standard = Excel().Book().standardFont;
+  // Only whether faces differ matters: each distinct face is kept once, so that the font of a
+  // large area costs no memory per cell.
   std::vector<FakeFontFace> faces;
-  int64_t listed = 0;  // the blank cells all have the standard font: it counts once for them
+  auto add = [&faces](const std::vector<FakeFontFace>& cellFaces) {
+    for (const FakeFontFace& face : cellFaces) {
+      if (std::find(faces.begin(), faces.end(), face) == faces.end()) faces.push_back(face);
+    }
+  };
+  int64_t listed = 0;  // the blank cells all have the standard font
   sheet_->ForEachCellIn(area, [&](int32_t, int32_t, const FakeCell& cell) {
     ++listed;
-    const std::vector<FakeFontFace> cellFaces = CharacterFaces(&cell, standard);
-    faces.insert(faces.end(), cellFaces.begin(), cellFaces.end());
+    add(CharacterFaces(&cell, standard));
   });
-  if (listed < area.Cells()) {
-    const std::vector<FakeFontFace> blank = CharacterFaces(nullptr, standard);
-    faces.insert(faces.end(), blank.begin(), blank.end());
-  }
+  if (listed < area.Cells()) add(CharacterFaces(nullptr, standard));
   return Variant::Object(std::make_shared<FakeFont>(ExcelPtr(), std::move(faces)));
 }
 

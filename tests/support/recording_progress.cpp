@@ -23,7 +23,7 @@ class RecordingProgress::Window final : public ProgressWindow {
 
  private:
   void Log(const char* what, int a = 0, int b = 0, const std::u16string& text = {}) {
-    m_owner.events.push_back({m_number, what, text, a, b});
+    if (m_owner.keepEvents) m_owner.events.push_back({m_number, what, text, a, b});
   }
 
   RecordingProgress& m_owner;

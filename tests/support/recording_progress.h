@@ -31,6 +31,8 @@ class RecordingProgress final : public ProgressFactory {
   int created = 0;
   int alive = 0;
   std::vector<ProgressEvent> events;
+  // False: the calls are not kept (a long import would keep one per cell).
+  bool keepEvents = true;
 
  private:
   class Window;

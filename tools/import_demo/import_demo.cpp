@@ -1,5 +1,5 @@
 // import_demo <workbook fixture .json> [--options <values .json>] [--command worksheet|selection|both]
-//             [--sheet <name>]
+//             [--sheet <name>] [--memory]
 //
 // Runs imports of a workbook fixture natively, through the stand-in Excel and a receiver in
 // memory, and prints one JSON object per line for everything the receiver and the user got:
@@ -13,10 +13,15 @@
 // --sheet makes another sheet active first, by Worksheet.Activate, as the user would; a hidden
 // sheet cannot be activated and ends the run with an error.
 //
+// --memory prints, on standard error, each import's time and the process's resident memory
+// before it and at its peak during it (the stand-in's workbook is loaded before): what the
+// import itself holds, which must not grow with the table.
+//
 // The options file sets registry values before the imports:
 //   {"product": {"TableObjOpt": 1, "FuncState": 0}, "current": {"ImportObj": 15}}
 // "product" values go under the product key (Zelkor\Vellumark), "current" ones under its
 // CurrentOptions sub-key; numbers are stored as REG_DWORD, texts as REG_SZ.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -47,7 +52,7 @@ namespace {
 [[noreturn]] void Usage() {
   std::fprintf(stderr,
                "usage: import_demo <workbook fixture .json> [--options <values .json>] "
-               "[--command worksheet|selection|both] [--sheet <name>]\n");
+               "[--command worksheet|selection|both] [--sheet <name>] [--memory]\n");
   std::exit(2);
 }
 
@@ -120,17 +125,32 @@ void ActivateSheet(vk::fake::FakeExcel& excel, const std::string& name) {
 
 }  // namespace
 
+// A line of /proc/self/status in kB ("VmRSS", "VmHWM"); 0 where there is none.
+long StatusKb(const std::string& name) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(name + ":", 0) == 0) return std::strtol(line.c_str() + name.size() + 1, nullptr, 10);
+  }
+  return 0;
+}
+
+// Linux resets the peak resident size on "5" written to clear_refs.
+void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
 int main(int argc, char** argv) {
   if (argc < 2) Usage();
   std::string fixture = argv[1];
   std::optional<std::string> options;
   std::string command = "both";
   std::optional<std::string> sheet;
+  bool memory = false;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--options" && i + 1 < argc) options = argv[++i];
     else if (arg == "--command" && i + 1 < argc) command = argv[++i];
     else if (arg == "--sheet" && i + 1 < argc) sheet = argv[++i];
+    else if (arg == "--memory") memory = true;
     else Usage();
   }
   if (command != "worksheet" && command != "selection" && command != "both") Usage();
@@ -142,6 +162,7 @@ int main(int argc, char** argv) {
     if (options) LoadOptions(*options);
     vk::test::RecordingMessages messages;
     vk::test::RecordingProgress progress;
+    progress.keepEvents = false;  // nothing here reads them
     vk::test::TestShell shell(std::nullopt);
     auto excel = vk::fake::FakeExcel::FromFixture(fixture);
     // Nothing here reads the stand-in's log of calls, which would grow with the table.
@@ -164,7 +185,16 @@ int main(int argc, char** argv) {
       addin.m_nExcelVersion =
           static_cast<int32_t>(std::strtod(vk::fake::Utf8(excel->Book().version).c_str(), nullptr));
       messages.shown.clear();
+      const long before = memory ? StatusKb("VmRSS") : 0;
+      if (memory) ResetPeakMemory();
+      const auto start = std::chrono::steady_clock::now();
       const int result = addin.RunImport(c.selected);
+      if (memory) {
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        const long peak = StatusKb("VmHWM");
+        std::fprintf(stderr, "import_demo: %s: %.1f ms; resident %ld kB before, peak %ld kB during (+%ld kB)\n", c.name,
+                     ms, before, peak, peak - before);
+      }
       for (const auto& shown : messages.shown) PrintLine(vk::decoder::MessageLine(shown.text, shown.caption));
       PrintLine(vk::decoder::ResultLine(c.name, result));
     }
