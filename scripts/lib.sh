@@ -1,6 +1,6 @@
 # Shared set-up for scripts/test, scripts/demo and scripts/bench-wine.
 
-VK_PACKAGES="cmake python3 ninja-build g++ clang libclang-rt-14-dev googletest nlohmann-json3-dev libbenchmark-dev
+VK_PACKAGES="cmake python3 ninja-build ccache g++ clang libclang-rt-14-dev googletest nlohmann-json3-dev libbenchmark-dev
 libdxflib-dev libcairo2-dev pkg-config python3-ezdxf fonts-droid-fallback
 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64"
 
@@ -108,11 +108,18 @@ vk_run_release_e2e() {
   return $rc
 }
 
-# Developers with several work trees set VK_CCACHE=1 (and ccache's base_dir to the folder above
-# them, so one tree's objects serve the others).
+# A compiler cache, when VK_CCACHE is 1 (scripts/test sets it unless it is 0): a machine that
+# runs the tests again, from this tree or another clone, recompiles only what changed. Paths are
+# hashed relative to the tree (CCACHE_BASEDIR), so clones in other folders share the objects; the
+# precompiled headers need ccache's "pch_defines,time_macros" sloppiness to be cached.
+vk_use_ccache() {
+  export VK_CCACHE=${VK_CCACHE-1}
+  [ "$VK_CCACHE" = 1 ] || return 0
+  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1 CCACHE_SLOPPINESS=pch_defines,time_macros
+}
 vk_ccache_args() {
   local -n out=$1
-  [ -n "${VK_CCACHE:-}" ] && command -v ccache >/dev/null || return 0
+  [ "${VK_CCACHE:-0}" = 1 ] && command -v ccache >/dev/null || return 0
   out+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 }
 

@@ -23,22 +23,11 @@ bool IsNumber(const Variant& v) {
 bool IsBool(const Variant& v) { return v.Type() == VarType::Bool; }
 bool IsText(const Variant& v) { return v.Type() == VarType::Bstr; }
 
-// A failed read leaves its property to the cells; Excel's busy refusal still ends the import, as
-// it does from any cell's read.
-template <typename Read>
-void Try(Read read) {
-  try {
-    read();
-  } catch (const ComError& error) {
-    RethrowIfExcelBusy(error);
-  }
-}
-
 // Reads one property into fact unless it is known; keeps the answer if it is a plain value.
 template <typename Object, typename Accept>
 void Take(Variant& fact, const Object& object, Variant (Object::*read)() const, Accept accept) {
   if (!fact.IsEmpty()) return;
-  Try([&] {
+  TryAreaRead([&] {
     Variant answer = (object.*read)();
     if (accept(answer)) fact = std::move(answer);
   });
@@ -46,7 +35,7 @@ void Take(Variant& fact, const Object& object, Variant (Object::*read)() const, 
 
 void ReadFont(const excel::Range& range, FontFacts& f) {
   if (f.Complete()) return;
-  Try([&] {
+  TryAreaRead([&] {
     const excel::Font font = range.Font();
     if (!font) return;
     Take(f.bold, font, &excel::Font::Bold, IsBool);
@@ -63,7 +52,7 @@ void ReadFont(const excel::Range& range, FontFacts& f) {
 
 void ReadFill(const excel::Range& range, FillFacts& f) {
   if (f.Complete()) return;
-  Try([&] {
+  TryAreaRead([&] {
     const excel::Interior interior = range.Interior();
     if (!interior) return;
     Take(f.colorIndex, interior, &excel::Interior::ColorIndex, IsNumber);
@@ -84,7 +73,7 @@ void ReadAlignment(const excel::Range& range, AlignmentFacts& a) {
 // edge; a diagonal always).
 void ReadLine(const excel::Borders& borders, int32_t index, LineFacts& line, bool diagonal) {
   if (diagonal ? line.CompleteDiagonal() : line.CompleteEdge()) return;
-  Try([&] {
+  TryAreaRead([&] {
     const excel::Border border = borders.Item(index);
     if (!border) return;
     Take(line.lineStyle, border, &excel::Border::LineStyle, IsNumber);
@@ -96,7 +85,7 @@ void ReadLine(const excel::Borders& borders, int32_t index, LineFacts& line, boo
 
 template <typename Lines>
 void ReadLines(const excel::Range& range, Lines lines) {
-  Try([&] {
+  TryAreaRead([&] {
     const excel::Borders borders = range.Borders();
     if (borders) lines(borders);
   });

@@ -1,5 +1,6 @@
 #pragma once
 #include "automation/variant.h"
+#include "import/excel_value.h"
 
 namespace vk {
 
@@ -64,6 +65,17 @@ void ReadSharedFormats(const excel::Range& range, SharedFormats& facts);
 void ReadRowLines(const excel::Range& row, BorderFacts& lines);
 // Reads the left and right lines of one column's cells.
 void ReadColumnLines(const excel::Range& column, LineFacts& left, LineFacts& right);
+
+// A failed read of a whole area, row or column costs only its shortcut: what it would have told
+// is read cell by cell. Excel's busy refusal still ends the import, as it does from any cell's read.
+template <typename Read>
+void TryAreaRead(Read read) {
+  try {
+    read();
+  } catch (const ComError& error) {
+    RethrowIfExcelBusy(error);
+  }
+}
 
 // The shared value, or else what read answers for the cell itself.
 template <typename Read>

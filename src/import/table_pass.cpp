@@ -84,17 +84,6 @@ struct AreaFacts {
   std::vector<LineFacts> leftLines, rightLines;
 };
 
-// A failed read of a whole area costs only its shortcut; Excel's busy refusal still ends the
-// import, as it does from any cell's read.
-template <typename Read>
-void TryAreaRead(Read read) {
-  try {
-    read();
-  } catch (const ComError& error) {
-    RethrowIfExcelBusy(error);
-  }
-}
-
 // The height and top of each of an area's rows, or the width and left of each of its columns;
 // both left empty when a read fails.
 void ReadLines(const excel::Range& area, bool rows, int32_t count, std::vector<double>& sizes,
