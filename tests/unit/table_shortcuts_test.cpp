@@ -54,7 +54,7 @@ void ExpectSameAsCellByCell(const std::string& book, const std::string& what) {
 
 TEST(TableShortcutsTest, EveryWorkbookFixtureSendsTheRecordsOfTheCellByCellReading) {
   int fixtures = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(VK_FIXTURES_DIR)) {
+  for (const auto& entry : std::filesystem::directory_iterator(fake::FixturesDir())) {
     if (entry.path().extension() != ".json") continue;
     ExpectSameAsCellByCell(fake::ReadFixtureText(entry.path().string()), entry.path().filename().string());
     ++fixtures;
