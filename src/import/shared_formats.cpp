@@ -11,11 +11,17 @@
 namespace vk {
 namespace {
 
-// The plain values a cell's own read answers; anything else is left to the cells.
+// The plain values a cell's own read answers; anything else is left to the cells. A real number
+// must convert as the cells' values do (a 32-bit integer): shared by every cell, one that does not
+// would fail each cell's reading where the cell's own answer might not.
 bool IsNumber(const Variant& v) {
   switch (v.Type()) {
-    case VarType::I2: case VarType::I4: case VarType::R4: case VarType::R8:
+    case VarType::I2: case VarType::I4:
       return true;
+    case VarType::R4: case VarType::R8: {
+      const double d = v.ToDouble();
+      return d > -2147483648.0 && d < 2147483647.0;  // false for NaN too
+    }
     default:
       return false;
   }

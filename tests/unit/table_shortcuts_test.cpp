@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <random>
 #include <string>
@@ -211,6 +212,29 @@ TEST(TableShortcutsTest, SharedAnswersSpareTheReadsOfEachCell) {
     EXPECT_EQ(rig.excel->CallCount("Range.Orientation"), 1u) << c.name;
     EXPECT_EQ(rig.excel->CallCount("Range.Borders"), 10u) << c.name;
     EXPECT_EQ(rig.excel->CallCount("Border.LineStyle"), 2u + 2 * 4 + 2 * 5) << c.name;
+  }
+}
+
+// A number no cell value could hold (a line style of 1e20, a colour that is not a number) is no
+// shared answer: every cell reads its own, and the records are those of the reference.
+TEST(TableShortcutsTest, AnAnswerOutOfRangeIsLeftToTheCells) {
+  const std::string book = PlainTable(4, 5);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    const char* member;
+    Variant answer;
+  } cases[] = {{"Border.LineStyle", Variant::R8(1e20)}, {"Border.LineStyle", Variant::R8(-3e9)},
+               {"Interior.Pattern", Variant::R8(nan)}, {"Font.Color", Variant::R8(2147483648.0)}};
+  for (const auto& c : cases) {
+    ImportResult runs[2];
+    for (const bool refuse : {true, false}) {
+      test::ImportRig rig(book);
+      rig.excel->RefuseMultiCellReads(refuse);
+      rig.excel->AnswerMemberWith(c.member, c.answer);
+      runs[refuse ? 0 : 1] = {rig.Run(0), rig.link.messages, rig.excel->CallCount()};
+    }
+    EXPECT_EQ(runs[0].result, 0) << c.member;
+    ExpectSameMessages(runs[0], runs[1], c.member);
   }
 }
 
