@@ -66,7 +66,8 @@ class FakeExcel : public std::enable_shared_from_this<FakeExcel> {
   void ThrowAtMember(std::string key);
   void ClearFaults();
   // Like another Excel stand-in that does not answer ranges of several cells: Row, Column,
-  // Value, HasFormula, WrapText, MergeCells, FormatConditions and whole rows or columns picked by
+  // Value, HasFormula, WrapText, MergeCells, FormatConditions, Font, Interior, Borders,
+  // NumberFormat, Orientation, IndentLevel, the alignments and whole rows or columns picked by
   // Item then fail with error 1004 when the range has more than one cell, and Characters.Text of
   // a cell when the characters are more than one. ClearFaults keeps it.
   void RefuseMultiCellReads(bool refuse) noexcept { refuseMultiCell_ = refuse; }
